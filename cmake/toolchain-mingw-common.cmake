@@ -1,0 +1,13 @@
+set(CMAKE_C_COMPILER ${VORTA_MINGW_TRIPLE}-gcc-win32)
+set(CMAKE_CXX_COMPILER ${VORTA_MINGW_TRIPLE}-g++-win32)
+set(CMAKE_RC_COMPILER ${VORTA_MINGW_TRIPLE}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${VORTA_MINGW_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+
+# Only DLLs that Windows itself ships may be imported: the C and C++ runtimes go in whole.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+
+# Windows-side tests run under Wine with a private prefix and their own X server.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run.sh)

@@ -1,0 +1,58 @@
+# Shared by the scripts that run vorta under Wine: the private prefix and a private X server.
+# Source it; it defines functions only.
+
+vorta_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+# The prefix lives in the build folder so that a clean clone never touches ~/.wine.
+: "${VORTA_WINEPREFIX:=$vorta_root/build/wineprefix}"
+export WINEPREFIX=$VORTA_WINEPREFIX
+export WINEDEBUG=${WINEDEBUG:--all}
+# Mono and Gecko installers would pop up dialogs nobody can answer in Xvfb.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+export WINEARCH=win64
+
+# Makes the prefix once; concurrent callers wait for the first one.
+vorta_wine_prefix_init() {
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  (
+    flock 9
+    if [ ! -f "$WINEPREFIX/.vorta-ready" ]; then
+      rm -rf "$WINEPREFIX"
+      wineboot -i </dev/null >/dev/null 2>&1
+      wineserver -w
+      # The option screen asks GDI for this face; Wine has no MS fonts, so name a free
+      # Japanese face in its place, as a Japanese Windows would find the real one.
+      wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+        /v 'ＭＳ Ｐゴシック' /d 'VL PGothic' /f </dev/null >/dev/null 2>&1
+      wineserver -w
+      touch "$WINEPREFIX/.vorta-ready"
+    fi
+  ) 9>"$WINEPREFIX.lock"
+  # Start the server detached from our pipes, so that nothing waits on its output.
+  wineserver -p 5 </dev/null >/dev/null 2>&1 || true
+}
+
+# Starts Xvfb on a free display; sets DISPLAY and vorta_xvfb_pid.
+# $1: screen geometry, default 1024x768x24.
+vorta_xvfb_start() {
+  local geometry=${1:-1024x768x24} fdfile
+  fdfile=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 "$geometry" -nolisten tcp -noreset 3>"$fdfile" </dev/null >/dev/null 2>&1 &
+  vorta_xvfb_pid=$!
+  local i
+  for i in $(seq 1 100); do
+    [ -s "$fdfile" ] && break
+    sleep 0.05
+  done
+  export DISPLAY=":$(head -n1 "$fdfile")"
+  rm -f "$fdfile"
+  [ "$DISPLAY" != ":" ]
+}
+
+vorta_xvfb_stop() {
+  if [ -n "${vorta_xvfb_pid:-}" ]; then
+    kill "$vorta_xvfb_pid" 2>/dev/null
+    wait "$vorta_xvfb_pid" 2>/dev/null
+    vorta_xvfb_pid=
+  fi
+}
