@@ -1,0 +1,265 @@
+// The GPD mesh parser and the writer the art generator builds the game's models with.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "gfx3d/gpd_format.h"
+#include "gfx3d/gpd_model.h"
+
+namespace {
+
+GpdFileVertex Vertex(float base) {
+  GpdFileVertex v;
+  v.x = base;
+  v.y = base + 0.25f;
+  v.z = -base;
+  v.nx = 0.0f;
+  v.ny = 1.0f;
+  v.nz = 0.0f;
+  v.u = 0.125f;
+  v.v = 0.5f;
+  v.reserved = 0;
+  v.colour = 0x808080;
+  return v;
+}
+
+// A quad of two triangles with four vertices of its own, as the road models are built.
+std::vector<uint8_t> QuadBytes() {
+  std::vector<GpdFileVertex> vertices = {Vertex(1), Vertex(2), Vertex(3), Vertex(4)};
+  std::vector<GpdFileFace> faces = {{0, 1, 2, 0}, {2, 1, 3, 0}};
+  std::vector<uint8_t> bytes;
+  EXPECT_TRUE(WriteGpdBytes(vertices, faces, bytes));
+  return bytes;
+}
+
+void PutU16(std::vector<uint8_t>& bytes, size_t at, uint16_t value) {
+  bytes[at] = static_cast<uint8_t>(value);
+  bytes[at + 1] = static_cast<uint8_t>(value >> 8);
+}
+
+// A loaded model to check that a refused resource leaves the old contents alone.
+GpdModel LoadedQuad() {
+  GpdModel model;
+  const std::vector<uint8_t> bytes = QuadBytes();
+  EXPECT_EQ(GpdStatus::kOk, ParseGpdModel(bytes.data(), bytes.size(), model));
+  return model;
+}
+
+void ExpectStillTheQuad(const GpdModel& model, const uint16_t* indices, const GpdVertex* vertices) {
+  EXPECT_EQ(4, model.vertex_count);
+  EXPECT_EQ(6, model.index_count);
+  EXPECT_EQ(indices, model.indices.get());
+  EXPECT_EQ(vertices, model.vertices.get());
+  EXPECT_EQ(3, model.indices[5]);
+  EXPECT_EQ(4.0f, model.vertices[3].x);
+}
+
+}  // namespace
+
+TEST(GpdParser, ReadsHandMadeLittleEndianBytes) {
+  // One vertex, one face, written out byte by byte rather than by the writer.
+  std::vector<uint8_t> bytes(kGpdSignature, kGpdSignature + 28);
+  const uint8_t counts[] = {1, 0, 1, 0};
+  bytes.insert(bytes.end(), counts, counts + 4);
+  const uint8_t vertex[40] = {
+      0x00, 0x00, 0x80, 0x3F,  // x 1.0
+      0x00, 0x00, 0x00, 0xC0,  // y -2.0
+      0x00, 0x00, 0x40, 0x40,  // z 3.0
+      0x00, 0x00, 0x00, 0x00,  // nx 0
+      0x00, 0x00, 0x80, 0x3F,  // ny 1
+      0x00, 0x00, 0x00, 0x00,  // nz 0
+      0x00, 0x00, 0x00, 0x3F,  // u 0.5
+      0x00, 0x00, 0x80, 0x3E,  // v 0.25
+      0, 0, 0, 0, 0x80, 0x80, 0x80, 0x00};
+  bytes.insert(bytes.end(), vertex, vertex + 40);
+  const uint8_t face[8] = {0, 0, 0, 0, 0, 0, 0, 0};
+  bytes.insert(bytes.end(), face, face + 8);
+  ASSERT_EQ(80u, bytes.size());
+
+  GpdModel model;
+  ASSERT_EQ(GpdStatus::kOk, ParseGpdModel(bytes.data(), bytes.size(), model));
+  ASSERT_EQ(1, model.vertex_count);
+  ASSERT_EQ(3, model.index_count);
+  const GpdVertex& v = model.vertices[0];
+  EXPECT_EQ(1.0f, v.x);
+  EXPECT_EQ(-2.0f, v.y);
+  EXPECT_EQ(3.0f, v.z);
+  EXPECT_EQ(0.0f, v.nx);
+  EXPECT_EQ(1.0f, v.ny);
+  EXPECT_EQ(0.0f, v.nz);
+  EXPECT_EQ(0.5f, v.u);
+  EXPECT_EQ(0.25f, v.v);
+}
+
+TEST(GpdParser, WriterOutputRoundTrips) {
+  const std::vector<uint8_t> bytes = QuadBytes();
+  ASSERT_EQ(GpdResourceBytes(4, 2), bytes.size());
+  EXPECT_EQ(32u + 160u + 16u, bytes.size());
+  GpdModel model;
+  ASSERT_EQ(GpdStatus::kOk, ParseGpdModel(bytes.data(), bytes.size(), model));
+  EXPECT_EQ(4, model.vertex_count);
+  EXPECT_EQ(6, model.index_count);
+  const uint16_t expected[6] = {0, 1, 2, 2, 1, 3};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(expected[i], model.indices[i]) << i;
+  for (int i = 0; i < 4; ++i) {
+    const GpdFileVertex want = Vertex(static_cast<float>(i + 1));
+    const GpdVertex& got = model.vertices[i];
+    EXPECT_EQ(want.x, got.x);
+    EXPECT_EQ(want.y, got.y);
+    EXPECT_EQ(want.z, got.z);
+    EXPECT_EQ(want.ny, got.ny);
+    EXPECT_EQ(want.u, got.u);
+    EXPECT_EQ(want.v, got.v);
+  }
+}
+
+TEST(GpdParser, EmptyMeshLoadsAsEmptyModel) {
+  std::vector<uint8_t> bytes;
+  ASSERT_TRUE(WriteGpdBytes({}, {}, bytes));
+  ASSERT_EQ(32u, bytes.size());
+  GpdModel model;
+  EXPECT_EQ(GpdStatus::kOk, ParseGpdModel(bytes.data(), bytes.size(), model));
+  EXPECT_EQ(0, model.vertex_count);
+  EXPECT_EQ(0, model.index_count);
+  EXPECT_EQ(nullptr, model.indices.get());
+  EXPECT_EQ(nullptr, model.vertices.get());
+}
+
+TEST(GpdParser, EveryAlteredSignatureByteIsRefused) {
+  const std::vector<uint8_t> good = QuadBytes();
+  GpdModel model = LoadedQuad();
+  const uint16_t* indices = model.indices.get();
+  const GpdVertex* vertices = model.vertices.get();
+  for (size_t i = 0; i < kGpdSignatureBytes; ++i) {
+    for (uint8_t flip : {0x01, 0x20, 0x80}) {
+      std::vector<uint8_t> bytes = good;
+      bytes[i] ^= flip;
+      EXPECT_EQ(GpdStatus::kBadSignature, ParseGpdModel(bytes.data(), bytes.size(), model))
+          << "byte " << i << " xor " << int(flip);
+    }
+  }
+  ExpectStillTheQuad(model, indices, vertices);
+}
+
+TEST(GpdParser, SignatureCutShortByNulIsRefused) {
+  for (size_t at : {0u, 13u, 24u, 27u}) {
+    std::vector<uint8_t> bytes = QuadBytes();
+    bytes[at] = 0;
+    GpdModel model;
+    EXPECT_EQ(GpdStatus::kBadSignature, ParseGpdModel(bytes.data(), bytes.size(), model)) << at;
+    EXPECT_EQ(nullptr, model.vertices.get());
+  }
+}
+
+TEST(GpdParser, SizeMustMatchTheCountsExactly) {
+  const std::vector<uint8_t> good = QuadBytes();
+  GpdModel model = LoadedQuad();
+  const uint16_t* indices = model.indices.get();
+  const GpdVertex* vertices = model.vertices.get();
+
+  EXPECT_EQ(GpdStatus::kTruncated, ParseGpdModel(good.data(), good.size() - 1, model));
+  EXPECT_EQ(GpdStatus::kTruncated, ParseGpdModel(good.data(), 32, model));
+  for (size_t size : {0u, 1u, 27u, 28u, 31u}) {
+    EXPECT_NE(GpdStatus::kOk, ParseGpdModel(good.data(), size, model)) << size;
+  }
+  EXPECT_NE(GpdStatus::kOk, ParseGpdModel(nullptr, 0, model));
+
+  std::vector<uint8_t> longer = good;
+  longer.push_back(0);
+  EXPECT_EQ(GpdStatus::kTrailingBytes, ParseGpdModel(longer.data(), longer.size(), model));
+
+  // Counts that promise more than is there: the biggest possible vertex count.
+  std::vector<uint8_t> boasting = good;
+  PutU16(boasting, kGpdVertexCountOffset, 0xFFFF);
+  EXPECT_EQ(GpdStatus::kTruncated, ParseGpdModel(boasting.data(), boasting.size(), model));
+  PutU16(boasting, kGpdVertexCountOffset, 4);
+  PutU16(boasting, kGpdFaceCountOffset, 3);
+  EXPECT_EQ(GpdStatus::kTruncated, ParseGpdModel(boasting.data(), boasting.size(), model));
+
+  ExpectStillTheQuad(model, indices, vertices);
+}
+
+TEST(GpdParser, FaceIndexMustNameAnExistingVertex) {
+  const size_t faces = GpdResourceBytes(4, 0);
+  GpdModel model = LoadedQuad();
+  const uint16_t* indices = model.indices.get();
+  const GpdVertex* vertices = model.vertices.get();
+  // Each of the six index words in turn, at the first value out of range and at the top.
+  for (size_t word : {0u, 1u, 2u, 4u, 5u, 6u}) {
+    for (uint16_t bad : {uint16_t{4}, uint16_t{0xFFFF}}) {
+      std::vector<uint8_t> bytes = QuadBytes();
+      PutU16(bytes, faces + 2 * word, bad);
+      EXPECT_EQ(GpdStatus::kIndexOutOfRange, ParseGpdModel(bytes.data(), bytes.size(), model))
+          << "word " << word << " = " << bad;
+    }
+  }
+  ExpectStillTheQuad(model, indices, vertices);
+
+  std::vector<uint8_t> highest = QuadBytes();
+  PutU16(highest, faces, 3);
+  GpdModel other;
+  EXPECT_EQ(GpdStatus::kOk, ParseGpdModel(highest.data(), highest.size(), other));
+  EXPECT_EQ(3, other.indices[0]);
+
+  // Faces without any vertex can name nothing.
+  std::vector<uint8_t> noVertices;
+  ASSERT_TRUE(WriteGpdBytes({}, {}, noVertices));
+  PutU16(noVertices, kGpdFaceCountOffset, 1);
+  noVertices.resize(40, 0);
+  EXPECT_EQ(GpdStatus::kIndexOutOfRange,
+            ParseGpdModel(noVertices.data(), noVertices.size(), other));
+}
+
+TEST(GpdParser, PadWordAndLastTwoVertexWordsAreIgnored) {
+  const std::vector<uint8_t> plain = QuadBytes();
+  std::vector<uint8_t> noisy = plain;
+  for (size_t v = 0; v < 4; ++v) {
+    const size_t at = kGpdHeaderBytes + kGpdVertexRecordBytes * v;
+    for (size_t b = 32; b < 40; ++b) noisy[at + b] = static_cast<uint8_t>(0xA5 + b + v);
+  }
+  for (size_t f = 0; f < 2; ++f) PutU16(noisy, GpdResourceBytes(4, f) + 6, 0xBEEF);
+
+  GpdModel a, b;
+  ASSERT_EQ(GpdStatus::kOk, ParseGpdModel(plain.data(), plain.size(), a));
+  ASSERT_EQ(GpdStatus::kOk, ParseGpdModel(noisy.data(), noisy.size(), b));
+  ASSERT_EQ(a.vertex_count, b.vertex_count);
+  ASSERT_EQ(a.index_count, b.index_count);
+  EXPECT_EQ(0, std::memcmp(a.indices.get(), b.indices.get(), 2 * a.index_count));
+  EXPECT_EQ(0, std::memcmp(a.vertices.get(), b.vertices.get(), sizeof(GpdVertex) * 4));
+}
+
+TEST(GpdModelLifetime, ReleaseEmptiesAndIsHarmlessTwice) {
+  GpdModel model = LoadedQuad();
+  ReleaseGpdModel(model);
+  EXPECT_EQ(0, model.vertex_count);
+  EXPECT_EQ(0, model.index_count);
+  EXPECT_EQ(nullptr, model.indices.get());
+  EXPECT_EQ(nullptr, model.vertices.get());
+  ReleaseGpdModel(model);
+  EXPECT_EQ(0, model.vertex_count);
+
+  GpdModel fresh;
+  EXPECT_EQ(0, fresh.vertex_count);
+  EXPECT_EQ(0, fresh.index_count);
+  EXPECT_EQ(nullptr, fresh.vertices.get());
+}
+
+TEST(GpdWriter, RefusesWhatTheParserWouldRefuse) {
+  std::vector<uint8_t> out = {1, 2, 3};
+  EXPECT_FALSE(WriteGpdBytes({Vertex(1)}, {{0, 0, 1, 0}}, out));
+  EXPECT_TRUE(out.empty());
+  const std::vector<GpdFileFace> manyFaces(21846, GpdFileFace{0, 0, 0, 0});
+  EXPECT_FALSE(WriteGpdBytes({Vertex(1)}, manyFaces, out));
+
+  // The largest mesh the game can hold still parses.
+  const std::vector<GpdFileFace> mostFaces(21845, GpdFileFace{0, 0, 0, 0});
+  ASSERT_TRUE(WriteGpdBytes({Vertex(1)}, mostFaces, out));
+  GpdModel model;
+  EXPECT_EQ(GpdStatus::kOk, ParseGpdModel(out.data(), out.size(), model));
+  EXPECT_EQ(65535, model.index_count);
+  // One face more, written by hand, is refused rather than wrapping the 16-bit count.
+  PutU16(out, kGpdFaceCountOffset, 21846);
+  out.resize(GpdResourceBytes(1, 21846), 0);
+  EXPECT_EQ(GpdStatus::kTooManyFaces, ParseGpdModel(out.data(), out.size(), model));
+}
