@@ -1,0 +1,174 @@
+#include "tools/art/common/drawing.h"
+
+#include <cairo-ft.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <map>
+
+#include "tools/art/common/registry.h"
+
+const char* const kFontRounded = "/usr/share/fonts/truetype/motoya-l-maruberi/MTLmr3m.ttf";
+const char* const kFontBlack = "/usr/share/fonts/opentype/mplus/Mplus1-Black.otf";
+const char* const kFontExtraBold = "/usr/share/fonts/opentype/mplus/Mplus1-ExtraBold.otf";
+const char* const kFontSansBold = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
+const char* const kFontSansCondensedBold = "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf";
+
+Canvas::Canvas(int width, int height) : width_(width), height_(height) {
+  surface_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+  ArtCheck(cairo_surface_status(surface_) == CAIRO_STATUS_SUCCESS, "cannot create a canvas");
+  cr_ = cairo_create(surface_);
+}
+
+Canvas::~Canvas() {
+  cairo_destroy(cr_);
+  cairo_surface_destroy(surface_);
+}
+
+cairo_font_face_t* FontFace(const std::string& path) {
+  // Faces live until the process ends: cairo may keep glyphs cached against them.
+  static FT_Library library = nullptr;
+  static std::map<std::string, cairo_font_face_t*> faces;
+  auto found = faces.find(path);
+  if (found != faces.end()) return found->second;
+  if (!library) ArtCheck(FT_Init_FreeType(&library) == 0, "FreeType cannot start");
+  FT_Face ft_face = nullptr;
+  ArtCheck(FT_New_Face(library, path.c_str(), 0, &ft_face) == 0,
+           "cannot open font " + path + " (is its Debian package installed? see tools/install-deps.sh)");
+  cairo_font_face_t* face = cairo_ft_font_face_create_for_ft_face(ft_face, 0);
+  ArtCheck(cairo_font_face_status(face) == CAIRO_STATUS_SUCCESS, "cairo cannot use font " + path);
+  faces[path] = face;
+  return face;
+}
+
+void SetFont(cairo_t* cr, cairo_font_face_t* face, double pixel_size) {
+  cairo_set_font_face(cr, face);
+  cairo_set_font_size(cr, pixel_size);
+  cairo_font_options_t* options = cairo_font_options_create();
+  cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
+  cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
+  cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+  cairo_set_font_options(cr, options);
+  cairo_font_options_destroy(options);
+}
+
+Rgb HexRgb(uint32_t rrggbb) { return Rgb{uint8_t(rrggbb >> 16), uint8_t(rrggbb >> 8), uint8_t(rrggbb)}; }
+
+void SetSource(cairo_t* cr, Rgb c, double alpha) {
+  cairo_set_source_rgba(cr, c.r / 255.0, c.g / 255.0, c.b / 255.0, alpha);
+}
+
+cairo_pattern_t* LinearGradient(double x0, double y0, double x1, double y1,
+                                std::initializer_list<GradientStop> stops) {
+  cairo_pattern_t* pattern = cairo_pattern_create_linear(x0, y0, x1, y1);
+  for (const GradientStop& s : stops)
+    cairo_pattern_add_color_stop_rgba(pattern, s.offset, s.color.r / 255.0, s.color.g / 255.0,
+                                      s.color.b / 255.0, s.alpha);
+  return pattern;
+}
+
+cairo_pattern_t* VerticalGradient(double y0, double y1, std::initializer_list<GradientStop> stops) {
+  return LinearGradient(0, y0, 0, y1, stops);
+}
+
+void RoundedRectPath(cairo_t* cr, double x, double y, double width, double height, double radius) {
+  const double pi = 3.14159265358979323846;
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, x + width - radius, y + radius, radius, -pi / 2, 0);
+  cairo_arc(cr, x + width - radius, y + height - radius, radius, 0, pi / 2);
+  cairo_arc(cr, x + radius, y + height - radius, radius, pi / 2, pi);
+  cairo_arc(cr, x + radius, y + radius, radius, pi, 3 * pi / 2);
+  cairo_close_path(cr);
+}
+
+namespace {
+
+// Appends the text's outline to the current path, one character at a time so that letter
+// spacing applies; returns the pen advance.
+double TextPath(cairo_t* cr, const std::string& utf8, double x, double y, const TextStyle& style) {
+  SetFont(cr, style.face, style.size);
+  double pen = x;
+  size_t i = 0;
+  while (i < utf8.size()) {
+    size_t length = 1;
+    const unsigned char lead = utf8[i];
+    if (lead >= 0xF0) length = 4;
+    else if (lead >= 0xE0) length = 3;
+    else if (lead >= 0xC0) length = 2;
+    const std::string one = utf8.substr(i, length);
+    i += length;
+    cairo_text_extents_t extents;
+    cairo_text_extents(cr, one.c_str(), &extents);
+    cairo_move_to(cr, pen, y);
+    cairo_text_path(cr, one.c_str());
+    pen += extents.x_advance + style.letter_spacing;
+  }
+  return pen - x;
+}
+
+void SetStroke(cairo_t* cr, double width) {
+  cairo_set_line_width(cr, width);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+}
+
+}  // namespace
+
+InkBox MeasureText(cairo_t* cr, const std::string& utf8, const TextStyle& style) {
+  ArtCheck(style.face != nullptr, "text style without a font face");
+  cairo_save(cr);
+  cairo_identity_matrix(cr);
+  cairo_new_path(cr);
+  InkBox box{};
+  box.advance = TextPath(cr, utf8, 0, 0, style);
+  const double stroke = 2 * (style.embolden + style.outline_width);
+  if (stroke > 0) {
+    SetStroke(cr, stroke);
+    cairo_stroke_extents(cr, &box.left, &box.top, &box.right, &box.bottom);
+  } else {
+    cairo_fill_extents(cr, &box.left, &box.top, &box.right, &box.bottom);
+  }
+  cairo_new_path(cr);
+  cairo_restore(cr);
+  return box;
+}
+
+void DrawText(cairo_t* cr, const std::string& utf8, double x, double y, const TextStyle& style) {
+  ArtCheck(style.face != nullptr, "text style without a font face");
+  cairo_save(cr);
+  cairo_new_path(cr);
+  if (style.shadow_alpha > 0) {
+    TextPath(cr, utf8, x + style.shadow_dx, y + style.shadow_dy, style);
+    SetSource(cr, style.shadow, style.shadow_alpha);
+    SetStroke(cr, 2 * (style.embolden + style.outline_width));
+    cairo_fill_preserve(cr);
+    if (style.embolden + style.outline_width > 0) cairo_stroke(cr);
+    cairo_new_path(cr);
+  }
+  TextPath(cr, utf8, x, y, style);
+  if (style.outline_width > 0) {
+    SetSource(cr, style.outline);
+    SetStroke(cr, 2 * (style.embolden + style.outline_width));
+    cairo_stroke_preserve(cr);
+    cairo_fill_preserve(cr);
+  }
+  if (style.fill_pattern) cairo_set_source(cr, style.fill_pattern);
+  else SetSource(cr, style.fill);
+  if (style.embolden > 0) {
+    SetStroke(cr, 2 * style.embolden);
+    cairo_stroke_preserve(cr);
+  }
+  cairo_fill(cr);
+  cairo_restore(cr);
+}
+
+void DrawTextCentered(cairo_t* cr, const std::string& utf8, double cx, double cy, const TextStyle& style) {
+  const InkBox box = MeasureText(cr, utf8, style);
+  DrawText(cr, utf8, cx - (box.left + box.right) / 2, cy - (box.top + box.bottom) / 2, style);
+}
+
+void DrawTextCenteredOnBaseline(cairo_t* cr, const std::string& utf8, double cx, double baseline,
+                                const TextStyle& style) {
+  const InkBox box = MeasureText(cr, utf8, style);
+  DrawText(cr, utf8, cx - (box.left + box.right) / 2, baseline, style);
+}

@@ -1,0 +1,31 @@
+#include "tools/art/common/registry.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// A function-local list: registrations run during static initialisation of other files,
+// before any namespace-scope vector here could be relied on.
+std::vector<ArtJob>& JobList() {
+  static std::vector<ArtJob> jobs;
+  return jobs;
+}
+
+}  // namespace
+
+ArtRegistration::ArtRegistration(const char* name, void (*fn)(const ArtContext&)) {
+  JobList().push_back(ArtJob{name, fn});
+}
+
+std::vector<ArtJob> RegisteredArtJobs() {
+  std::vector<ArtJob> jobs = JobList();
+  std::sort(jobs.begin(), jobs.end(), [](const ArtJob& a, const ArtJob& b) {
+    return std::strcmp(a.name, b.name) < 0;
+  });
+  return jobs;
+}
+
+void ArtCheck(bool ok, const std::string& what) {
+  if (!ok) throw ArtError(what);
+}
