@@ -9,18 +9,25 @@ set(VORTA_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix CACHE PATH "Private Wine pre
 
 function(vorta_windows_build name toolchain)
   set(binary_dir ${CMAKE_BINARY_DIR}/${name})
+  set(host_tool_args "")
+  set(host_tool_targets "")
+  if(TARGET cardata_compiler)
+    set(host_tool_args -DVORTA_CARDATA_COMPILER=$<TARGET_FILE:cardata_compiler>)
+    set(host_tool_targets cardata_compiler)
+  endif()
   ExternalProject_Add(${name}
     SOURCE_DIR ${PROJECT_SOURCE_DIR}
     BINARY_DIR ${binary_dir}
     CMAKE_ARGS
       -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/${toolchain}
       -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
-      -DVORTA_CARDATA_COMPILER=$<TARGET_FILE:cardata_compiler>
+      ${host_tool_args}
       -DVORTA_WINEPREFIX=${VORTA_WINEPREFIX}
+      ${ARGN}
     INSTALL_COMMAND ""
     BUILD_ALWAYS ON
     USES_TERMINAL_BUILD ON
-    DEPENDS cardata_compiler)
+    DEPENDS ${host_tool_targets})
   set(vorta_${name}_dir ${binary_dir} PARENT_SCOPE)
 endfunction()
 
@@ -32,5 +39,5 @@ if(VORTA_BUILD_WIN64)
   set(VORTA_EXE ${vorta_win64_dir}/vorta.exe CACHE INTERNAL "")
 endif()
 if(VORTA_BUILD_WIN32)
-  vorta_windows_build(win32 toolchain-mingw-i686.cmake)
+  vorta_windows_build(win32 toolchain-mingw-i686.cmake -DVORTA_WINDOWS_TESTS=OFF)
 endif()

@@ -9,5 +9,3 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 # Only DLLs that Windows itself ships may be imported: the C and C++ runtimes go in whole.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
-# Windows-side tests run under Wine with a private prefix and their own X server.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run.sh)

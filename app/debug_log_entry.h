@@ -1,0 +1,20 @@
+// The pieces of the debug log below WriteLog, shared with the platform layer and tests.
+#pragma once
+
+#include <string>
+
+constexpr const char* kLogFileName = "vorta.log";
+constexpr const char* kDebugModeMessage = "デバックモードで起動します。\n";
+
+struct LogTime {
+  int year, month, day, hour, minute, second;
+};
+
+// "%4d/%02d/%02d %02d:%02d:%02d\t" followed by the message, unchanged.
+std::string FormatLogEntry(const LogTime& time, const char* message);
+
+LogTime LocalLogTime();
+
+// Where each formatted message also goes (the debugger output on Windows).
+using LogSink = void (*)(const char* message);
+void SetLogDebuggerSink(LogSink sink);

@@ -1,0 +1,89 @@
+#include "app/frame_timer_win32.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+#include <vector>
+
+#include "app/frame_pacing.h"
+#include "app/frame_timer.h"
+
+namespace {
+uint64_t counter_frequency = 0;   // counts per second
+uint64_t ticks_per_frame = 0;     // counts
+uint64_t timer_ticks_per_unit = 0;
+uint64_t last_frame_time = 0;     // counter at the end of the previous frame
+bool timer_period_set = false;
+bool spin_only = false;           // VORTA_FRAME_WAIT=spin: the benchmark's comparison
+std::vector<uint32_t> frame_trace;  // frame periods in counter ticks, for the benchmark
+
+uint64_t ReadCounter() {
+  LARGE_INTEGER counter;
+  if (!QueryPerformanceCounter(&counter)) return 0;
+  return static_cast<uint64_t>(counter.QuadPart);
+}
+
+bool TraceRequested() { return std::getenv("VORTA_FRAME_TRACE") != nullptr; }
+}  // namespace
+
+bool ReadCounterFrequency() {
+  LARGE_INTEGER frequency;
+  if (!QueryPerformanceFrequency(&frequency) || frequency.QuadPart <= 0) return false;
+  counter_frequency = static_cast<uint64_t>(frequency.QuadPart);
+  ticks_per_frame = TicksPerFrame(counter_frequency);
+  return true;
+}
+
+bool InitTimer(uint32_t unitsPerSecond) {
+  LARGE_INTEGER frequency;
+  if (!QueryPerformanceFrequency(&frequency) || frequency.QuadPart <= 0) return false;
+  timer_ticks_per_unit = TimerTicksPerUnit(static_cast<uint64_t>(frequency.QuadPart), unitsPerSecond);
+  return timer_ticks_per_unit != 0;
+}
+
+uint32_t ReadTimer() { return CounterToUnits(ReadCounter(), timer_ticks_per_unit); }
+
+void StartFrameClock() {
+  const char* wait = std::getenv("VORTA_FRAME_WAIT");
+  spin_only = wait != nullptr && std::string_view(wait) == "spin";
+  if (!spin_only && !timer_period_set) timer_period_set = timeBeginPeriod(1) == TIMERR_NOERROR;
+  if (TraceRequested()) frame_trace.reserve(60 * 600);
+  last_frame_time = ReadCounter();
+}
+
+void WaitForFrame() {
+  const uint64_t deadline = last_frame_time + ticks_per_frame;
+  uint64_t now = ReadCounter();
+  for (;;) {
+    const WaitStep step = NextWaitStep(now, deadline, counter_frequency, spin_only);
+    if (step == WaitStep::Done) break;
+    if (step == WaitStep::Sleep) Sleep(1);
+    now = ReadCounter();
+  }
+  frame_rate = FrameRateFor(counter_frequency, now - last_frame_time);
+  physics_rate = kPhysicsRate;
+  if (frame_trace.capacity() != 0 && frame_trace.size() < frame_trace.capacity()) {
+    frame_trace.push_back(static_cast<uint32_t>(now - last_frame_time));
+  }
+  // A fresh reading, not `now`: the time spent measuring belongs to the next frame.
+  last_frame_time = ReadCounter();
+}
+
+void ReleaseFrameClock() {
+  if (timer_period_set) {
+    timeEndPeriod(1);
+    timer_period_set = false;
+  }
+  const char* trace_path = std::getenv("VORTA_FRAME_TRACE");
+  if (trace_path != nullptr && !frame_trace.empty()) {
+    if (std::FILE* file = std::fopen(trace_path, "w")) {
+      std::fprintf(file, "frequency %llu\n", static_cast<unsigned long long>(counter_frequency));
+      for (uint32_t period : frame_trace) std::fprintf(file, "%u\n", period);
+      std::fclose(file);
+    }
+    frame_trace.clear();
+    frame_trace.shrink_to_fit();
+  }
+}

@@ -1,0 +1,39 @@
+#include "app/settings.h"
+
+#include <cstdio>
+
+int32_t windowed = 0;
+int32_t speedometer_style = 0;
+uint8_t joystick_buttons[4] = {2, 5, 8, 9};
+int32_t software_device = 0;
+
+const SettingRow kSettingRows[kSettingCount] = {
+    {"VORTA", "WINDOW", 0},        {"VORTA", "SPEEDMETER", 0}, {"JOYSTICK", "ALT", 2},
+    {"JOYSTICK", "CTRL", 5},       {"JOYSTICK", "SPACE_ENTER", 8},
+    {"JOYSTICK", "ESC", 9},        {"DEVICE", "HEL", 0},
+};
+
+void ReadConfiguration(ProfileIntReader read) {
+  auto value = [&](int row) {
+    const SettingRow& r = kSettingRows[row];
+    return read(r.section, r.key, r.default_value);
+  };
+  windowed = value(0);
+  speedometer_style = value(1);
+  for (int button = 0; button < 4; ++button) {
+    joystick_buttons[button] = static_cast<uint8_t>(value(2 + button));
+  }
+  software_device = value(6);
+}
+
+void WriteConfiguration(ProfileStringWriter write) {
+  const int values[kSettingCount] = {
+      windowed,           speedometer_style,   joystick_buttons[0], joystick_buttons[1],
+      joystick_buttons[2], joystick_buttons[3], software_device,
+  };
+  for (int row = 0; row < kSettingCount; ++row) {
+    char text[256] = {};
+    std::snprintf(text, sizeof text, "%d", values[row]);
+    write(kSettingRows[row].section, kSettingRows[row].key, text);
+  }
+}

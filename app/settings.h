@@ -1,0 +1,32 @@
+// The player's settings, read once at boot from .\vorta.ini and written once at exit.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+extern int32_t windowed;            // 0: full screen; non-zero: in a window
+extern int32_t speedometer_style;   // 0: digital; non-zero: analog
+extern uint8_t joystick_buttons[4]; // buttons acting as Alt, Ctrl, Space&Enter, Esc
+extern int32_t software_device;     // non-zero: never try the hardware 3D device
+
+constexpr const char* kSettingsFile = ".\\vorta.ini";
+
+// The file's rows, in the order they are read and written.
+struct SettingRow {
+  const char* section;
+  const char* key;
+  int default_value;
+};
+constexpr int kSettingCount = 7;
+extern const SettingRow kSettingRows[kSettingCount];
+
+// The profile functions, handed in by the platform layer (and by tests).
+using ProfileIntReader = int (*)(const char* section, const char* key, int default_value);
+using ProfileStringWriter = void (*)(const char* section, const char* key, const char* text);
+
+// Reads the seven keys into their globals; the joystick buttons keep their low eight bits.
+void ReadConfiguration(ProfileIntReader read);
+
+// Writes the seven keys from their globals as decimal text (signed for the 32-bit settings,
+// 0..255 for the buttons).
+void WriteConfiguration(ProfileStringWriter write);

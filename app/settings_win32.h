@@ -1,0 +1,5 @@
+#pragma once
+
+// .\vorta.ini into the settings globals, and back.
+void ReadSettingsFile();
+void WriteSettingsFile();

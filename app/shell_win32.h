@@ -1,0 +1,40 @@
+// The application shell's Windows side: start-up, shut-down and the display rebuild.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "app/scene_dispatcher.h"
+
+// Runs the services in start-up order; false (after its message box or log line) when the
+// game cannot run.
+bool StartUp(int32_t windowed);
+
+// Releases everything and asks the window to close. Safe to call twice.
+void ShutDown();
+
+// Tears the display down and builds it again in the given mode, then reloads the pictures of
+// the running scene. false when the display could not be made.
+bool RebuildDisplay(int32_t windowed);
+
+// Releases every scene's pictures and models and the shared fonts.
+void ReleaseSceneSurfaces();
+
+// Writes the save file and the settings, once, and only what was actually read at start-up:
+// a run that failed before reading them must not replace the player's files.
+void SaveOnExit();
+
+// Flag 1 shows the mouse cursor, anything else hides it, whatever the display counter was.
+void SetCursorVisible(int flag);
+
+// The scene services the dispatcher runs, implemented with the real subsystems.
+SceneServices& GameSceneServices();
+
+LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Esc, F2 and (in the race) F1; 1 when the key was consumed.
+int OnKeyDown(HWND hwnd, UINT message, WPARAM virtualKey, LPARAM lParam);
+
+// True once the boot step has run; keys that arrive before it are ignored.
+extern bool shell_booted;

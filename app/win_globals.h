@@ -1,0 +1,11 @@
+// The Windows handles the whole program shares.
+#pragma once
+
+#include <windows.h>
+
+extern HWND window;          // the one game window
+extern HINSTANCE instance;   // this module
+
+// A message box over the game window. Texts are UTF-8 and shown through the wide-character
+// API, so the Japanese messages read correctly on a Windows of any language.
+void ShowMessageBox(const char* text, const char* caption);

@@ -1,0 +1,4 @@
+#include "app/win_globals.h"
+
+HWND window = nullptr;
+HINSTANCE instance = nullptr;

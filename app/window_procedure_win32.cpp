@@ -1,0 +1,63 @@
+#include "app/scene_state.h"
+#include "app/settings.h"
+#include "app/shell_win32.h"
+
+bool shell_booted = false;
+
+void SetCursorVisible(int flag) {
+  // ShowCursor keeps a display counter: step it until it is on the visible or hidden side.
+  if (flag == 1) {
+    while (ShowCursor(TRUE) < 1) {
+    }
+  } else {
+    while (ShowCursor(FALSE) >= 0) {
+    }
+  }
+}
+
+int OnKeyDown(HWND hwnd, UINT message, WPARAM virtualKey, LPARAM lParam) {
+  // An Esc or F2 held while the game starts would skip or disturb the boot step.
+  if (!shell_booted) return 1;
+
+  switch (virtualKey) {
+    case VK_ESCAPE:
+      scene_state = SCENE_TITLE_ENTER;
+      return 1;
+    case VK_F2:
+      windowed = windowed == 0 ? 1 : 0;
+      if (!RebuildDisplay(windowed)) scene_state = SCENE_EXIT;
+      SetCursorVisible(windowed);
+      return 1;
+    case VK_F1:
+      if (scene_state != SCENE_RACE) return 0;
+      speedometer_style = speedometer_style + 1 > 1 ? 0 : speedometer_style + 1;
+      return 1;
+    default:
+      return 0;
+  }
+}
+
+LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CLOSE:
+      // The close box and Alt+F4 keep what the player earned, as the title's exit does.
+      SaveOnExit();
+      break;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      break;
+    case WM_KEYDOWN:
+      if (OnKeyDown(hwnd, message, wParam, lParam) == 1) return 0;
+      break;
+    case WM_SYSKEYDOWN:
+      // Alt is the throttle: alone it must never open the system menu. Alt+F4 still closes.
+      if (wParam == VK_MENU) return 0;
+      break;
+    case WM_SYSKEYUP:
+      if (wParam == VK_MENU) return 0;
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcA(hwnd, message, wParam, lParam);
+}

@@ -1,0 +1,77 @@
+#include "app/settings.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+// A profile file in memory: "SECTION/KEY" -> text, plus the order keys were written in.
+std::map<std::string, std::string> profile;
+std::vector<std::string> write_order;
+
+int ReadFake(const char* section, const char* key, int default_value) {
+  auto found = profile.find(std::string(section) + "/" + key);
+  return found == profile.end() ? default_value : std::stoi(found->second);
+}
+
+void WriteFake(const char* section, const char* key, const char* text) {
+  const std::string name = std::string(section) + "/" + key;
+  profile[name] = text;
+  write_order.push_back(name);
+}
+
+class SettingsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    profile.clear();
+    write_order.clear();
+  }
+};
+
+TEST_F(SettingsTest, MissingFileGivesTheDefaultsAndWritesExactlyTheSevenKeys) {
+  windowed = 7;
+  ReadConfiguration(&ReadFake);
+  EXPECT_EQ(windowed, 0);
+  EXPECT_EQ(speedometer_style, 0);
+  EXPECT_EQ(joystick_buttons[0], 2);
+  EXPECT_EQ(joystick_buttons[1], 5);
+  EXPECT_EQ(joystick_buttons[2], 8);
+  EXPECT_EQ(joystick_buttons[3], 9);
+  EXPECT_EQ(software_device, 0);
+
+  WriteConfiguration(&WriteFake);
+  EXPECT_EQ(write_order,
+            (std::vector<std::string>{"VORTA/WINDOW", "VORTA/SPEEDMETER", "JOYSTICK/ALT",
+                                      "JOYSTICK/CTRL", "JOYSTICK/SPACE_ENTER", "JOYSTICK/ESC",
+                                      "DEVICE/HEL"}));
+  EXPECT_EQ(profile["JOYSTICK/ALT"], "2");
+  EXPECT_EQ(profile["JOYSTICK/ESC"], "9");
+  EXPECT_EQ(profile["VORTA/WINDOW"], "0");
+}
+
+TEST_F(SettingsTest, ButtonsKeepTheirLowByteAndAreWrittenBackSo) {
+  profile["JOYSTICK/ALT"] = "258";
+  profile["JOYSTICK/CTRL"] = "-1";
+  ReadConfiguration(&ReadFake);
+  EXPECT_EQ(joystick_buttons[0], 2);
+  EXPECT_EQ(joystick_buttons[1], 255);
+  WriteConfiguration(&WriteFake);
+  EXPECT_EQ(profile["JOYSTICK/ALT"], "2");
+  EXPECT_EQ(profile["JOYSTICK/CTRL"], "255");
+}
+
+TEST_F(SettingsTest, SignedSettingsRoundTripAsSignedText) {
+  profile["VORTA/WINDOW"] = "1";
+  profile["VORTA/SPEEDMETER"] = "-3";
+  profile["DEVICE/HEL"] = "12";
+  ReadConfiguration(&ReadFake);
+  EXPECT_EQ(windowed, 1);
+  EXPECT_EQ(speedometer_style, -3);
+  EXPECT_EQ(software_device, 12);
+  WriteConfiguration(&WriteFake);
+  EXPECT_EQ(profile["VORTA/SPEEDMETER"], "-3");
+  EXPECT_EQ(profile["DEVICE/HEL"], "12");
+}
+}  // namespace

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# The window appears with its exact title; without "/d" no log is written; Alt+F4 ends the
+# game within a few seconds and leaves the seven settings (defaults when there was no file).
+source "$(dirname "$0")/lib.sh"
+e2e_setup
+
+e2e_start
+e2e_wait_window
+[ "$(xdotool getwindowname "$game_window")" = "vorta ~Mark Q~ Ver0.75" ] || fail "window title"
+sleep 1
+e2e_alt_f4
+e2e_wait_exit 5
+
+[ ! -e "$e2e_work/vorta.log" ] || fail "a log was written without /d"
+expected=$'[VORTA]\nWINDOW=0\nSPEEDMETER=0\n[JOYSTICK]\nALT=2\nCTRL=5\nSPACE_ENTER=8\nESC=9\n[DEVICE]\nHEL=0'
+actual=$(tr -d '\r' <"$e2e_work/vorta.ini")
+[ "$actual" = "$expected" ] || fail "vorta.ini after exit: $actual"

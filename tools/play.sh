@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds vorta.exe and starts it under Wine, in a window. Extra arguments (such as /d) go to
+# the game. Its vorta.ini, vorta.sav and vorta.log live in build/play.
+set -euo pipefail
+source "$(dirname "$0")/configure.sh"
+
+cmake --build "$build" -j2 --target win64
+
+play_dir=$build/play
+mkdir -p "$play_dir"
+# A first start on a desktop is friendlier in a window than in a changed screen mode.
+[ -f "$play_dir/vorta.ini" ] || printf '[VORTA]\r\nWINDOW=1\r\n' >"$play_dir/vorta.ini"
+
+export VORTA_WINEPREFIX=$build/wineprefix
+source "$root/tools/wine-env.sh"
+vorta_wine_prefix_init
+if [ -z "${DISPLAY:-}" ]; then
+  echo "No X display: starting the game on a virtual one (Xvfb)." >&2
+  vorta_xvfb_start 1024x768x24
+  trap vorta_xvfb_stop EXIT
+fi
+cd "$play_dir"
+wine "$build/win64/vorta.exe" "$@"

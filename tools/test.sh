@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds everything (native core, tools, both Windows builds) and runs every test with CTest:
+# native unit tests and fuzzers, Windows-side tests and end-to-end tests under Wine.
+set -euo pipefail
+source "$(dirname "$0")/configure.sh"
+
+cmake --build "$build" -j2
+
+# Wine's server outlives the programs it served; stop it so nothing is left running.
+export VORTA_WINEPREFIX=$build/wineprefix
+trap 'WINEPREFIX=$VORTA_WINEPREFIX wineserver -k >/dev/null 2>&1 || true' EXIT
+ctest --test-dir "$build" --output-on-failure -j2 "$@"
