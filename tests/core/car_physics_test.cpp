@@ -1,0 +1,312 @@
+// The car model: one fixed step of speed, engine speed, traction and camera pitch.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/frame_timer.h"
+#include "data/car_table.h"
+#include "race/car_physics.h"
+#include "test_cars.h"
+
+namespace {
+
+constexpr int kUpper = 0, kNeutral = 1, kLower = 2;
+
+class CarModel : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    car_ = MakeRecord4();
+    tacho_ = MakeTachoRow(10000);
+    SetRaceStartValues(race_);
+  }
+  void Gear(int row, int column) {
+    race_.gear_row = row;
+    race_.gear_column = column;
+  }
+  void Step(uint32_t bits, uint32_t nowMs = 100000, int32_t rate = 60) {
+    StepCarPhysics(car_, tacho_, model_, race_, bits, nowMs, rate);
+  }
+  // Load in kg at a road speed, from the published formula.
+  double Load(double kmh) const {
+    const double u = kmh / 3.6;
+    return 1510.0 + 160.0 + static_cast<double>(car_.frontal_area) * car_.downforce_coef * u * u *
+                                0.0625;
+  }
+  CarSpec car_;
+  TachoScaleRow tacho_;
+  CarModelState model_;
+  RaceState race_;
+};
+
+}  // namespace
+
+TEST_F(CarModel, WorkedStepInFirstGearAtFullThrottle) {
+  Gear(kUpper, 0);
+  race_.speed = 50.0;
+  race_.engine_rpm = 5000.0f;
+  model_.traction_limit = 20000.0;
+  Step(THROTTLE);
+  EXPECT_NEAR(50.56455, race_.speed, 5e-6);
+  EXPECT_NEAR(5273.502, race_.engine_rpm, 1e-3);
+  EXPECT_NEAR(12316.74, model_.traction_limit, 5e-3);
+  EXPECT_EQ(-0.3f, race_.view_pitch);  // the lift is capped at 0.2
+  EXPECT_EQ(0, model_.limiter_active);
+}
+
+TEST_F(CarModel, FirstStepAfterResetStartsTheEngineAtIdle) {
+  // Lever in neutral, engine stopped, nothing pressed: the idle hold starts the engine at
+  // idle_rpm with the throttle open. The torque point is still the one of 0 rpm, so the
+  // torque is 300/500 of the way from 0 to 15 kgf·m: 9.0, and the free engine gains
+  // 800 x 9.0 x 0.125 / 60 = 15 rpm.
+  model_.traction_limit = 1.0;
+  Step(0);
+  EXPECT_EQ(815.0f, race_.engine_rpm);
+  EXPECT_EQ(0.0, race_.speed);
+  EXPECT_EQ(-0.5f, race_.view_pitch);
+}
+
+TEST_F(CarModel, DisconnectedEngineSettlesAtIdle) {
+  race_.engine_rpm = 3000.0f;
+  float lowest = 1e9f, highest = 0.0f;
+  for (int i = 0; i < 1200; ++i) {
+    Step(CLUTCH, 100000 + 17 * i);
+    if (i >= 600) {
+      lowest = std::min(lowest, race_.engine_rpm);
+      highest = std::max(highest, race_.engine_rpm);
+    }
+  }
+  EXPECT_GE(lowest, 790.0f);
+  EXPECT_LE(highest, 860.0f);
+  EXPECT_EQ(0.0, race_.speed);
+}
+
+TEST_F(CarModel, RevLimiterCutsAboveTheLimitFor30Ms) {
+  // A flat curve so the throttle always adds revs and its cut always costs them.
+  for (double& t : car_.torque_curve) t = 30.0;
+  race_.engine_rpm = 10000.0f;
+  Step(CLUTCH | THROTTLE, 1000);
+  EXPECT_EQ(0, model_.limiter_active) << "exactly at the limit is not over it";
+  EXPECT_EQ(10001.0f, race_.engine_rpm) << "held at the limit + 1";
+
+  Step(CLUTCH | THROTTLE, 1000);
+  EXPECT_EQ(1, model_.limiter_active);
+  EXPECT_EQ(1000u, model_.limiter_time_ms);
+  float before = race_.engine_rpm;
+  EXPECT_LT(before, 10001.0f);
+
+  // Under the limit now, but the cut holds until more than 30 ms have passed.
+  for (uint32_t now : {1016u, 1030u, 1031u}) {
+    Step(CLUTCH | THROTTLE, now);
+    EXPECT_LT(race_.engine_rpm, before) << "throttle still cut at " << now;
+    before = race_.engine_rpm;
+  }
+  EXPECT_EQ(0, model_.limiter_active);
+  Step(CLUTCH | THROTTLE, 1047);
+  EXPECT_GT(race_.engine_rpm, before) << "throttle back";
+}
+
+TEST_F(CarModel, RevLimiterHoldEndsAcrossTheClockWrap) {
+  for (double& t : car_.torque_curve) t = 30.0;
+  race_.engine_rpm = 9000.0f;
+  model_.limiter_active = 1;
+  model_.limiter_time_ms = 0xFFFFFFF0u;
+  Step(CLUTCH | THROTTLE, 0xFFFFFFFFu);  // 15 ms in
+  EXPECT_EQ(1, model_.limiter_active);
+  Step(CLUTCH | THROTTLE, 0x0000000Fu);  // 31 ms in, after the wrap
+  EXPECT_EQ(0, model_.limiter_active);
+}
+
+TEST_F(CarModel, EngineNeverExceedsLimitPlusOne) {
+  for (double& t : car_.torque_curve) t = 60.0;
+  for (int32_t limit : {10000, 16000, 18000}) {
+    tacho_ = MakeTachoRow(limit);
+    // Free revving, then wheelspin in first gear from standstill.
+    SetRaceStartValues(race_);
+    race_.engine_rpm = 6000.0f;
+    float highest = 0.0f;
+    for (int i = 0; i < 300; ++i) {
+      Step(CLUTCH | THROTTLE, 5000 + 17 * i);
+      highest = std::max(highest, race_.engine_rpm);
+    }
+    Gear(kUpper, 0);
+    race_.speed = 0.0;
+    model_.traction_limit = 1.0;
+    for (int i = 0; i < 300; ++i) {
+      Step(THROTTLE, 20000 + 17 * i);
+      highest = std::max(highest, race_.engine_rpm);
+    }
+    EXPECT_LE(highest, static_cast<float>(limit + 1)) << limit;
+    EXPECT_GT(highest, static_cast<float>(limit - 1000)) << limit;
+  }
+}
+
+TEST_F(CarModel, StallGuardLimitsTheDropAndNudgesAStandingCar) {
+  // First gear at standstill, clutch out, no throttle, the engine far above the road speed
+  // and a traction limit left from a heavy load: the wheels would drag the engine down by
+  // more than 1000 rpm in one step.
+  Gear(kUpper, 0);
+  race_.engine_rpm = 9000.0f;
+  model_.traction_limit = 50000.0;
+  Step(0);
+  EXPECT_EQ(8000.0f, race_.engine_rpm);
+  EXPECT_EQ(1.0, race_.speed);
+
+  // The same drop while rolling: held to 1000 rpm, but no nudge.
+  SetUp();
+  Gear(kUpper, 0);
+  race_.speed = 5.0;
+  race_.engine_rpm = 9000.0f;
+  model_.traction_limit = 50000.0;
+  Step(0);
+  EXPECT_EQ(8000.0f, race_.engine_rpm);
+  EXPECT_GT(race_.speed, 4.5);
+  EXPECT_LT(race_.speed, 5.0);
+
+  // A small drop is not the guard's business and gives no nudge.
+  SetUp();
+  Gear(kUpper, 0);
+  race_.engine_rpm = 9000.0f;
+  model_.traction_limit = 1.0;
+  Step(0);
+  EXPECT_GT(race_.engine_rpm, 8000.0f);
+  EXPECT_LT(race_.engine_rpm, 9000.0f);
+  EXPECT_EQ(0.0, race_.speed);
+}
+
+TEST_F(CarModel, ClutchHeldCoastsOnDragAndRollingOnly) {
+  Gear(kUpper, 1);  // third gear, 1.685
+  race_.speed = 100.0;
+  race_.engine_rpm = 6000.0f;
+  race_.view_pitch = -0.3f;
+  Step(CLUTCH | THROTTLE);
+
+  const double u = 100.0 / 3.6;
+  const double load = Load(100.0);
+  const double resistance = 0.31 * 1.961587 * u * u * 0.125 + 0.015 * load;  // kgf
+  const double expected = 100.0 - 9.8 * resistance / (load + 1.0 + 0.154 * 1.685) / 60.0 * 3.6;
+  EXPECT_NEAR(expected, race_.speed, 2e-6);
+  EXPECT_EQ(-0.5f, race_.view_pitch);
+  // No acceleration, so no weight transfer in the next limit.
+  EXPECT_NEAR(1.2 * (1.0 * 0.47 * load * 9.8), model_.traction_limit, 1e-3);
+}
+
+TEST_F(CarModel, EmptyLowerRightSlotBehavesAsNeutral) {
+  car_.gear_gate[2][2] = 0.0;
+  Gear(kLower, 2);
+  race_.speed = 80.0;
+  race_.engine_rpm = 4000.0f;
+  Step(THROTTLE);
+  EXPECT_LT(race_.speed, 80.0) << "coasting, not driven";
+  EXPECT_GT(race_.engine_rpm, 4000.0f) << "the engine revs freely";
+  EXPECT_EQ(-0.5f, race_.view_pitch);
+}
+
+TEST_F(CarModel, SpeedNeverGoesNegative) {
+  Gear(kNeutral, 1);
+  race_.speed = 0.005;
+  race_.engine_rpm = 800.0f;
+  Step(CLUTCH);
+  EXPECT_EQ(0.0, race_.speed);
+}
+
+TEST_F(CarModel, DriveForceAtTheTractionLimitIsHeldNotWrapped) {
+  EXPECT_EQ(1614.0, WholeDriveForce(1614.98, 20000.0));
+  EXPECT_EQ(-1614.0, WholeDriveForce(-1614.98, 20000.0));
+  EXPECT_EQ(19999.0, WholeDriveForce(19999.9, 20000.9));
+  EXPECT_EQ(19999.0, WholeDriveForce(20000.3, 20000.9));
+  EXPECT_EQ(19999.0, WholeDriveForce(61234.0, 20000.9));
+  EXPECT_EQ(-19999.0, WholeDriveForce(-61234.0, 20000.9));
+  EXPECT_EQ(0.0, WholeDriveForce(250.0, 1.0));
+  EXPECT_EQ(0.0, WholeDriveForce(-250.0, 1.0));
+  EXPECT_EQ(0.0, WholeDriveForce(0.7, 20000.0));
+
+  // Through a whole step: the worked step with a limit of 1000 N. The remainder would give
+  // 614 kgf; the held force is 999.
+  Gear(kUpper, 0);
+  race_.speed = 50.0;
+  race_.engine_rpm = 5000.0f;
+  model_.traction_limit = 1000.0;
+  Step(THROTTLE);
+  EXPECT_NEAR(50.0 + 999.0 * 9.8 / 1681.049 * 3.6 / 60.0, race_.speed, 2e-6);
+
+  // Engine braking against a small limit keeps its sign.
+  SetUp();
+  Gear(kUpper, 0);
+  race_.speed = 50.0;
+  race_.engine_rpm = 5000.0f;
+  model_.traction_limit = 300.0;
+  Step(0);
+  EXPECT_NEAR(50.0 - 299.0 * 9.8 / 1681.049 * 3.6 / 60.0, race_.speed, 2e-6);
+}
+
+TEST_F(CarModel, WheelspinLowersTheTractionLimit) {
+  // Launch in first at 6000 rpm: the engine's road speed is far above the car's, so the
+  // carried limit shrinks by (1.125 - 0.625 s) before the force is taken from it.
+  Gear(kUpper, 0);
+  race_.speed = 10.0;
+  race_.engine_rpm = 6000.0f;
+  model_.traction_limit = 2000.0;
+  const double engineKmh = 0.3179f * 6000.0 * 37.69911184307752 / (3.266f * 3.827 * 100.0);
+  const double slip = (engineKmh - 10.0) / engineKmh;
+  ASSERT_GT(slip, 0.2);
+  const double limit = std::trunc(2000.0 * (1.125 - 0.625 * slip));
+  Step(THROTTLE);
+  const double inertia = Load(10.0) + 1.0 + 0.154 * 3.827;
+  EXPECT_NEAR(10.0 + (limit - 1.0) * 9.8 / inertia * 3.6 / 60.0, race_.speed, 1e-9);
+  EXPECT_GT(race_.engine_rpm, 6000.0f) << "spinning tyres let the engine run up";
+}
+
+TEST_F(CarModel, ZeroStepRateIsTakenAsSixty) {
+  Gear(kUpper, 0);
+  race_.speed = 50.0;
+  race_.engine_rpm = 5000.0f;
+  model_.traction_limit = 20000.0;
+  RaceState other = race_;
+  CarModelState otherModel = model_;
+  Step(THROTTLE, 100000, 60);
+  StepCarPhysics(car_, tacho_, otherModel, other, THROTTLE, 100000, 0);
+  EXPECT_EQ(race_.speed, other.speed);
+  EXPECT_EQ(race_.engine_rpm, other.engine_rpm);
+}
+
+TEST_F(CarModel, BrokenRecordsNeverProduceNonFiniteState) {
+  for (int broken = 0; broken < 3; ++broken) {
+    SetUp();
+    if (broken == 0) car_.wheelbase = 0.0f;
+    if (broken == 1) car_.tyre_radius = 0.0f;
+    if (broken == 2) car_.final_drive = 0.0f;
+    Gear(kUpper, 0);
+    for (int i = 0; i < 300; ++i) {
+      Step(i % 50 < 40 ? THROTTLE : CLUTCH | THROTTLE, 1000 + 17 * i);
+      ASSERT_TRUE(std::isfinite(race_.speed)) << broken << " step " << i;
+      ASSERT_TRUE(std::isfinite(race_.engine_rpm)) << broken << " step " << i;
+      ASSERT_TRUE(std::isfinite(race_.view_pitch)) << broken << " step " << i;
+      ASSERT_TRUE(std::isfinite(model_.traction_limit)) << broken << " step " << i;
+      ASSERT_GE(race_.speed, 0.0);
+      ASSERT_LE(race_.engine_rpm, 10001.0f);
+    }
+  }
+}
+
+TEST(CarModelGlobals, StepsTheSelectedCarOnTheOneRace) {
+  FillTachoScale();
+  current_car = MakeRecord4();
+  SetRaceStartValues(race_state);
+  race_state.gear_row = 0;
+  race_state.gear_column = 0;
+  race_state.speed = 50.0;
+  race_state.engine_rpm = 5000.0f;
+  car_model_state = CarModelState{};
+  car_model_state.traction_limit = 20000.0;
+  physics_rate = 60;
+  StepCarPhysics(THROTTLE);
+  EXPECT_NEAR(50.56455, race_state.speed, 5e-6);
+  EXPECT_NEAR(12316.74, car_model_state.traction_limit, 5e-3);
+
+  uint8_t keys[256] = {}, previous[256] = {};
+  keys[kKeyCodeLeftCtrl] = 0x80;
+  keys[kKeyCodeDown] = 0x80;
+  MoveGearLever(keys, previous);
+  EXPECT_EQ(1, race_state.gear_row);
+}
