@@ -1,0 +1,35 @@
+// Distance per step and the finish-line time correction.
+#include <gtest/gtest.h>
+
+#include "race/race_clock.h"
+
+TEST(RaceDistance, OneStepIsOneSixtiethOfTheSpeed) {
+  EXPECT_DOUBLE_EQ(50.0 / 60.0, DistanceStep(180.0, 60));
+  EXPECT_DOUBLE_EQ(0.0, DistanceStep(0.0, 60));
+  EXPECT_DOUBLE_EQ(DistanceStep(144.0, 60), DistanceStep(144.0, 0));
+
+  RaceState race;
+  SetRaceStartValues(race);
+  race.speed = 180.0;
+  for (int i = 0; i < 60; ++i) AdvanceDistance(race, 60);
+  EXPECT_NEAR(50.0f, race.distance, 1e-4f);
+  // The look-at point keeps its 10 m lead.
+  EXPECT_NEAR(10.0f, race.camera_at.z - race.distance, 1e-4f);
+  EXPECT_EQ(0.0f, race.camera_eye.z) << "the eye is the drawing's business";
+}
+
+TEST(FinishTime, TakenBackToTheCrossing) {
+  // 180 km/h is 50 m/s; 0.5 m past the line is 10 ms.
+  EXPECT_EQ(12990u, CrossingTimeMs(13000, 400.5f, 400.0f, 180.0));
+  // Exactly on the line: nothing to take back.
+  EXPECT_EQ(13000u, CrossingTimeMs(13000, 400.0f, 400.0f, 180.0));
+  // Truncated toward zero: 0.25 m at 100 km/h is 9 ms.
+  EXPECT_EQ(24991u, CrossingTimeMs(25000, 1000.25f, 1000.0f, 100.0));
+}
+
+TEST(FinishTime, CappedStandingAndTinyTimesAreSafe) {
+  EXPECT_EQ(kRaceTimeCapMs, CrossingTimeMs(kRaceTimeCapMs, 400.5f, 400.0f, 180.0));
+  EXPECT_EQ(5000u, CrossingTimeMs(5000, 400.5f, 400.0f, 0.0));
+  EXPECT_EQ(0u, CrossingTimeMs(5, 400.5f, 400.0f, 180.0));
+  EXPECT_EQ(13000u, CrossingTimeMs(13000, 399.0f, 400.0f, 180.0));
+}
