@@ -1,0 +1,329 @@
+// The CARDATA reader, the car table helpers and the tachometer scales.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <vector>
+
+#include "data/car_data_format.h"
+#include "data/car_table.h"
+#include "data/read_block.h"
+#include "delivered_car_table.h"
+
+namespace {
+
+std::vector<uint8_t> ResourceBytes(int32_t count, const std::vector<CarSpec>& cars) {
+  std::vector<uint8_t> bytes(4 + cars.size() * sizeof(CarSpec));
+  std::memcpy(bytes.data(), &count, 4);
+  if (!cars.empty()) std::memcpy(bytes.data() + 4, cars.data(), cars.size() * sizeof(CarSpec));
+  return bytes;
+}
+
+CarSpec NamedCar(int32_t id, const char* name, int32_t selectable = 1) {
+  CarSpec car{};
+  car.id = id;
+  std::strncpy(car.name, name, sizeof car.name - 1);
+  car.selectable = selectable;
+  car.idle_rpm = 800;
+  return car;
+}
+
+}  // namespace
+
+TEST(ReadBlock, CopiesWordsThenTheBytesLeftAndAdvancesTheCursor) {
+  const uint8_t source[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+  for (size_t n = 0; n <= sizeof source; ++n) {
+    uint8_t destination[sizeof source + 1];
+    std::memset(destination, 0xEE, sizeof destination);
+    const uint8_t* cursor = ReadBlock(destination, source, n);
+    EXPECT_EQ(cursor, source + n);
+    EXPECT_EQ(std::memcmp(destination, source, n), 0) << n;
+    EXPECT_EQ(destination[n], 0xEE) << "wrote past " << n << " bytes";
+  }
+}
+
+TEST(ReadBlock, ReadsFromAnUnalignedCursor) {
+  alignas(4) const uint8_t source[] = {0, 0x78, 0x56, 0x34, 0x12, 0xAA};
+  int32_t value = 0;
+  ReadBlock(&value, source + 1, 4);
+  EXPECT_EQ(value, 0x12345678);
+}
+
+TEST(ParseCarData, AcceptsAZeroCountAsAnEmptyTable) {
+  std::vector<CarSpec> cars{NamedCar(9, "stale")};
+  const std::vector<uint8_t> bytes = ResourceBytes(0, {});
+  EXPECT_EQ(ParseCarData(bytes.data(), bytes.size(), cars), CarDataError::kNone);
+  EXPECT_TRUE(cars.empty());
+}
+
+TEST(ParseCarData, RefusesCountsThatDisagreeWithTheSize) {
+  std::vector<CarSpec> cars;
+  const std::vector<CarSpec> two{NamedCar(0, "a"), NamedCar(1, "b")};
+  for (int32_t count : {1, 3, 0x7FFFFFFF, 7017351}) {
+    const std::vector<uint8_t> bytes = ResourceBytes(count, two);
+    EXPECT_EQ(ParseCarData(bytes.data(), bytes.size(), cars), CarDataError::kSizeMismatch)
+        << count;
+    EXPECT_TRUE(cars.empty());
+  }
+  // One byte short of and one byte past two whole records.
+  std::vector<uint8_t> bytes = ResourceBytes(2, two);
+  EXPECT_EQ(ParseCarData(bytes.data(), bytes.size() - 1, cars), CarDataError::kSizeMismatch);
+  bytes.push_back(0);
+  EXPECT_EQ(ParseCarData(bytes.data(), bytes.size(), cars), CarDataError::kSizeMismatch);
+}
+
+TEST(ParseCarData, RefusesNegativeCountsAndMissingCounts) {
+  std::vector<CarSpec> cars;
+  for (int32_t count : {-1, std::numeric_limits<int32_t>::min()}) {
+    const std::vector<uint8_t> bytes = ResourceBytes(count, {});
+    EXPECT_EQ(ParseCarData(bytes.data(), bytes.size(), cars), CarDataError::kNegativeCount);
+  }
+  const uint8_t three[] = {0, 0, 0};
+  EXPECT_EQ(ParseCarData(three, sizeof three, cars), CarDataError::kTooShort);
+  EXPECT_EQ(ParseCarData(nullptr, 0, cars), CarDataError::kTooShort);
+}
+
+TEST(ParseCarData, KeepsTheRecordsInResourceOrder) {
+  const std::vector<CarSpec> source{NamedCar(15, "first"), NamedCar(3, "second")};
+  const std::vector<uint8_t> bytes = ResourceBytes(2, source);
+  std::vector<CarSpec> cars;
+  ASSERT_EQ(ParseCarData(bytes.data(), bytes.size(), cars), CarDataError::kNone);
+  ASSERT_EQ(cars.size(), 2u);
+  EXPECT_EQ(cars[0].id, 15);
+  EXPECT_STREQ(cars[1].name, "second");
+}
+
+TEST(ParseCarData, RefusesNumbersThatAreNotFiniteAndIdleSpeedsOutsideTheCurve) {
+  std::vector<CarSpec> cars;
+  CarSpec car = NamedCar(0, "x");
+  car.torque_curve[39] = std::numeric_limits<double>::quiet_NaN();
+  std::vector<uint8_t> bytes = ResourceBytes(1, {car});
+  EXPECT_EQ(ParseCarData(bytes.data(), bytes.size(), cars), CarDataError::kNotFinite);
+
+  car = NamedCar(0, "x");
+  car.mass = std::numeric_limits<float>::infinity();
+  bytes = ResourceBytes(1, {car});
+  EXPECT_EQ(ParseCarData(bytes.data(), bytes.size(), cars), CarDataError::kNotFinite);
+
+  car = NamedCar(0, "x");
+  car.gear_gate[2][2] = -std::numeric_limits<double>::infinity();
+  bytes = ResourceBytes(1, {car});
+  EXPECT_EQ(ParseCarData(bytes.data(), bytes.size(), cars), CarDataError::kNotFinite);
+
+  for (int32_t idle : {-1, 19501, 0x7FFFFFFF}) {
+    car = NamedCar(0, "x");
+    car.idle_rpm = idle;
+    bytes = ResourceBytes(1, {car});
+    EXPECT_EQ(ParseCarData(bytes.data(), bytes.size(), cars), CarDataError::kIdleOutOfRange);
+  }
+  EXPECT_TRUE(cars.empty());
+}
+
+TEST(ParseCarData, EndsEveryNameWithin27BytesAndClearsTheRestOfTheField) {
+  CarSpec car{};
+  std::memset(car.name, 'N', sizeof car.name);  // no NUL anywhere in the field
+  const std::vector<uint8_t> bytes = ResourceBytes(1, {car});
+  std::vector<CarSpec> cars;
+  ASSERT_EQ(ParseCarData(bytes.data(), bytes.size(), cars), CarDataError::kNone);
+  EXPECT_EQ(std::strlen(cars[0].name), 27u);
+  for (size_t i = 27; i < sizeof car.name; ++i) EXPECT_EQ(cars[0].name[i], '\0') << i;
+}
+
+TEST(TerminateCarName, NeverSplitsADoubleByteCharacter) {
+  char name[128] = {};
+  // 26 single bytes, then a Shift-JIS pair that would end at byte 28.
+  std::memset(name, 'a', 26);
+  name[26] = static_cast<char>(0x83);
+  name[27] = static_cast<char>(0x4E);
+  TerminateCarName(name);
+  EXPECT_EQ(std::strlen(name), 26u);
+
+  // A lead byte with nothing after it is dropped too.
+  char dangling[128] = {};
+  std::memcpy(dangling, "ab\x83", 3);
+  TerminateCarName(dangling);
+  EXPECT_STREQ(dangling, "ab");
+
+  // Half-width katakana are single bytes and count as one each.
+  char katakana[128] = {};
+  std::memset(katakana, 0xB1, 27);
+  katakana[27] = 'x';
+  TerminateCarName(katakana);
+  EXPECT_EQ(std::strlen(katakana), 27u);
+
+  // A name that fits keeps every byte and its zeros.
+  char fits[128] = {};
+  std::memcpy(fits, "ARATA \x83\x4E", 8);
+  TerminateCarName(fits);
+  EXPECT_STREQ(fits, "ARATA \x83\x4E");
+}
+
+TEST(TachoScale, RowsAndTheLowByteOfTheType) {
+  FillTachoScale();
+  EXPECT_EQ(TachoScale[0].rev_limit, 10000);
+  EXPECT_EQ(TachoScale[1].rev_limit, 16000);
+  EXPECT_EQ(TachoScale[2].rev_limit, 18000);
+  for (const TachoScaleRow& row : TachoScale) {
+    EXPECT_EQ(row.start_angle, -30.0f);
+    EXPECT_EQ(row.end_angle, 170.0f);
+  }
+  CarSpec car{};
+  const struct {
+    int32_t tacho_type;
+    int row;
+  } cases[] = {{0, 0}, {1, 1}, {2, 2}, {0x101, 1}, {0x7FFFFF02, 2}, {3, 2}, {255, 2}, {-1, 2},
+               {-256, 0}};
+  for (const auto& c : cases) {
+    car.tacho_type = c.tacho_type;
+    EXPECT_EQ(&TachoScaleFor(car), &TachoScale[c.row]) << c.tacho_type;
+  }
+}
+
+TEST(CarTable, EmptyTableAnswersNoneEverywhere) {
+  ClearCarTable();
+  EXPECT_EQ(car_count, 0);
+  EXPECT_EQ(FindCarById(0), nullptr);
+  EXPECT_FALSE(IsSelectableCar(0));
+  EXPECT_FALSE(AnySelectableCar());
+  EXPECT_EQ(StepToSelectableCar(0, 1), -1);
+  EXPECT_EQ(StepToSelectableCar(0, -1), -1);
+}
+
+TEST(CarTable, TableWithoutASelectableCarAnswersNone) {
+  InstallCarTable({NamedCar(0, "a", 0), NamedCar(1, "b", 0)});
+  EXPECT_EQ(car_count, 2);
+  EXPECT_FALSE(AnySelectableCar());
+  EXPECT_EQ(StepToSelectableCar(1, 1), -1);
+  ClearCarTable();
+}
+
+TEST(CarTable, StepsWrapAroundAndSkipHiddenCars) {
+  InstallCarTable({NamedCar(0, "a", 0), NamedCar(1, "b", 1), NamedCar(2, "c", 0),
+                   NamedCar(3, "d", 1)});
+  EXPECT_EQ(StepToSelectableCar(1, 1), 3);
+  EXPECT_EQ(StepToSelectableCar(3, 1), 1);
+  EXPECT_EQ(StepToSelectableCar(1, -1), 3);
+  EXPECT_EQ(StepToSelectableCar(3, -1), 1);
+  EXPECT_EQ(StepToSelectableCar(0, -1), 3);
+  // A single selectable car comes back to itself.
+  car_table[3].selectable = 0;
+  EXPECT_EQ(StepToSelectableCar(1, 1), 1);
+  EXPECT_EQ(StepToSelectableCar(1, -1), 1);
+  EXPECT_FALSE(IsSelectableCar(-1));
+  EXPECT_FALSE(IsSelectableCar(4));
+  ClearCarTable();
+}
+
+TEST(CarTable, FindsTheFirstRecordWithAnId) {
+  InstallCarTable({NamedCar(5, "a"), NamedCar(0, "first"), NamedCar(0, "second")});
+  ASSERT_NE(FindCarById(0), nullptr);
+  EXPECT_STREQ(FindCarById(0)->name, "first");
+  EXPECT_EQ(FindCarById(1), nullptr);
+  ClearCarTable();
+  EXPECT_EQ(FindCarById(5), nullptr);
+}
+
+TEST(DeliveredCarData, IsSixteenRecordsIn9796Bytes) {
+  const std::vector<uint8_t> bytes = ReadDeliveredCarDataBytes();
+  EXPECT_EQ(bytes.size(), 9796u);
+  const std::vector<CarSpec> cars = ReadDeliveredCarTable();
+  ASSERT_EQ(cars.size(), 16u);
+
+  const int32_t ids[16] = {0, 1, 2, 3, 4, 15, 14, 5, 6, 7, 8, 9, 10, 11, 12, 13};
+  int middle_dots = 0;
+  size_t longest = 0;
+  for (size_t i = 0; i < cars.size(); ++i) {
+    const CarSpec& car = cars[i];
+    EXPECT_EQ(car.id, ids[i]) << i;
+    EXPECT_EQ(car.selectable, i >= 3 ? 1 : 0) << i;
+    EXPECT_EQ(car.rolling_coef, 0.015f) << i;
+    EXPECT_EQ(car.engine_drag, 3.0f) << i;
+    const size_t length = std::strlen(car.name);
+    EXPECT_GT(length, 0u) << i;
+    EXPECT_LE(length, 27u) << i;
+    longest = std::max(longest, length);
+    for (size_t k = 0; k < length; ++k) {
+      const uint8_t byte = static_cast<uint8_t>(car.name[k]);
+      EXPECT_TRUE((byte >= 32 && byte <= 126) || (byte >= 161 && byte <= 223)) << i;
+      if (byte == 0xA5) ++middle_dots;
+    }
+    for (int row = 0; row < 3; ++row) EXPECT_EQ(car.gear_gate[row][3], 0.0) << i;
+    for (double ratio : car.gear_gate[1]) EXPECT_EQ(ratio, 0.0) << i;
+    EXPECT_EQ(car.torque_curve[0], 0.0) << i;
+    EXPECT_EQ(car.torque_curve[39], 0.0) << i;
+  }
+  EXPECT_EQ(middle_dots, 2);
+  EXPECT_EQ(longest, 27u);
+
+  // The funny car's name is half-width katakana (and the spaces between words).
+  for (const char* c = cars[2].name; *c != '\0'; ++c) {
+    const uint8_t byte = static_cast<uint8_t>(*c);
+    EXPECT_TRUE(byte == ' ' || (byte >= 0xA1 && byte <= 0xDF)) << int(byte);
+  }
+}
+
+TEST(DeliveredCarData, RecordsCarryTheFiguresOfTheTable) {
+  const std::vector<CarSpec> cars = ReadDeliveredCarTable();
+  ASSERT_EQ(cars.size(), 16u);
+  // Spot checks across every kind of field.
+  EXPECT_EQ(cars[0].mass, 800.0f);
+  EXPECT_EQ(cars[0].frontal_area, 2.30775f);
+  EXPECT_EQ(cars[0].downforce_coef, 0.9f);
+  EXPECT_EQ(cars[0].drive_layout, 3);
+  EXPECT_EQ(cars[0].idle_rpm, 1800);
+  EXPECT_EQ(cars[1].tacho_type, 2);
+  EXPECT_EQ(cars[1].tyre_radius, 0.28f);
+  EXPECT_EQ(cars[2].grip, 2.0f);
+  EXPECT_EQ(cars[3].cg_height, 0.43225f);
+  EXPECT_EQ(cars[5].id, 15);
+  EXPECT_EQ(cars[8].wheelbase, 2.665f);
+  EXPECT_EQ(cars[13].final_drive, 4.875f);
+  EXPECT_EQ(cars[14].rear_weight, 0.41f);
+  EXPECT_EQ(cars[15].drag_coef, 0.33f);
+
+  // Gate cells: upper row 1st, 3rd, 5th; lower row 2nd, 4th, 6th.
+  EXPECT_EQ(cars[0].gear_gate[0][0], 6.186);
+  EXPECT_EQ(cars[0].gear_gate[2][0], 3.953);
+  EXPECT_EQ(cars[0].gear_gate[0][2], 1.635);
+  EXPECT_EQ(cars[0].gear_gate[2][2], 1.349);
+  EXPECT_EQ(cars[3].gear_gate[2][2], 0.0);   // five speeds and an empty slot
+  EXPECT_EQ(cars[7].gear_gate[2][2], -1.0);  // five speeds, slot blocked
+  EXPECT_EQ(cars[14].gear_gate[2][2], 0.589);
+  uint64_t blocked = 0;
+  std::memcpy(&blocked, &cars[15].gear_gate[2][2], 8);
+  EXPECT_EQ(blocked, 0xBFF0000000000000ull);
+
+  // The five curves the table was given, point by point.
+  const double record4[] = {0, 15, 28.5, 42.5, 50, 51, 52, 54.5, 53, 50.1, 46.6, 43.04, 39.31,
+                            34.2, 28.2, 21.9, 14.72, 7.2, 1.1, 0.3};
+  for (size_t i = 0; i < 40; ++i) {
+    EXPECT_EQ(cars[4].torque_curve[i], i < std::size(record4) ? record4[i] : 0.0) << i;
+  }
+  EXPECT_EQ(cars[0].torque_curve[13], 95.4);
+  EXPECT_EQ(cars[0].torque_curve[24], 0.1);
+  EXPECT_EQ(cars[1].torque_curve[24], 41.3);
+  EXPECT_EQ(cars[1].torque_curve[36], 2.4);
+  EXPECT_EQ(cars[2].torque_curve[12], 157.0);
+  EXPECT_EQ(cars[13].torque_curve[7], 42.4);
+  EXPECT_EQ(cars[13].torque_curve[20], 0.2);
+}
+
+TEST(DeliveredCarData, AuthoredCurvesHaveOnePlausiblePeak) {
+  const std::vector<CarSpec> cars = ReadDeliveredCarTable();
+  ASSERT_EQ(cars.size(), 16u);
+  for (int record : {3, 5, 6, 7, 8, 9, 10, 11, 12, 14, 15}) {
+    const double* curve = cars[record].torque_curve;
+    int peak = 0;
+    for (int i = 1; i < 40; ++i) {
+      if (curve[i] > curve[peak]) peak = i;
+    }
+    EXPECT_GE(peak * 500, 2500) << record;
+    EXPECT_LE(peak * 500, 6000) << record;
+    EXPECT_GE(curve[peak], 27.0) << record;
+    EXPECT_LE(curve[peak], 49.0) << record;
+    for (int i = 1; i <= peak; ++i) EXPECT_GE(curve[i], curve[i - 1]) << record << " " << i;
+    for (int i = peak + 1; i < 40; ++i) EXPECT_LE(curve[i], curve[i - 1]) << record << " " << i;
+    for (int i = 23; i < 40; ++i) EXPECT_EQ(curve[i], 0.0) << record << " " << i;
+  }
+}

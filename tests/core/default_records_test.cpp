@@ -1,0 +1,160 @@
+// The records of a new player, the random sequence they draw from, and the choice between
+// the file's records and the defaults.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "data/car_table.h"
+#include "data/record_data.h"
+#include "data/save_file.h"
+#include "delivered_car_table.h"
+
+namespace {
+
+CarSpec Car(const char* name, int32_t selectable) {
+  CarSpec car{};
+  std::strncpy(car.name, name, sizeof car.name - 1);
+  car.selectable = selectable;
+  return car;
+}
+
+}  // namespace
+
+TEST(Random, FollowsTheLinearCongruentialSequenceFromStateOne) {
+  uint32_t state = 1;
+  // state = state × 214013 + 2531011; result = bits 16..30.
+  EXPECT_EQ(NextRandom(state), 41);
+  EXPECT_EQ(state, 2745024u);
+  EXPECT_EQ(NextRandom(state), 18467);
+  EXPECT_EQ(NextRandom(state), 6334);
+  EXPECT_EQ(NextRandom(state), 26500);
+  // The state wraps modulo 2^32 and the result never exceeds 15 bits.
+  state = 0xFFFFFFFFu;
+  const int32_t r = NextRandom(state);
+  EXPECT_EQ(state, 0xFFFFFFFFu * 214013u + 2531011u);
+  EXPECT_GE(r, 0);
+  EXPECT_LE(r, 0x7FFF);
+}
+
+TEST(DefaultRecords, ValuesNamesAndFlags) {
+  RecordData records;
+  std::memset(&records, 0x77, sizeof records);
+  const std::vector<CarSpec> cars = {Car("only", 1)};
+  uint32_t state = 1;
+  BuildDefaultRecords(records, cars.data(), cars.size(), state);
+
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_EQ(records.tables[0][kTimeTable][i].value, static_cast<float>(13.0 + 0.5 * i));
+    EXPECT_EQ(records.tables[0][kSpeedTable][i].value, static_cast<float>(170 - 2 * i));
+    EXPECT_EQ(records.tables[1][kTimeTable][i].value, static_cast<float>(24.0 + 0.8 * i));
+    EXPECT_EQ(records.tables[1][kSpeedTable][i].value, static_cast<float>(210 - 3 * i));
+    const std::string letters(8, static_cast<char>('A' + i));
+    for (auto& course : records.tables) {
+      for (auto& table : course) {
+        const RankingEntry& entry = table[i];
+        EXPECT_EQ(std::string(entry.player_name), letters);
+        EXPECT_EQ(entry.player_name[9], '\0');
+        EXPECT_STREQ(entry.car_name, "only");
+        EXPECT_EQ(entry.fps_at_signal, 0);
+        EXPECT_EQ(entry.fps_at_finish, 0);
+        EXPECT_EQ(entry.new_entry, 0);
+        EXPECT_EQ(entry.reserved[0] | entry.reserved[1], 0);
+        // The rest of the car name field is cleared too.
+        for (size_t k = 4; k < sizeof entry.car_name; ++k) EXPECT_EQ(entry.car_name[k], 0);
+      }
+    }
+  }
+  EXPECT_EQ(std::string(records.player_name), "AAAAAAAA");
+  EXPECT_EQ(records.player_name[11], '\0');
+  EXPECT_EQ(records.progress_flags, 0u);
+}
+
+TEST(DefaultRecords, DeliveredTableGivesTheKnownCarsInOrder) {
+  const std::vector<CarSpec> cars = ReadDeliveredCarTable();
+  ASSERT_EQ(cars.size(), 16u);
+  RecordData records;
+  uint32_t state = 1;
+  BuildDefaultRecords(records, cars.data(), cars.size(), state);
+
+  const int expected[2][2][5] = {{{9, 14, 12, 14, 11}, {3, 4, 6, 9, 9}},
+                                 {{11, 6, 12, 12, 9}, {3, 11, 7, 14, 4}}};
+  for (int course = 0; course < 2; ++course) {
+    for (int kind = 0; kind < 2; ++kind) {
+      for (int i = 0; i < 5; ++i) {
+        EXPECT_STREQ(records.tables[course][kind][i].car_name,
+                     cars[expected[course][kind][i]].name)
+            << course << "/" << kind << "/" << i;
+      }
+    }
+  }
+}
+
+TEST(DefaultRecords, NoSelectableCarLeavesTheCarNamesEmptyAndEnds) {
+  const std::vector<CarSpec> hidden = {Car("a", 0), Car("b", 0)};
+  const std::vector<std::pair<const CarSpec*, size_t>> tables = {
+      {nullptr, 0}, {hidden.data(), 0}, {hidden.data(), hidden.size()}};
+  for (const auto& table : tables) {
+    RecordData records;
+    uint32_t state = 1;
+    BuildDefaultRecords(records, table.first, table.second, state);
+    for (auto& course : records.tables) {
+      for (auto& kind : course) {
+        for (const RankingEntry& entry : kind) EXPECT_STREQ(entry.car_name, "");
+      }
+    }
+    EXPECT_EQ(records.tables[1][1][4].value, 198.0f);  // the rest is built as usual
+    EXPECT_EQ(state, 1u) << "nothing drawn without a car to draw";
+  }
+}
+
+TEST(DefaultRecords, ACarOnlyBeyondTheReachOfTheDrawsCountsAsNone) {
+  // Draws are below 0x8000, so a table whose only selectable car sits past that index
+  // could never be drawn; it must end rather than loop for ever.
+  std::vector<CarSpec> cars(0x8001);
+  cars[0x8000].selectable = 1;
+  std::strcpy(cars[0x8000].name, "far");
+  RecordData records;
+  uint32_t state = 1;
+  BuildDefaultRecords(records, cars.data(), cars.size(), state);
+  EXPECT_STREQ(records.tables[0][0][0].car_name, "");
+}
+
+TEST(DefaultRecords, LongNamesAreCutToTheEntryField) {
+  CarSpec car = Car("", 1);
+  std::memset(car.name, 'L', 60);
+  RecordData records;
+  uint32_t state = 1;
+  BuildDefaultRecords(records, &car, 1, state);
+  EXPECT_EQ(std::strlen(records.tables[0][0][0].car_name), 27u);
+}
+
+TEST(AdoptSaveReadOutcome, KeepsTheFileOrBuildsDefaultsAndMarksTheRecordsLoaded) {
+  InstallCarTable(ReadDeliveredCarTable());
+  ASSERT_EQ(car_count, 16);
+
+  ForgetRecords();
+  EXPECT_FALSE(RecordsAreLoaded());
+  RecordData from_file{};
+  from_file.progress_flags = kUnlockCar1;
+  std::strcpy(from_file.player_name, "SAVED");
+  AdoptSaveReadOutcome(SaveReadOutcome::kLoaded, from_file);
+  EXPECT_TRUE(RecordsAreLoaded());
+  EXPECT_EQ(std::memcmp(&record_data, &from_file, sizeof from_file), 0);
+
+  for (SaveReadOutcome outcome : {SaveReadOutcome::kNoFile, SaveReadOutcome::kAltered,
+                                  SaveReadOutcome::kWrongVersion}) {
+    ForgetRecords();
+    random_state = 1;
+    AdoptSaveReadOutcome(outcome, from_file);
+    EXPECT_TRUE(RecordsAreLoaded());
+    EXPECT_STREQ(record_data.player_name, "AAAAAAAA");
+    EXPECT_EQ(record_data.progress_flags, 0u);
+    EXPECT_STREQ(record_data.tables[0][kTimeTable][0].car_name, car_table[9].name);
+    EXPECT_STREQ(record_data.tables[1][kSpeedTable][4].car_name, car_table[4].name);
+  }
+
+  ClearCarTable();
+  ForgetRecords();
+}

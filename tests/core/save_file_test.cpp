@@ -1,0 +1,260 @@
+// The save file's checksum, inversion, encoding and every test a file must pass.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <vector>
+
+#include "data/save_file_format.h"
+
+namespace {
+
+// A record block with something in every part of it.
+RecordData SampleRecords() {
+  RecordData records{};
+  float value = 12.25f;
+  for (auto& course : records.tables) {
+    for (auto& table : course) {
+      for (RankingEntry& entry : table) {
+        entry.value = value;
+        value += 0.75f;
+        std::memcpy(entry.player_name, "PLAYER", 7);
+        std::memcpy(entry.car_name, "ARATA \xB6\xBB\xDE\xD0", 11);
+        entry.fps_at_signal = 59;
+        entry.fps_at_finish = 61;
+      }
+    }
+  }
+  records.tables[1][kSpeedTable][2].new_entry = 1;
+  std::memcpy(records.player_name, "PLAYER", 7);
+  records.progress_flags = kUnlockCar0 | kUnlockCar1;
+  return records;
+}
+
+std::vector<uint8_t> Encoded(const RecordData& records) {
+  uint8_t file[kSaveFileBytes];
+  EncodeSaveFile(records, file);
+  return std::vector<uint8_t>(file, file + sizeof file);
+}
+
+// Rewrites the checksum so that a deliberately changed body still passes it.
+void Reseal(std::vector<uint8_t>& file) {
+  RecordData body;
+  std::memcpy(&body, file.data() + kSaveHeaderBytes, sizeof body);
+  InvertWords(&body, sizeof body);
+  const uint16_t sum = ChecksumWords(&body, sizeof body);
+  file[40] = static_cast<uint8_t>(sum & 0xFF);
+  file[41] = static_cast<uint8_t>(sum >> 8);
+}
+
+}  // namespace
+
+TEST(ChecksumWords, OnesComplementSumWithoutFinalComplement) {
+  const uint8_t zeros[1056] = {};
+  EXPECT_EQ(ChecksumWords(zeros, sizeof zeros), 0);
+
+  // Little-endian words: 0x0201 + 0x0403.
+  const uint8_t two[] = {0x01, 0x02, 0x03, 0x04};
+  EXPECT_EQ(ChecksumWords(two, sizeof two), 0x0604);
+
+  // Words summing to 0x1FFFE fold to 0xFFFF, never to 0.
+  const uint8_t full[] = {0xFF, 0xFF, 0xFF, 0xFF};
+  EXPECT_EQ(ChecksumWords(full, sizeof full), 0xFFFF);
+
+  // The carry goes round: 0xFFFF + 0x0002 = 0x10001 → 0x0002.
+  const uint8_t carry[] = {0xFF, 0xFF, 0x02, 0x00};
+  EXPECT_EQ(ChecksumWords(carry, sizeof carry), 0x0002);
+
+  // A whole block of 0xFFFF words: 528 × 0xFFFF folds to 0xFFFF.
+  uint8_t ones[1056];
+  std::memset(ones, 0xFF, sizeof ones);
+  EXPECT_EQ(ChecksumWords(ones, sizeof ones), 0xFFFF);
+}
+
+TEST(ChecksumWords, ByteOrderAndWordPairingMatter) {
+  const uint8_t a[] = {0x01, 0x00, 0x00, 0x00};
+  const uint8_t b[] = {0x00, 0x01, 0x00, 0x00};
+  EXPECT_EQ(ChecksumWords(a, sizeof a), 0x0001);
+  EXPECT_EQ(ChecksumWords(b, sizeof b), 0x0100);
+}
+
+TEST(InvertWords, InvertsEveryByteAndIsItsOwnInverse) {
+  uint8_t bytes[] = {0x00, 0xFF, 0x5A, 0x01};
+  InvertWords(bytes, sizeof bytes);
+  EXPECT_EQ(bytes[0], 0xFF);
+  EXPECT_EQ(bytes[1], 0x00);
+  EXPECT_EQ(bytes[2], 0xA5);
+  EXPECT_EQ(bytes[3], 0xFE);
+  InvertWords(bytes, sizeof bytes);
+  EXPECT_EQ(bytes[2], 0x5A);
+}
+
+TEST(EncodeSaveFile, HeaderLayoutAndInvertedBody) {
+  const std::vector<uint8_t> file = Encoded(RecordData{});
+  ASSERT_EQ(file.size(), 1098u);
+  EXPECT_EQ(std::memcmp(file.data(), "vorta ~Mark Q~\0", 15), 0);
+  for (size_t i = 15; i < 38; ++i) EXPECT_EQ(file[i], 0) << i;
+  EXPECT_EQ(file[38], 75);
+  EXPECT_EQ(file[39], 0);
+  EXPECT_EQ(file[40], 0);  // an all-zero block sums to 0 ...
+  EXPECT_EQ(file[41], 0);
+  for (size_t i = 42; i < file.size(); ++i) EXPECT_EQ(file[i], 0xFF) << i;  // ... stored as 0xFF
+}
+
+TEST(EncodeSaveFile, ChecksumIsOverThePlainRecords) {
+  const RecordData records = SampleRecords();
+  const std::vector<uint8_t> file = Encoded(records);
+  const uint16_t sum = ChecksumWords(&records, sizeof records);
+  EXPECT_EQ(file[40] | (file[41] << 8), sum);
+  EXPECT_EQ(file[42 + 1052], static_cast<uint8_t>(~3u));  // progress_flags, inverted
+}
+
+TEST(DecodeSaveFile, RoundTripReturnsTheRecordsUnchanged) {
+  const RecordData records = SampleRecords();
+  RecordData decoded{};
+  const std::vector<uint8_t> file = Encoded(records);
+  EXPECT_EQ(DecodeSaveFile(file.data(), file.size(), decoded), SaveReadOutcome::kLoaded);
+  EXPECT_EQ(std::memcmp(&decoded, &records, sizeof records), 0);
+}
+
+TEST(DecodeSaveFile, OneFlippedBitAnywhereIsRefused) {
+  const std::vector<uint8_t> good = Encoded(SampleRecords());
+  for (size_t byte = 0; byte < good.size(); ++byte) {
+    for (int bit = 0; bit < 8; ++bit) {
+      std::vector<uint8_t> file = good;
+      file[byte] ^= static_cast<uint8_t>(1 << bit);
+      RecordData decoded{};
+      decoded.progress_flags = 0xDEAD;
+      const SaveReadOutcome outcome = DecodeSaveFile(file.data(), file.size(), decoded);
+      const bool title_tail = byte >= 15 && byte < 36;  // after the title's NUL: not compared
+      if (title_tail) {
+        EXPECT_EQ(outcome, SaveReadOutcome::kLoaded) << byte;
+        continue;
+      }
+      ASSERT_NE(outcome, SaveReadOutcome::kLoaded) << byte << ":" << bit;
+      EXPECT_EQ(decoded.progress_flags, 0xDEADu) << "records changed by a refused file";
+      if (byte < 15) EXPECT_EQ(outcome, SaveReadOutcome::kForeignTitle) << byte;
+      else if (byte < 40) EXPECT_EQ(outcome, SaveReadOutcome::kWrongVersion) << byte;
+      else EXPECT_EQ(outcome, SaveReadOutcome::kAltered) << byte << ":" << bit;
+    }
+  }
+}
+
+TEST(DecodeSaveFile, VersionAndZeroWordMustBeExact) {
+  RecordData decoded{};
+  std::vector<uint8_t> file = Encoded(SampleRecords());
+  file[38] = 74;
+  EXPECT_EQ(DecodeSaveFile(file.data(), file.size(), decoded), SaveReadOutcome::kWrongVersion);
+  file[38] = 76;
+  EXPECT_EQ(DecodeSaveFile(file.data(), file.size(), decoded), SaveReadOutcome::kWrongVersion);
+  file[38] = 75;
+  file[39] = 1;  // 75 + 256
+  EXPECT_EQ(DecodeSaveFile(file.data(), file.size(), decoded), SaveReadOutcome::kWrongVersion);
+  file[39] = 0;
+  file[37] = 1;
+  EXPECT_EQ(DecodeSaveFile(file.data(), file.size(), decoded), SaveReadOutcome::kWrongVersion);
+  file[37] = 0;
+  EXPECT_EQ(DecodeSaveFile(file.data(), file.size(), decoded), SaveReadOutcome::kLoaded);
+}
+
+TEST(DecodeSaveFile, TitleComparesAsAStringUpToItsNul) {
+  RecordData decoded{};
+  std::vector<uint8_t> file = Encoded(SampleRecords());
+  std::memset(file.data() + 15, 'x', 21);  // after the NUL: ignored
+  EXPECT_EQ(DecodeSaveFile(file.data(), file.size(), decoded), SaveReadOutcome::kLoaded);
+
+  file = Encoded(SampleRecords());
+  file[14] = '!';  // the title runs on past its length
+  EXPECT_EQ(DecodeSaveFile(file.data(), file.size(), decoded), SaveReadOutcome::kForeignTitle);
+
+  file = Encoded(SampleRecords());
+  file[13] = '\0';  // a shorter title
+  EXPECT_EQ(DecodeSaveFile(file.data(), file.size(), decoded), SaveReadOutcome::kForeignTitle);
+
+  file = Encoded(SampleRecords());
+  file[0] = 'V';
+  EXPECT_EQ(DecodeSaveFile(file.data(), file.size(), decoded), SaveReadOutcome::kForeignTitle);
+}
+
+TEST(DecodeSaveFile, ShortAndEmptyFilesAreRefusedLongerOnesReadTheirStart) {
+  RecordData decoded{};
+  std::vector<uint8_t> file = Encoded(SampleRecords());
+  EXPECT_EQ(DecodeSaveFile(file.data(), 1097, decoded), SaveReadOutcome::kShort);
+  EXPECT_EQ(DecodeSaveFile(file.data(), 42, decoded), SaveReadOutcome::kShort);
+  EXPECT_EQ(DecodeSaveFile(file.data(), 39, decoded), SaveReadOutcome::kShort);
+  EXPECT_EQ(DecodeSaveFile(file.data(), 38, decoded), SaveReadOutcome::kWrongVersion);
+  EXPECT_EQ(DecodeSaveFile(file.data(), 10, decoded), SaveReadOutcome::kForeignTitle);
+  EXPECT_EQ(DecodeSaveFile(file.data(), 0, decoded), SaveReadOutcome::kForeignTitle);
+  EXPECT_EQ(DecodeSaveFile(nullptr, 1098, decoded), SaveReadOutcome::kForeignTitle);
+
+  // A header-only file whose checksum is that of an all-0xFF body would pass the checksum
+  // test with the body left unread; it must not.
+  std::vector<uint8_t> header_only = Encoded(RecordData{});
+  header_only[40] = 0xFF;
+  header_only[41] = 0xFF;
+  EXPECT_EQ(DecodeSaveFile(header_only.data(), 42, decoded), SaveReadOutcome::kShort);
+
+  file.insert(file.end(), 100, 0x55);
+  EXPECT_EQ(DecodeSaveFile(file.data(), file.size(), decoded), SaveReadOutcome::kLoaded);
+}
+
+TEST(DecodeSaveFile, SealedFilesWithUnsafeContentsAreRefused) {
+  RecordData decoded{};
+  const size_t entry0 = kSaveHeaderBytes;  // course 0 time table, first entry
+
+  std::vector<uint8_t> file = Encoded(SampleRecords());
+  std::memset(file.data() + entry0 + 14, ~'Z' & 0xFF, 28);  // car name without its NUL
+  Reseal(file);
+  EXPECT_EQ(DecodeSaveFile(file.data(), file.size(), decoded), SaveReadOutcome::kBadContents);
+
+  file = Encoded(SampleRecords());
+  std::memset(file.data() + entry0 + 4, ~'Z' & 0xFF, 9);  // player name of 9 characters
+  Reseal(file);
+  EXPECT_EQ(DecodeSaveFile(file.data(), file.size(), decoded), SaveReadOutcome::kBadContents);
+
+  file = Encoded(SampleRecords());
+  std::memset(file.data() + kSaveHeaderBytes + 1040, ~'Z' & 0xFF, 12);  // player_name
+  Reseal(file);
+  EXPECT_EQ(DecodeSaveFile(file.data(), file.size(), decoded), SaveReadOutcome::kBadContents);
+
+  for (float bad : {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity()}) {
+    RecordData records = SampleRecords();
+    records.tables[1][kTimeTable][4].value = bad;
+    file = Encoded(records);
+    EXPECT_EQ(DecodeSaveFile(file.data(), file.size(), decoded), SaveReadOutcome::kBadContents);
+  }
+
+  // Eight characters with the rest zero is the longest sound player name.
+  RecordData records = SampleRecords();
+  std::memcpy(records.player_name, "ABCDEFGH", 8);
+  std::memcpy(records.tables[0][0][0].player_name, "ABCDEFGH", 8);
+  std::memset(records.tables[0][0][0].car_name, 'C', 27);
+  file = Encoded(records);
+  EXPECT_EQ(DecodeSaveFile(file.data(), file.size(), decoded), SaveReadOutcome::kLoaded);
+}
+
+TEST(SaveReadOutcome, OnlyDamagedOrForeignFilesAreSetAside) {
+  EXPECT_FALSE(SaveFileShouldBeSetAside(SaveReadOutcome::kLoaded));
+  EXPECT_FALSE(SaveFileShouldBeSetAside(SaveReadOutcome::kNoFile));
+  EXPECT_FALSE(SaveFileShouldBeSetAside(SaveReadOutcome::kReadError));
+  EXPECT_TRUE(SaveFileShouldBeSetAside(SaveReadOutcome::kForeignTitle));
+  EXPECT_TRUE(SaveFileShouldBeSetAside(SaveReadOutcome::kWrongVersion));
+  EXPECT_TRUE(SaveFileShouldBeSetAside(SaveReadOutcome::kShort));
+  EXPECT_TRUE(SaveFileShouldBeSetAside(SaveReadOutcome::kAltered));
+  EXPECT_TRUE(SaveFileShouldBeSetAside(SaveReadOutcome::kBadContents));
+}
+
+TEST(SaveReadOutcome, EachFailureHasItsLogLine) {
+  EXPECT_EQ(SaveReadOutcomeText(SaveReadOutcome::kLoaded), nullptr);
+  EXPECT_STREQ(SaveReadOutcomeText(SaveReadOutcome::kNoFile), "セーブデータをオープンできません。\n");
+  EXPECT_STREQ(SaveReadOutcomeText(SaveReadOutcome::kReadError), "ReadFile() 関数が失敗しました。\n");
+  EXPECT_STREQ(SaveReadOutcomeText(SaveReadOutcome::kForeignTitle),
+               "VORTA のセーブデータではありません。\n");
+  EXPECT_STREQ(SaveReadOutcomeText(SaveReadOutcome::kWrongVersion),
+               "セーブデータのバージョンが異なります。\n");
+  EXPECT_STREQ(SaveReadOutcomeText(SaveReadOutcome::kAltered),
+               "セーブデータが改変されている可能性があります。\n");
+  ASSERT_NE(SaveReadOutcomeText(SaveReadOutcome::kShort), nullptr);
+  ASSERT_NE(SaveReadOutcomeText(SaveReadOutcome::kBadContents), nullptr);
+}

@@ -1,0 +1,122 @@
+// Torque lookup and the peak power and torque that the car select screen prints.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <string>
+
+#include "data/torque_curve.h"
+#include "delivered_car_table.h"
+
+namespace {
+
+// The car select screen's read-out: rpm to the nearest 100, then the two printed lines.
+struct PrintedPeaks {
+  std::string power;
+  std::string torque;
+};
+
+PrintedPeaks PrintPeaks(const double curve[40]) {
+  float power = -1, torque = -1;
+  int32_t power_rpm = -1, torque_rpm = -1;
+  ScanTorqueCurve(curve, power, power_rpm, torque, torque_rpm, 2000, 14500, 100);
+  char line[64];
+  PrintedPeaks printed;
+  std::snprintf(line, sizeof line, "%6.1fps/%4drpm", power, (power_rpm + 50) / 100 * 100);
+  printed.power = line;
+  std::snprintf(line, sizeof line, "%5.1fkg-m/%4drpm", torque, (torque_rpm + 50) / 100 * 100);
+  printed.torque = line;
+  return printed;
+}
+
+}  // namespace
+
+TEST(TorqueAt, ExactPointsAndTheSinglePrecisionStep) {
+  double curve[40] = {};
+  for (int i = 0; i < 40; ++i) curve[i] = 10.0 + i * 3.25;
+  for (int i = 0; i < 39; ++i) EXPECT_EQ(TorqueAt(curve, i * 500), curve[i]) << i;
+
+  // 499 rpm past a point is 0.998 of the way, with the factor 0.002 taken in single
+  // precision (0.0020000000949949026), not 1/500.
+  const double step_factor = 0.0020000000949949026;
+  EXPECT_EQ(TorqueAt(curve, 3999), curve[7] + (curve[8] - curve[7]) * 499 * step_factor);
+  EXPECT_NE(TorqueAt(curve, 3999), curve[7] + (curve[8] - curve[7]) * 499 / 500.0);
+  EXPECT_NEAR(TorqueAt(curve, 1250), (curve[2] + curve[3]) / 2, 1e-6);
+
+  // Falling segments interpolate downward.
+  const double falling[40] = {0, 40, 20};
+  EXPECT_NEAR(TorqueAt(falling, 750), 30.0, 1e-6);
+}
+
+TEST(TorqueAt, SpeedsOutsideTheCurveReadItsEnds) {
+  double curve[40];
+  for (int i = 0; i < 40; ++i) curve[i] = 100.0 + i;
+  EXPECT_EQ(TorqueAt(curve, -1), 100.0);
+  EXPECT_EQ(TorqueAt(curve, std::numeric_limits<int32_t>::min()), 100.0);
+  EXPECT_EQ(TorqueAt(curve, 19500), 139.0);
+  EXPECT_EQ(TorqueAt(curve, 19999), 139.0);
+  EXPECT_EQ(TorqueAt(curve, std::numeric_limits<int32_t>::max()), 139.0);
+  EXPECT_NEAR(TorqueAt(curve, 19499), 138.0 + 0.998, 1e-6);
+}
+
+TEST(ScanTorqueCurve, DeliveredCarsPrintTheirKnownPeaks) {
+  const std::vector<CarSpec> cars = ReadDeliveredCarTable();
+  ASSERT_EQ(cars.size(), 16u);
+  PrintedPeaks record4 = PrintPeaks(cars[4].torque_curve);
+  EXPECT_EQ(record4.power, " 330.7ps/5600rpm");
+  EXPECT_EQ(record4.torque, " 54.5kg-m/3500rpm");
+  PrintedPeaks record1 = PrintPeaks(cars[1].torque_curve);
+  EXPECT_EQ(record1.power, " 720.1ps/13000rpm");
+  EXPECT_EQ(record1.torque, " 41.3kg-m/12000rpm");
+}
+
+TEST(ScanTorqueCurve, PowerIsTorqueTimesRpmInMetricHorsepower) {
+  double curve[40] = {};
+  for (int i = 0; i < 40; ++i) curve[i] = 20.0;  // flat: power peaks at the last sample
+  float power = 0, torque = 0;
+  int32_t power_rpm = 0, torque_rpm = 0;
+  ScanTorqueCurve(curve, power, power_rpm, torque, torque_rpm, 1000, 6000, 500);
+  EXPECT_EQ(power_rpm, 5500);
+  EXPECT_FLOAT_EQ(power, static_cast<float>(20.0 * 5500 * 2 * M_PI / 60 / 75));
+  // A flat top reports its lowest rpm.
+  EXPECT_EQ(torque_rpm, 1000);
+  EXPECT_EQ(torque, 20.0f);
+}
+
+TEST(ScanTorqueCurve, PlateauKeepsItsLowestRpmEvenWhenNotExactInSinglePrecision) {
+  double curve[40] = {0, 10, 20, 30.1, 30.1, 30.1, 20, 10};  // 30.1 has no exact float
+  float power = 0, torque = 0;
+  int32_t power_rpm = 0, torque_rpm = 0;
+  ScanTorqueCurve(curve, power, power_rpm, torque, torque_rpm, 1000, 4000, 100);
+  EXPECT_EQ(torque_rpm, 1500);
+  EXPECT_EQ(torque, 30.1f);
+}
+
+TEST(ScanTorqueCurve, NothingToSampleGivesZeros) {
+  double curve[40] = {0, 50, 50, 50};
+  for (const auto& range : {std::array<int32_t, 3>{2000, 2000, 100},
+                            std::array<int32_t, 3>{3000, 2000, 100},
+                            std::array<int32_t, 3>{500, 2000, 0},
+                            std::array<int32_t, 3>{500, 2000, -100}}) {
+    float power = -1, torque = -1;
+    int32_t power_rpm = -1, torque_rpm = -1;
+    ScanTorqueCurve(curve, power, power_rpm, torque, torque_rpm, range[0], range[1], range[2]);
+    EXPECT_EQ(power, 0.0f);
+    EXPECT_EQ(power_rpm, 0);
+    EXPECT_EQ(torque, 0.0f);
+    EXPECT_EQ(torque_rpm, 0);
+  }
+}
+
+TEST(ScanTorqueCurve, TheCarSelectRangeReadsNoPointPast29) {
+  double curve[40];
+  for (int i = 0; i < 40; ++i) curve[i] = i < 30 ? 10.0 + i : std::nan("");
+  float power = 0, torque = 0;
+  int32_t power_rpm = 0, torque_rpm = 0;
+  ScanTorqueCurve(curve, power, power_rpm, torque, torque_rpm, 2000, 14500, 100);
+  EXPECT_TRUE(std::isfinite(power));
+  EXPECT_EQ(torque_rpm, 14400);
+  EXPECT_NEAR(torque, 38.8, 1e-5);
+}
