@@ -1,0 +1,220 @@
+// The joystick folded into the keyboard's key bits.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "app/scene_state.h"
+#include "input/joystick_fold.h"
+#include "input/key_codes.h"
+#include "input/key_state.h"
+
+namespace {
+
+// The default assignment: Alt 2, Ctrl 5, Space&Enter 8, Esc 9.
+const uint8_t kDefaultButtons[4] = {2, 5, 8, 9};
+
+struct Fold {
+  uint8_t keys[256] = {};
+  int32_t scene = SCENE_CAR_SELECT;
+
+  void Run(const JoystickReading& reading, int32_t capture = 0,
+           const uint8_t* buttons = kDefaultButtons) {
+    FoldJoystickIntoKeys(reading, buttons, capture, keys, scene);
+  }
+  int DownCount() const {
+    int count = 0;
+    for (uint8_t key : keys) count += (key & 0x80) ? 1 : 0;
+    return count;
+  }
+};
+
+JoystickReading Stick(int32_t x, int32_t y) {
+  JoystickReading reading = {};
+  reading.x = x;
+  reading.y = y;
+  return reading;
+}
+
+JoystickReading Button(int number) {
+  JoystickReading reading = {};
+  reading.buttons[number] = 0x80;
+  return reading;
+}
+
+}  // namespace
+
+TEST(JoystickFold, OnlyFullDeflectionMovesTheStick) {
+  Fold nearlyUp;
+  nearlyUp.Run(Stick(0, -999));
+  Fold nearlyDown;
+  nearlyDown.Run(Stick(0, 999));
+  Fold nearlyLeft;
+  nearlyLeft.Run(Stick(-999, 0));
+  Fold nearlyRight;
+  nearlyRight.Run(Stick(999, 0));
+  EXPECT_EQ(0, nearlyUp.DownCount());
+  EXPECT_EQ(0, nearlyDown.DownCount());
+  EXPECT_EQ(0, nearlyLeft.DownCount());
+  EXPECT_EQ(0, nearlyRight.DownCount());
+
+  Fold up;
+  up.Run(Stick(0, -1000));
+  EXPECT_TRUE(IsKeyHeld(up.keys, DIK_UP));
+  EXPECT_EQ(1, up.DownCount());
+  Fold down;
+  down.Run(Stick(0, 1000));
+  EXPECT_TRUE(IsKeyHeld(down.keys, DIK_DOWN));
+  EXPECT_EQ(1, down.DownCount());
+  Fold left;
+  left.Run(Stick(-1000, 0));
+  EXPECT_TRUE(IsKeyHeld(left.keys, DIK_LEFT));
+  EXPECT_EQ(1, left.DownCount());
+  Fold right;
+  right.Run(Stick(1000, 0));
+  EXPECT_TRUE(IsKeyHeld(right.keys, DIK_RIGHT));
+  EXPECT_EQ(1, right.DownCount());
+
+  Fold corner;
+  corner.Run(Stick(1000, -1000));
+  EXPECT_TRUE(IsKeyHeld(corner.keys, DIK_UP));
+  EXPECT_TRUE(IsKeyHeld(corner.keys, DIK_RIGHT));
+  EXPECT_EQ(2, corner.DownCount());
+}
+
+TEST(JoystickFold, AssignedButtonsActAsTheirKeys) {
+  Fold alt;
+  alt.Run(Button(2));
+  EXPECT_TRUE(IsKeyHeld(alt.keys, DIK_LMENU));
+  EXPECT_EQ(1, alt.DownCount());
+
+  Fold ctrl;
+  ctrl.Run(Button(5));
+  EXPECT_TRUE(IsKeyHeld(ctrl.keys, DIK_LCONTROL));
+  EXPECT_EQ(1, ctrl.DownCount());
+
+  // One button stands for both Space and Enter, and its first frame is a press of both.
+  Fold spaceEnter;
+  uint8_t previous[256] = {};
+  spaceEnter.Run(Button(8));
+  EXPECT_TRUE(IsKeyPressed(spaceEnter.keys, previous, DIK_SPACE));
+  EXPECT_TRUE(IsKeyPressed(spaceEnter.keys, previous, DIK_RETURN));
+  EXPECT_EQ(2, spaceEnter.DownCount());
+  EXPECT_EQ(SCENE_CAR_SELECT, spaceEnter.scene);
+
+  // A button nobody assigned does nothing; only bit 7 of a button byte means down.
+  Fold unassigned;
+  unassigned.Run(Button(0));
+  JoystickReading lowBits = {};
+  lowBits.buttons[2] = 0x7F;
+  unassigned.Run(lowBits);
+  EXPECT_EQ(0, unassigned.DownCount());
+  EXPECT_EQ(SCENE_CAR_SELECT, unassigned.scene);
+
+  // A reassigned button follows its new number.
+  const uint8_t swapped[4] = {5, 2, 8, 9};
+  Fold reassigned;
+  reassigned.Run(Button(5), 0, swapped);
+  EXPECT_TRUE(IsKeyHeld(reassigned.keys, DIK_LMENU));
+  EXPECT_FALSE(IsKeyHeld(reassigned.keys, DIK_LCONTROL));
+}
+
+TEST(JoystickFold, EscButtonReturnsToTheTitleUnlessCaptured) {
+  Fold esc;
+  esc.Run(Button(9));
+  EXPECT_EQ(SCENE_TITLE_ENTER, esc.scene);
+  EXPECT_EQ(0, esc.DownCount());
+
+  // The option screen's cursor on a button row: no button acts, not even Esc, but the stick
+  // still moves the cursor.
+  Fold captured;
+  captured.scene = SCENE_OPTIONS;
+  JoystickReading all = Stick(0, 1000);
+  for (uint8_t& button : all.buttons) button = 0x80;
+  captured.Run(all, kButtonCaptureBit);
+  EXPECT_EQ(SCENE_OPTIONS, captured.scene);
+  EXPECT_TRUE(IsKeyHeld(captured.keys, DIK_DOWN));
+  EXPECT_EQ(1, captured.DownCount());
+
+  // Only bit 0 of the capture flag holds the buttons back.
+  Fold otherBits;
+  otherBits.Run(Button(9), 0x2);
+  EXPECT_EQ(SCENE_TITLE_ENTER, otherBits.scene);
+}
+
+TEST(JoystickFold, NeverClearsAKeyTheKeyboardHolds) {
+  Fold fold;
+  fold.keys[DIK_UP] = 0x80;
+  fold.keys[DIK_LMENU] = 0x80;
+  fold.keys[DIK_SPACE] = 0x80;
+  uint8_t before[256];
+  std::memcpy(before, fold.keys, sizeof(before));
+  fold.Run(Stick(0, 0));
+  EXPECT_EQ(0, std::memcmp(before, fold.keys, sizeof(before)));
+
+  // Setting a bit keeps the byte's other bits.
+  fold.keys[DIK_DOWN] = 0x01;
+  fold.Run(Stick(0, 1000));
+  EXPECT_EQ(0x81, fold.keys[DIK_DOWN]);
+}
+
+TEST(JoystickFold, ButtonNumbersPastThirtyOneNeverAct) {
+  // A damaged settings file may hold any byte; 32 would otherwise read the first byte past
+  // the button array.
+  const uint8_t outOfRange[4] = {32, 200, 255, 40};
+  Fold fold;
+  JoystickReading all = {};
+  for (uint8_t& button : all.buttons) button = 0x80;
+  fold.Run(all, 0, outOfRange);
+  EXPECT_EQ(0, fold.DownCount());
+  EXPECT_EQ(SCENE_CAR_SELECT, fold.scene);
+
+  const uint8_t lastButton[4] = {31, 31, 31, 31};
+  Fold last;
+  last.Run(Button(31), 0, lastButton);
+  EXPECT_TRUE(IsKeyHeld(last.keys, DIK_LMENU));
+  EXPECT_EQ(SCENE_TITLE_ENTER, last.scene);
+}
+
+TEST(KeyState, PressedMeansDownNowAndNotBefore) {
+  uint8_t now[256] = {};
+  uint8_t before[256] = {};
+  now[DIK_SPACE] = 0x80;
+  before[DIK_SPACE] = 0x80;
+  now[DIK_RETURN] = 0x80;
+  before[DIK_UP] = 0x80;
+  now[DIK_LEFT] = 0x7F;  // no bit 7: not down, whatever else is set
+  EXPECT_TRUE(IsKeyHeld(now, DIK_SPACE));
+  EXPECT_FALSE(IsKeyPressed(now, before, DIK_SPACE));
+  EXPECT_TRUE(IsKeyPressed(now, before, DIK_RETURN));
+  EXPECT_FALSE(IsKeyPressed(now, before, DIK_UP));
+  EXPECT_FALSE(IsKeyHeld(now, DIK_LEFT));
+  EXPECT_FALSE(IsKeyPressed(now, before, DIK_LEFT));
+
+  // The globals: a key held over two frames is pressed only in the first.
+  std::memset(key_state, 0, sizeof(key_state));
+  std::memset(previous_key_state, 0, sizeof(previous_key_state));
+  key_state[DIK_LCONTROL] = 0x80;
+  EXPECT_TRUE(IsKeyPressed(DIK_LCONTROL));
+  RememberKeyState();
+  EXPECT_TRUE(IsKeyHeld(DIK_LCONTROL));
+  EXPECT_FALSE(IsKeyPressed(DIK_LCONTROL));
+  key_state[DIK_LCONTROL] = 0;
+  RememberKeyState();
+  key_state[DIK_LCONTROL] = 0x80;
+  EXPECT_TRUE(IsKeyPressed(DIK_LCONTROL));
+  std::memset(key_state, 0, sizeof(key_state));
+  std::memset(previous_key_state, 0, sizeof(previous_key_state));
+}
+
+TEST(KeyState, CodesAreDirectInputScanCodes) {
+  // Values of the published DirectInput table; the keyboard read indexes by them.
+  EXPECT_EQ(0x01, DIK_ESCAPE);
+  EXPECT_EQ(0x1C, DIK_RETURN);
+  EXPECT_EQ(0x1D, DIK_LCONTROL);
+  EXPECT_EQ(0x38, DIK_LMENU);
+  EXPECT_EQ(0x39, DIK_SPACE);
+  EXPECT_EQ(0xC8, DIK_UP);
+  EXPECT_EQ(0xCB, DIK_LEFT);
+  EXPECT_EQ(0xCD, DIK_RIGHT);
+  EXPECT_EQ(0xD0, DIK_DOWN);
+}
