@@ -1,0 +1,89 @@
+#include "gfx3d/texture_conversion.h"
+
+#include <cstring>
+
+FormatVerdict JudgeTextureFormat(const TexturePixelFormat& offered) {
+  if ((offered.flags & kPixelFormatRgb) == 0 || offered.rgb_bit_count != 16) {
+    return FormatVerdict::kSkip;
+  }
+  return (offered.flags & kPixelFormatAlphaPixels) != 0 ? FormatVerdict::kTakeAndStop
+                                                          : FormatVerdict::kTake;
+}
+
+bool ChooseTextureFormat(const TexturePixelFormat* offered, size_t count,
+                         TexturePixelFormat& chosen) {
+  chosen = TexturePixelFormat();
+  for (size_t i = 0; i < count; ++i) {
+    const FormatVerdict verdict = JudgeTextureFormat(offered[i]);
+    if (verdict == FormatVerdict::kSkip) continue;
+    chosen = offered[i];
+    if (verdict == FormatVerdict::kTakeAndStop) break;
+  }
+  return chosen.rgb_bit_count == 16;
+}
+
+ChannelLayout ChannelFromMask(uint32_t mask) {
+  ChannelLayout layout;
+  if (mask == 0) return layout;
+  while (((mask >> layout.shift) & 1u) == 0) ++layout.shift;
+  for (uint32_t bits = mask; bits != 0; bits &= bits - 1) ++layout.width;
+  return layout;
+}
+
+TextureChannels ChannelsOf(const TexturePixelFormat& format) {
+  TextureChannels channels;
+  channels.red = ChannelFromMask(format.red_mask);
+  channels.green = ChannelFromMask(format.green_mask);
+  channels.blue = ChannelFromMask(format.blue_mask);
+  channels.alpha = ChannelFromMask(format.alpha_mask);
+  return channels;
+}
+
+namespace {
+
+// An 8-bit colour cut (or, for a channel wider than 8 bits, stretched) to the channel.
+uint32_t PlaceChannel(uint8_t value, const ChannelLayout& channel) {
+  if (channel.width == 0) return 0;
+  uint32_t scaled = value;
+  if (channel.width <= 8) {
+    scaled >>= (8 - channel.width);
+  } else {
+    scaled <<= (channel.width - 8);
+  }
+  return scaled << channel.shift;
+}
+
+}  // namespace
+
+void BuildTextureColorTable(const PaletteEntry palette[kPaletteEntries],
+                            const TexturePixelFormat& format, uint16_t table[kPaletteEntries]) {
+  const TextureChannels channels = ChannelsOf(format);
+  for (int i = 0; i < kPaletteEntries; ++i) {
+    const uint32_t texel = PlaceChannel(palette[i].red, channels.red) |
+                           PlaceChannel(palette[i].green, channels.green) |
+                           PlaceChannel(palette[i].blue, channels.blue) | format.alpha_mask;
+    table[i] = static_cast<uint16_t>(texel & 0xFFFF);
+  }
+}
+
+bool ConvertTexturePixels(const TextureBitmap& bitmap, const uint16_t table[kPaletteEntries],
+                          const LockedTexels& surface) {
+  if (surface.memory == nullptr || bitmap.width <= 0 || bitmap.height <= 0) return false;
+  if (bitmap.pixels.size() != size_t(bitmap.width) * size_t(bitmap.height)) return false;
+  if (surface.width < bitmap.width || surface.height < bitmap.height) return false;
+  // Whole 16-bit texels per row, as many as the bitmap is wide.
+  const int64_t texelsPerRow = surface.pitch / 2;
+  if (texelsPerRow < bitmap.width) return false;
+
+  for (int32_t r = 0; r < bitmap.height; ++r) {
+    const uint8_t* source = bitmap.pixels.data() + size_t(r) * size_t(bitmap.width);
+    uint8_t* row = surface.memory + texelsPerRow * (bitmap.height - 1 - r) * 2;
+    for (int32_t x = 0; x < bitmap.width; ++x) {
+      const uint16_t texel = table[source[x]];
+      // Little-endian, byte by byte: the locked memory need not be 2-byte aligned.
+      row[size_t(x) * 2] = static_cast<uint8_t>(texel);
+      row[size_t(x) * 2 + 1] = static_cast<uint8_t>(texel >> 8);
+    }
+  }
+  return true;
+}

@@ -1,0 +1,165 @@
+// Reading the 8-bit bitmap a texture is made from, and refusing every damaged one.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "gfx3d/texture_bitmap.h"
+#include "texture_test_bitmaps.h"
+
+using texture_test::MakeDib;
+using texture_test::PutU16;
+using texture_test::PutU32;
+
+namespace {
+
+TextureBitmapStatus Read(const std::vector<uint8_t>& bytes, TextureBitmap& out) {
+  return ReadTextureBitmap(bytes.data(), bytes.size(), out);
+}
+
+std::vector<uint8_t> FourByTwo() { return MakeDib(4, 2, {{1, 2, 3, 4}, {5, 6, 7, 8}}); }
+
+void ExpectEmpty(const TextureBitmap& bitmap) {
+  EXPECT_EQ(0, bitmap.width);
+  EXPECT_EQ(0, bitmap.height);
+  EXPECT_TRUE(bitmap.pixels.empty());
+}
+
+}  // namespace
+
+TEST(TextureBitmap, ReadsSizesPaletteAndRowsInStoredOrder) {
+  TextureBitmap bitmap;
+  ASSERT_EQ(TextureBitmapStatus::kOk, Read(FourByTwo(), bitmap));
+  EXPECT_EQ(4, bitmap.width);
+  EXPECT_EQ(2, bitmap.height);
+  EXPECT_EQ((std::vector<uint8_t>{1, 2, 3, 4, 5, 6, 7, 8}), bitmap.pixels);
+  // Entries are stored blue, green, red.
+  EXPECT_EQ(200, bitmap.palette[200].red);
+  EXPECT_EQ(55, bitmap.palette[200].green);
+  EXPECT_EQ(100, bitmap.palette[200].blue);
+  EXPECT_EQ(255, bitmap.palette[0].green);
+}
+
+TEST(TextureBitmap, OnlyEightBitUncompressedBitmapsAreRead) {
+  TextureBitmap bitmap;
+  std::vector<uint8_t> truecolour = FourByTwo();
+  PutU16(truecolour, 14, 24);
+  EXPECT_EQ(TextureBitmapStatus::kNot8Bit, Read(truecolour, bitmap));
+  ExpectEmpty(bitmap);
+  PutU16(truecolour, 14, 4);
+  EXPECT_EQ(TextureBitmapStatus::kNot8Bit, Read(truecolour, bitmap));
+
+  std::vector<uint8_t> rle = FourByTwo();
+  PutU32(rle, 16, 1);  // BI_RLE8
+  EXPECT_EQ(TextureBitmapStatus::kCompressed, Read(rle, bitmap));
+
+  // Shorter than the header: nothing is read at all.
+  std::vector<uint8_t> stub(39, 0);
+  EXPECT_EQ(TextureBitmapStatus::kTooShort, Read(stub, bitmap));
+  EXPECT_EQ(TextureBitmapStatus::kTooShort, ReadTextureBitmap(nullptr, 5000, bitmap));
+}
+
+TEST(TextureBitmap, ImpossibleSizesAreRefused) {
+  const struct {
+    int32_t width, height;
+  } cases[] = {{0, 2}, {4, 0}, {-4, 2}, {4, -2}, {kMaxTextureSide + 1, 1},
+               {1, kMaxTextureSide + 1}, {INT32_MIN, 1}, {0x7FFFFFFF, 0x7FFFFFFF}};
+  for (const auto& c : cases) {
+    std::vector<uint8_t> bytes = FourByTwo();
+    PutU32(bytes, 4, static_cast<uint32_t>(c.width));
+    PutU32(bytes, 8, static_cast<uint32_t>(c.height));
+    TextureBitmap bitmap;
+    EXPECT_EQ(TextureBitmapStatus::kBadSize, Read(bytes, bitmap)) << c.width << "x" << c.height;
+    ExpectEmpty(bitmap);
+  }
+  std::vector<uint8_t> shortHeader = FourByTwo();
+  PutU32(shortHeader, 0, 12);  // an OS/2 core header is not what the resources hold
+  TextureBitmap bitmap;
+  EXPECT_EQ(TextureBitmapStatus::kBadSize, Read(shortHeader, bitmap));
+}
+
+TEST(TextureBitmap, EveryByteCountIsCheckedAgainstTheResource) {
+  TextureBitmap bitmap;
+  std::vector<uint8_t> bytes = FourByTwo();
+  bytes.pop_back();
+  EXPECT_EQ(TextureBitmapStatus::kTruncated, Read(bytes, bitmap));
+  ExpectEmpty(bitmap);
+
+  // A header that claims more rows than were given.
+  std::vector<uint8_t> tall = FourByTwo();
+  PutU32(tall, 8, 3);
+  EXPECT_EQ(TextureBitmapStatus::kTruncated, Read(tall, bitmap));
+
+  // A palette past the end: header size pointing far away, even near 4 GiB.
+  std::vector<uint8_t> farPalette = FourByTwo();
+  PutU32(farPalette, 0, 0xFFFFFFF0u);
+  EXPECT_EQ(TextureBitmapStatus::kTruncated, Read(farPalette, bitmap));
+
+  std::vector<uint8_t> tooManyColours = FourByTwo();
+  PutU32(tooManyColours, 32, 257);
+  EXPECT_EQ(TextureBitmapStatus::kBadPalette, Read(tooManyColours, bitmap));
+
+  // Exactly the right length is enough; extra bytes after the rows are ignored.
+  std::vector<uint8_t> exact = FourByTwo();
+  EXPECT_EQ(TextureBitmapStatus::kOk, Read(exact, bitmap));
+  exact.push_back(0);
+  EXPECT_EQ(TextureBitmapStatus::kOk, Read(exact, bitmap));
+}
+
+TEST(TextureBitmap, RefusalKeepsNothingOfAnEarlierRead) {
+  TextureBitmap bitmap;
+  ASSERT_EQ(TextureBitmapStatus::kOk, Read(FourByTwo(), bitmap));
+  std::vector<uint8_t> damaged = FourByTwo();
+  damaged.resize(1000);
+  EXPECT_EQ(TextureBitmapStatus::kTruncated, Read(damaged, bitmap));
+  ExpectEmpty(bitmap);
+}
+
+TEST(TextureBitmap, RowsOfOddWidthsSkipTheirPadding) {
+  // 3 pixels wide: each stored row is 4 bytes, the last one padding.
+  TextureBitmap bitmap;
+  ASSERT_EQ(TextureBitmapStatus::kOk,
+            Read(MakeDib(3, 3, {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}}, 0xEE), bitmap));
+  EXPECT_EQ((std::vector<uint8_t>{1, 2, 3, 4, 5, 6, 7, 8, 9}), bitmap.pixels);
+
+  // One byte short of the last row's padding is short: the padding is part of the format.
+  std::vector<uint8_t> bytes = MakeDib(5, 1, {{1, 2, 3, 4, 5}});
+  EXPECT_EQ(1064u + 8u, bytes.size());
+  bytes.pop_back();
+  EXPECT_EQ(TextureBitmapStatus::kTruncated, Read(bytes, bitmap));
+}
+
+TEST(TextureBitmap, ShortPaletteIsReadAsStoredAndTheRestIsBlack) {
+  // 2 colours used: the palette is 8 bytes and the rows follow right after it.
+  std::vector<uint8_t> bytes(40 + 8 + 4, 0);
+  PutU32(bytes, 0, 40);
+  PutU32(bytes, 4, 4);
+  PutU32(bytes, 8, 1);
+  PutU16(bytes, 14, 8);
+  PutU32(bytes, 32, 2);
+  bytes[40] = 10;  // entry 0: blue 10
+  bytes[44 + 2] = 250;  // entry 1: red 250
+  bytes[48] = 0;
+  bytes[49] = 1;
+  bytes[50] = 1;
+  bytes[51] = 0;
+  TextureBitmap bitmap;
+  ASSERT_EQ(TextureBitmapStatus::kOk, Read(bytes, bitmap));
+  EXPECT_EQ(10, bitmap.palette[0].blue);
+  EXPECT_EQ(250, bitmap.palette[1].red);
+  EXPECT_EQ(0, bitmap.palette[2].red);
+  EXPECT_EQ(0, bitmap.palette[255].green);
+  EXPECT_EQ((std::vector<uint8_t>{0, 1, 1, 0}), bitmap.pixels);
+
+  // A bigger header (a BITMAPV5HEADER of 124 bytes) moves the palette along with it.
+  std::vector<uint8_t> v5(124 + 1024 + 4, 0);
+  PutU32(v5, 0, 124);
+  PutU32(v5, 4, 4);
+  PutU32(v5, 8, 1);
+  PutU16(v5, 14, 8);
+  v5[124 + 4 * 3 + 1] = 77;  // entry 3: green 77
+  v5[124 + 1024] = 3;
+  ASSERT_EQ(TextureBitmapStatus::kOk, Read(v5, bitmap));
+  EXPECT_EQ(77, bitmap.palette[3].green);
+  EXPECT_EQ(3, bitmap.pixels[0]);
+}

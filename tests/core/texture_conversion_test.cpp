@@ -1,0 +1,254 @@
+// The texture format choice and the palette conversion into a 16-bit surface.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "gfx3d/texture_bitmap.h"
+#include "gfx3d/texture_conversion.h"
+#include "texture_test_bitmaps.h"
+
+using texture_test::MakeDib;
+using texture_test::SetPaletteColour;
+
+namespace {
+
+// The formats Direct3D 6 devices list, with DirectDraw's flag values.
+TexturePixelFormat Rgb16(uint32_t red, uint32_t green, uint32_t blue, uint32_t alpha = 0) {
+  TexturePixelFormat format;
+  format.flags = kPixelFormatRgb | (alpha != 0 ? kPixelFormatAlphaPixels : 0);
+  format.rgb_bit_count = 16;
+  format.red_mask = red;
+  format.green_mask = green;
+  format.blue_mask = blue;
+  format.alpha_mask = alpha;
+  return format;
+}
+const TexturePixelFormat kR5G6B5 = Rgb16(0xF800, 0x07E0, 0x001F);
+const TexturePixelFormat kX1R5G5B5 = Rgb16(0x7C00, 0x03E0, 0x001F);
+const TexturePixelFormat kA1R5G5B5 = Rgb16(0x7C00, 0x03E0, 0x001F, 0x8000);
+const TexturePixelFormat kA4R4G4B4 = Rgb16(0x0F00, 0x00F0, 0x000F, 0xF000);
+
+TexturePixelFormat Palettised8() {
+  TexturePixelFormat format;
+  format.flags = 0x00000020;  // DDPF_PALETTEINDEXED8
+  format.rgb_bit_count = 8;
+  return format;
+}
+TexturePixelFormat Argb32() {
+  TexturePixelFormat format;
+  format.flags = kPixelFormatRgb | kPixelFormatAlphaPixels;
+  format.rgb_bit_count = 32;
+  format.red_mask = 0x00FF0000;
+  format.green_mask = 0x0000FF00;
+  format.blue_mask = 0x000000FF;
+  format.alpha_mask = 0xFF000000;
+  return format;
+}
+// A 16-bit format that is not RGB (a bump map, say).
+TexturePixelFormat BumpMap16() {
+  TexturePixelFormat format;
+  format.flags = 0x00080000;  // DDPF_BUMPDUDV
+  format.rgb_bit_count = 16;
+  return format;
+}
+
+bool SameFormat(const TexturePixelFormat& a, const TexturePixelFormat& b) {
+  return a.flags == b.flags && a.rgb_bit_count == b.rgb_bit_count && a.red_mask == b.red_mask &&
+         a.green_mask == b.green_mask && a.blue_mask == b.blue_mask &&
+         a.alpha_mask == b.alpha_mask;
+}
+
+TexturePixelFormat Choose(const std::vector<TexturePixelFormat>& offered, bool* found) {
+  TexturePixelFormat chosen;
+  *found = ChooseTextureFormat(offered.data(), offered.size(), chosen);
+  return chosen;
+}
+
+// A surface in plain memory, with room around it to catch writes out of bounds.
+struct Surface {
+  static constexpr size_t kGuard = 64;
+  int32_t width, height, pitch;
+  std::vector<uint8_t> memory;
+  Surface(int32_t w, int32_t h, int32_t p)
+      : width(w), height(h), pitch(p), memory(kGuard * 2 + size_t(p) * size_t(h), 0xCD) {}
+  LockedTexels Lock() {
+    LockedTexels texels;
+    texels.memory = memory.data() + kGuard;
+    texels.pitch = pitch;
+    texels.width = width;
+    texels.height = height;
+    return texels;
+  }
+  uint16_t Texel(int x, int y) const {
+    const size_t at = kGuard + size_t(y) * size_t(pitch) + size_t(x) * 2;
+    return uint16_t(memory[at] | (memory[at + 1] << 8));
+  }
+  bool GuardsUntouched() const {
+    for (size_t i = 0; i < kGuard; ++i) {
+      if (memory[i] != 0xCD || memory[memory.size() - 1 - i] != 0xCD) return false;
+    }
+    return true;
+  }
+};
+
+TextureBitmap ReadDib(const std::vector<uint8_t>& bytes) {
+  TextureBitmap bitmap;
+  EXPECT_EQ(TextureBitmapStatus::kOk, ReadTextureBitmap(bytes.data(), bytes.size(), bitmap));
+  return bitmap;
+}
+
+}  // namespace
+
+TEST(TextureFormatChoice, FirstSixteenBitRgbWithAlphaWins) {
+  bool found = false;
+  EXPECT_TRUE(SameFormat(kA1R5G5B5, Choose({kR5G6B5, kA1R5G5B5}, &found)));
+  EXPECT_TRUE(found);
+  // The first with alpha ends the search even when another alpha format follows.
+  EXPECT_TRUE(SameFormat(kA4R4G4B4, Choose({kR5G6B5, kA4R4G4B4, kA1R5G5B5}, &found)));
+  EXPECT_TRUE(SameFormat(kA1R5G5B5, Choose({kA1R5G5B5, kR5G6B5, kX1R5G5B5}, &found)));
+  // Formats of other sizes or kinds are passed over, alpha or not.
+  EXPECT_TRUE(
+      SameFormat(kA1R5G5B5, Choose({Argb32(), Palettised8(), kA1R5G5B5, kR5G6B5}, &found)));
+
+  EXPECT_EQ(FormatVerdict::kTakeAndStop, JudgeTextureFormat(kA1R5G5B5));
+  EXPECT_EQ(FormatVerdict::kTake, JudgeTextureFormat(kR5G6B5));
+  EXPECT_EQ(FormatVerdict::kSkip, JudgeTextureFormat(Argb32()));
+}
+
+TEST(TextureFormatChoice, WithoutAlphaTheLastSixteenBitRgbIsUsed) {
+  bool found = false;
+  EXPECT_TRUE(SameFormat(kX1R5G5B5, Choose({kR5G6B5, kX1R5G5B5}, &found)));
+  EXPECT_TRUE(found);
+  EXPECT_TRUE(SameFormat(kR5G6B5, Choose({kX1R5G5B5, kR5G6B5}, &found)));
+  EXPECT_TRUE(SameFormat(kR5G6B5, Choose({kX1R5G5B5, kR5G6B5, Argb32(), Palettised8()}, &found)));
+}
+
+TEST(TextureFormatChoice, NoSixteenBitRgbFormatMeansNoTexture) {
+  bool found = true;
+  const TexturePixelFormat chosen = Choose({Argb32(), Palettised8(), BumpMap16()}, &found);
+  EXPECT_FALSE(found);
+  EXPECT_EQ(0u, chosen.rgb_bit_count);
+  TexturePixelFormat fromNothing = kR5G6B5;
+  EXPECT_FALSE(ChooseTextureFormat(nullptr, 0, fromNothing));
+  EXPECT_EQ(0u, fromNothing.rgb_bit_count);
+}
+
+TEST(TextureChannels, WidthAndShiftComeFromTheMasks) {
+  const TextureChannels r5g6b5 = ChannelsOf(kR5G6B5);
+  EXPECT_EQ(5, r5g6b5.red.width);
+  EXPECT_EQ(11, r5g6b5.red.shift);
+  EXPECT_EQ(6, r5g6b5.green.width);
+  EXPECT_EQ(5, r5g6b5.green.shift);
+  EXPECT_EQ(5, r5g6b5.blue.width);
+  EXPECT_EQ(0, r5g6b5.blue.shift);
+  EXPECT_EQ(0, r5g6b5.alpha.width);
+
+  const TextureChannels a1 = ChannelsOf(kA1R5G5B5);
+  EXPECT_EQ(1, a1.alpha.width);
+  EXPECT_EQ(15, a1.alpha.shift);
+  EXPECT_EQ(10, a1.red.shift);
+  EXPECT_EQ(4, ChannelsOf(kA4R4G4B4).alpha.width);
+  EXPECT_EQ(12, ChannelsOf(kA4R4G4B4).alpha.shift);
+  EXPECT_EQ(8, ChannelFromMask(0xFF000000).width);
+  EXPECT_EQ(24, ChannelFromMask(0xFF000000).shift);
+}
+
+TEST(TextureColorTable, PaletteColoursAreCutToTheChannelWidths) {
+  PaletteEntry palette[kPaletteEntries] = {};
+  palette[1] = {255, 255, 255, 0};  // blue, green, red: white
+  palette[2] = {0, 0, 255, 0};      // red
+  palette[3] = {255, 0, 0, 0};      // blue
+  palette[4] = {0x17, 0x83, 0x87, 0};  // low bits are dropped, not rounded
+  uint16_t table[kPaletteEntries];
+
+  BuildTextureColorTable(palette, kR5G6B5, table);
+  EXPECT_EQ(0xFFFF, table[1]);
+  EXPECT_EQ(0xF800, table[2]);
+  EXPECT_EQ(0x001F, table[3]);
+  EXPECT_EQ(0x8402, table[4]);  // red 0x87>>3 = 16, green 0x83>>2 = 32, blue 0x17>>3 = 2
+  EXPECT_EQ(0x0000, table[0]);
+
+  // With an alpha channel every texel is opaque, black included.
+  BuildTextureColorTable(palette, kA1R5G5B5, table);
+  EXPECT_EQ(0xFFFF, table[1]);
+  EXPECT_EQ(0xFC00, table[2]);
+  EXPECT_EQ(0x8000, table[0]);
+  for (uint16_t texel : table) EXPECT_EQ(0x8000, texel & 0x8000);
+
+  BuildTextureColorTable(palette, kA4R4G4B4, table);
+  EXPECT_EQ(0xFF00, table[2]);
+  EXPECT_EQ(0xF000, table[0]);
+
+  // Without alpha the top bit of a 5-5-5 format stays clear.
+  BuildTextureColorTable(palette, kX1R5G5B5, table);
+  EXPECT_EQ(0x7FFF, table[1]);
+  EXPECT_EQ(0x7C00, table[2]);
+}
+
+TEST(TextureConversion, FirstStoredRowEndsUpAsTheLastSurfaceRow) {
+  std::vector<uint8_t> dib = MakeDib(4, 3, {{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}});
+  SetPaletteColour(dib, 9, 255, 255, 255);
+  SetPaletteColour(dib, 1, 255, 0, 0);
+  const TextureBitmap bitmap = ReadDib(dib);
+  uint16_t table[kPaletteEntries];
+  BuildTextureColorTable(bitmap.palette, kR5G6B5, table);
+
+  Surface surface(4, 3, 8);
+  ASSERT_TRUE(ConvertTexturePixels(bitmap, table, surface.Lock()));
+  // Surface (0, 0) is the first pixel of the last stored row.
+  EXPECT_EQ(0xFFFF, surface.Texel(0, 0));
+  EXPECT_EQ(0xF800, surface.Texel(0, 2));
+  for (int y = 0; y < 3; ++y) {
+    for (int x = 0; x < 4; ++x) {
+      const int index = (2 - y) * 4 + x + 1;
+      EXPECT_EQ(table[index], surface.Texel(x, y)) << x << "," << y;
+    }
+  }
+  EXPECT_TRUE(surface.GuardsUntouched());
+}
+
+TEST(TextureConversion, RowsFollowThePitchTheLockReports) {
+  const TextureBitmap bitmap = ReadDib(MakeDib(3, 2, {{1, 2, 3}, {4, 5, 6}}));
+  uint16_t table[kPaletteEntries];
+  for (int i = 0; i < kPaletteEntries; ++i) table[i] = static_cast<uint16_t>(0x1000 + i);
+
+  // A pitch wider than a row leaves the bytes past the row as they were.
+  Surface wide(3, 2, 16);
+  ASSERT_TRUE(ConvertTexturePixels(bitmap, table, wide.Lock()));
+  EXPECT_EQ(0x1004, wide.Texel(0, 0));
+  EXPECT_EQ(0x1006, wide.Texel(2, 0));
+  EXPECT_EQ(0x1001, wide.Texel(0, 1));
+  EXPECT_EQ(0xCDCD, wide.Texel(3, 0));
+  EXPECT_EQ(0xCDCD, wide.Texel(7, 1));
+  EXPECT_TRUE(wide.GuardsUntouched());
+
+  // An odd pitch counts whole texels only, as the row offset pitch / 2 * 2 does.
+  Surface odd(3, 2, 7);
+  ASSERT_TRUE(ConvertTexturePixels(bitmap, table, odd.Lock()));
+  const uint8_t* second = odd.memory.data() + Surface::kGuard + 6;
+  EXPECT_EQ(0x01, second[0]);
+  EXPECT_EQ(0x10, second[1]);
+  EXPECT_TRUE(odd.GuardsUntouched());
+}
+
+TEST(TextureConversion, NeverWritesPastASmallerSurface) {
+  const TextureBitmap bitmap = ReadDib(MakeDib(4, 2, {{1, 2, 3, 4}, {5, 6, 7, 8}}));
+  uint16_t table[kPaletteEntries] = {};
+  const struct {
+    int32_t width, height, pitch;
+  } small[] = {{3, 2, 8}, {4, 1, 8}, {4, 2, 6}, {4, 2, -8}, {4, 2, 0}};
+  for (const auto& s : small) {
+    Surface surface(s.width, s.height, s.pitch > 0 ? s.pitch : 8);
+    LockedTexels texels = surface.Lock();
+    texels.pitch = s.pitch;
+    EXPECT_FALSE(ConvertTexturePixels(bitmap, table, texels)) << s.width << "x" << s.height;
+    for (size_t i = 0; i < surface.memory.size(); ++i) ASSERT_EQ(0xCD, surface.memory[i]);
+  }
+  LockedTexels none;
+  none.width = 4;
+  none.height = 2;
+  none.pitch = 8;
+  EXPECT_FALSE(ConvertTexturePixels(bitmap, table, none));
+  EXPECT_FALSE(ConvertTexturePixels(TextureBitmap(), table, Surface(4, 2, 8).Lock()));
+}
