@@ -1,4 +1,4 @@
-# 64-bit Windows with Debian's mingw-w64 (GCC, win32 thread model).
+# 64-bit Windows with Debian's mingw-w64 (GCC, posix thread model: GoogleTest needs std::mutex).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(VORTA_MINGW_TRIPLE x86_64-w64-mingw32)

@@ -6,7 +6,7 @@ set -u
 screen=1024x768x24
 while [ $# -gt 0 ]; do
   case "$1" in
-    --prefix) VORTA_WINEPREFIX=$2; shift 2 ;;
+    --prefix) VORTA_WINEPREFIX=$(realpath -m "$2"); shift 2 ;;
     --screen) screen=$2; shift 2 ;;
     *) break ;;
   esac
