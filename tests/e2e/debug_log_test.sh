@@ -4,6 +4,7 @@
 source "$(dirname "$0")/lib.sh"
 e2e_setup
 
+printf "[VORTA]\r\nWINDOW=1\r\n" >"$e2e_work/vorta.ini"
 echo "an old log from another run" >"$e2e_work/vorta.log"
 e2e_start /d
 e2e_wait_window

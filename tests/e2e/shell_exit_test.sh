@@ -2,7 +2,7 @@
 # The window appears with its exact title; without "/d" no log is written; Alt+F4 ends the
 # game within a few seconds and leaves the seven settings (defaults when there was no file).
 source "$(dirname "$0")/lib.sh"
-e2e_setup
+e2e_setup 640x480x24  # no settings file: the game starts full screen
 
 e2e_start
 e2e_wait_window
@@ -15,3 +15,7 @@ e2e_wait_exit 5
 expected=$'[VORTA]\nWINDOW=0\nSPEEDMETER=0\n[JOYSTICK]\nALT=2\nCTRL=5\nSPACE_ENTER=8\nESC=9\n[DEVICE]\nHEL=0'
 actual=$(tr -d '\r' <"$e2e_work/vorta.ini")
 [ "$actual" = "$expected" ] || fail "vorta.ini after exit: $actual"
+
+# Closing the window keeps the records as the title's exit does: a complete save file.
+[ "$(stat -c %s "$e2e_work/vorta.sav")" -eq 1098 ] || fail "vorta.sav missing or not 1098 bytes"
+[ "$(head -c 14 "$e2e_work/vorta.sav")" = "vorta ~Mark Q~" ] || fail "vorta.sav title"
