@@ -4,6 +4,7 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include <algorithm>
 #include <map>
 
 #include "tools/art/common/registry.h"
@@ -116,20 +117,50 @@ void SetStroke(cairo_t* cr, double width) {
 
 InkBox MeasureText(cairo_t* cr, const std::string& utf8, const TextStyle& style) {
   ArtCheck(style.face != nullptr, "text style without a font face");
-  cairo_save(cr);
-  cairo_identity_matrix(cr);
-  cairo_new_path(cr);
+  // Measured from the flattened outline on a context of its own: cairo's own fill and stroke
+  // extents are cut down to the clip and surface of the context they are asked on.
+  (void)cr;
+  static cairo_surface_t* scratch_surface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
+  static cairo_t* scratch = cairo_create(scratch_surface);
+  cairo_new_path(scratch);
   InkBox box{};
-  box.advance = TextPath(cr, utf8, 0, 0, style);
-  const double stroke = 2 * (style.embolden + style.outline_width);
-  if (stroke > 0) {
-    SetStroke(cr, stroke);
-    cairo_stroke_extents(cr, &box.left, &box.top, &box.right, &box.bottom);
-  } else {
-    cairo_fill_extents(cr, &box.left, &box.top, &box.right, &box.bottom);
+  box.advance = TextPath(scratch, utf8, 0, 0, style);
+  cairo_path_t* path = cairo_copy_path_flat(scratch);
+  // Only points that are drawn count: a move_to alone (the pen placed before each character)
+  // is not ink.
+  bool any = false;
+  auto take = [&](double x, double y) {
+    if (!any) {
+      box.left = box.right = x;
+      box.top = box.bottom = y;
+      any = true;
+    }
+    box.left = std::min(box.left, x);
+    box.right = std::max(box.right, x);
+    box.top = std::min(box.top, y);
+    box.bottom = std::max(box.bottom, y);
+  };
+  double start_x = 0, start_y = 0;
+  bool start_pending = false;
+  for (int i = 0; i < path->num_data; i += path->data[i].header.length) {
+    const cairo_path_data_t& header = path->data[i];
+    if (header.header.type == CAIRO_PATH_MOVE_TO) {
+      start_x = path->data[i + 1].point.x;
+      start_y = path->data[i + 1].point.y;
+      start_pending = true;
+    } else if (header.header.type == CAIRO_PATH_LINE_TO) {
+      if (start_pending) take(start_x, start_y);
+      start_pending = false;
+      take(path->data[i + 1].point.x, path->data[i + 1].point.y);
+    }
   }
-  cairo_new_path(cr);
-  cairo_restore(cr);
+  cairo_path_destroy(path);
+  cairo_new_path(scratch);
+  const double grow = style.embolden + style.outline_width;
+  box.left -= grow;
+  box.top -= grow;
+  box.right += grow;
+  box.bottom += grow;
   return box;
 }
 
