@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "display/frame_rate_text.h"
+#include "display/glyph_layout.h"
+
+namespace {
+PixelRect Rect(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+  PixelRect rect;
+  rect.left = left;
+  rect.top = top;
+  rect.right = right;
+  rect.bottom = bottom;
+  return rect;
+}
+
+struct Placed {
+  uint8_t code;
+  PixelRect source;
+  PixelRect destination;
+};
+
+std::vector<Placed> WalkText(const char* text, int32_t maxChars, int32_t x, int32_t y,
+                             int32_t cellWidth, int32_t* count = nullptr) {
+  std::vector<Placed> placed;
+  const int32_t n = WalkBitmapText(text, maxChars, x, y, cellWidth,
+                                   [&](uint8_t code, const PixelRect& s, const PixelRect& d) {
+                                     placed.push_back({code, s, d});
+                                   });
+  if (count != nullptr) *count = n;
+  return placed;
+}
+
+constexpr int32_t kSmallFontWidth = 384, kSmallFontHeight = 32;  // 8x16 cells, 48 x 2
+constexpr int32_t kLargeFontWidth = 640, kLargeFontHeight = 160;  // 16x32 cells, 40 x 5
+
+TEST(GlyphLayoutTest, GlyphCellsOfBothFontSizes) {
+  EXPECT_EQ(GlyphSourceRect('A', 8), Rect(264, 0, 272, 16));
+  EXPECT_EQ(GlyphSourceRect('A', 16), Rect(528, 0, 544, 32));
+  EXPECT_EQ(GlyphSourceRect(177, 16), Rect(400, 96, 416, 128)) << "half-width katakana";
+  EXPECT_EQ(GlyphSourceRect(' ', 8), Rect(0, 0, 8, 16)) << "the space is the first cell";
+  // The last cell of each row, and the first of the next: the row lengths differ.
+  EXPECT_EQ(GlyphSourceRect(32 + 47, 8), Rect(376, 0, 384, 16));
+  EXPECT_EQ(GlyphSourceRect(32 + 48, 8), Rect(0, 16, 8, 32));
+  EXPECT_EQ(GlyphSourceRect(32 + 39, 16), Rect(624, 0, 640, 32));
+  EXPECT_EQ(GlyphSourceRect(32 + 40, 16), Rect(0, 32, 16, 64));
+  EXPECT_EQ(CellsPerRow(8), 48);
+  EXPECT_EQ(CellsPerRow(16), 40);
+  EXPECT_EQ(CellsPerRow(12), 40) << "any width but 8 has forty cells a row";
+}
+
+TEST(GlyphLayoutTest, WhichCodesHaveACellInsideTheirFont) {
+  EXPECT_TRUE(GlyphSourceRect(127, 8).InsideOf(kSmallFontWidth, kSmallFontHeight));
+  EXPECT_FALSE(GlyphSourceRect(128, 8).InsideOf(kSmallFontWidth, kSmallFontHeight))
+      << "codes above 127 fall below the 16-pixel font";
+  EXPECT_TRUE(GlyphSourceRect(223, 16).InsideOf(kLargeFontWidth, kLargeFontHeight));
+  EXPECT_TRUE(GlyphSourceRect(140, 16).InsideOf(kLargeFontWidth, kLargeFontHeight))
+      << "the empty cells between ASCII and katakana are still cells";
+  EXPECT_FALSE(GlyphSourceRect(255, 16).InsideOf(kLargeFontWidth, kLargeFontHeight));
+  for (int code = 1; code < 32; ++code) {
+    const PixelRect cell = GlyphSourceRect(static_cast<uint8_t>(code), 8);
+    EXPECT_FALSE(cell.InsideOf(kSmallFontWidth, kSmallFontHeight))
+        << "control code " << code << " must not land on a real glyph";
+  }
+}
+
+TEST(GlyphLayoutTest, TextIsPlacedOneCellApartFromItsPosition) {
+  int32_t count = 0;
+  const std::vector<Placed> placed = WalkText("AB", 10, 100, 50, 16, &count);
+  ASSERT_EQ(count, 2);
+  ASSERT_EQ(placed.size(), 2u);
+  EXPECT_EQ(placed[0].destination, Rect(100, 50, 116, 82));
+  EXPECT_EQ(placed[1].destination, Rect(116, 50, 132, 82));
+  EXPECT_EQ(placed[1].source, GlyphSourceRect('B', 16));
+  EXPECT_EQ(placed[0].code, 'A');
+}
+
+TEST(GlyphLayoutTest, MaximumTerminatorAndEmptyInputs) {
+  int32_t count = -1;
+  EXPECT_EQ(WalkText("HELLO", 3, 0, 0, 8, &count).size(), 3u);
+  EXPECT_EQ(count, 3) << "a longer text stops after the maximum";
+  EXPECT_EQ(WalkText("HI", 10, 0, 0, 8, &count).size(), 2u);
+  EXPECT_EQ(count, 2) << "stops at the terminator";
+  EXPECT_TRUE(WalkText("HI", 0, 0, 0, 8, &count).empty());
+  EXPECT_EQ(count, 0);
+  EXPECT_TRUE(WalkText("HI", -4, 0, 0, 8, &count).empty());
+  EXPECT_EQ(count, 0);
+  EXPECT_TRUE(WalkText(nullptr, 5, 0, 0, 8, &count).empty());
+  EXPECT_EQ(count, 0);
+  // Bytes above 127 are codes, not negative numbers: Shift-JIS katakana reach their cells.
+  const std::vector<Placed> kana = WalkText("\xB1", 1, 0, 0, 16);
+  ASSERT_EQ(kana.size(), 1u);
+  EXPECT_EQ(kana[0].source, Rect(400, 96, 416, 128));
+}
+
+TEST(NumberTextTest, DecimalPointIsKernedAndMovesTheCallersX) {
+  EXPECT_EQ(KerningBeforePoint(16), -4);
+  EXPECT_EQ(KerningAfterPoint(16), -7);
+  EXPECT_EQ(KerningBeforePoint(8), -2);
+  EXPECT_EQ(KerningAfterPoint(8), -3);
+
+  int32_t x = 100;
+  std::vector<Placed> placed;
+  const int32_t count = WalkNumberText("12.34", 10, x, 20, 16,
+                                       [&](uint8_t code, const PixelRect& s, const PixelRect& d) {
+                                         placed.push_back({code, s, d});
+                                       });
+  ASSERT_EQ(count, 5);
+  ASSERT_EQ(placed.size(), 5u);
+  EXPECT_EQ(placed[0].destination.left, 100);
+  EXPECT_EQ(placed[1].destination.left, 116);
+  EXPECT_EQ(placed[2].destination.left, 132 - 4) << "the point itself 4 pixels left";
+  EXPECT_EQ(placed[3].destination.left, 148 - 11) << "after the point 11 pixels left";
+  EXPECT_EQ(placed[4].destination.left, 164 - 11);
+  EXPECT_EQ(placed[2].source, GlyphSourceRect('.', 16));
+  EXPECT_EQ(x, 100 - 11) << "the caller's x carries the kerning";
+}
+
+TEST(NumberTextTest, EveryPointAddsItsKerningAndDigitsAreTold) {
+  int32_t x = 0;
+  std::vector<int32_t> lefts;
+  WalkNumberText("1.2.3", 5, x, 0, 16, [&](uint8_t, const PixelRect&, const PixelRect& d) {
+    lefts.push_back(d.left);
+  });
+  EXPECT_EQ(lefts, (std::vector<int32_t>{0, 16 - 4, 32 - 11, 48 - 15, 64 - 22}));
+  EXPECT_EQ(x, -22);
+
+  int32_t unmoved = 40;
+  EXPECT_EQ(WalkNumberText("987", 2, unmoved, 0, 16, [](uint8_t, const PixelRect&,
+                                                        const PixelRect&) {}),
+            2);
+  EXPECT_EQ(unmoved, 40) << "no point, no kerning";
+
+  for (char c = '0'; c <= '9'; ++c) EXPECT_TRUE(IsDigitCode(static_cast<uint8_t>(c)));
+  for (char c : std::string(" .-:/kmAO")) EXPECT_FALSE(IsDigitCode(static_cast<uint8_t>(c)));
+}
+
+TEST(FrameRateTextTest, ThreeDigitsAndFpsFillTheTopRightCorner) {
+  char text[kFrameRateTextSize];
+  EXPECT_EQ(FormatFrameRate(60, text), 6);
+  EXPECT_STREQ(text, "060FPS");
+  EXPECT_EQ(FormatFrameRate(7, text), 6);
+  EXPECT_STREQ(text, "007FPS");
+  EXPECT_EQ(FormatFrameRate(2147483647, text), 13) << "any rate fits the buffer";
+
+  FormatFrameRate(60, text);
+  const std::vector<Placed> placed =
+      WalkText(text, 6, kFrameRateX, kFrameRateY, kFrameRateCellWidth);
+  ASSERT_EQ(placed.size(), 6u);
+  EXPECT_EQ(placed.front().destination, Rect(592, 0, 600, 16));
+  EXPECT_EQ(placed.back().destination.right, 640);
+}
+}  // namespace
