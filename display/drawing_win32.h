@@ -1,0 +1,64 @@
+// Drawing into the back buffer and putting each frame on the screen: bitmap-font text, the
+// guarded blit, the frame-rate read-out, the presentation and the option screen's GDI text.
+#pragma once
+
+#include <windows.h>
+#include <ddraw.h>
+
+#include <cstdint>
+
+#include "display/surface_loss.h"
+
+// Draws the text one cell per character from a font surface, starting at position (the top
+// left of the first cell), at most maxChars characters; flags are blit flags such as
+// DDBLT_KEYSRC (0 for opaque text). Returns the number of characters handled. A character
+// whose cell lies outside the font bitmap, or would land outside the back buffer, is left
+// empty without a blit.
+int32_t DrawBitmapText(IDirectDrawSurface4* font, const char* text, int32_t maxChars,
+                       POINT position, int32_t cellWidth, DWORD flags);
+
+// As DrawBitmapText, with the digits 0..9 from digitFont and everything else from otherFont;
+// a "." is kerned closer to its neighbours, and position.x ends up moved by that kerning.
+int32_t DrawNumberText(IDirectDrawSurface4* digitFont, IDirectDrawSurface4* otherFont,
+                       const char* text, int32_t maxChars, POINT& position, int32_t cellWidth,
+                       DWORD flags);
+
+// One blit of a rectangle of source onto the back buffer (flags plus DDBLT_WAIT), by the
+// retry rule. true when it was drawn.
+bool BlitToBackBuffer(IDirectDrawSurface4* source, const RECT& sourceRect,
+                      const RECT& destinationRect, DWORD flags);
+
+// A colour fill (a PackColor value) of a rectangle of the back buffer, by the retry rule.
+bool FillBackBuffer(const RECT& rect, uint32_t color);
+
+// "%03dFPS" at (592, 0) in the opaque small font.
+void DrawFrameRate();
+
+// Puts the back buffer on the screen (a copy, never a flip) without waiting.
+void ShowBackBuffer();
+
+// Ends every frame: ShowBackBuffer, then the wait for the next sixtieth of a second.
+void PresentFrame();
+
+// What a blit does on DDERR_SURFACELOST: restores every surface of the display and notes
+// that the running scene's pictures are gone with it.
+void RestoreLostSurfaces();
+
+// Called at the start of a frame: what the shell must do about pictures lost since the last
+// reload. A kReload or kRebuild answer counts as done once returned.
+LostPictureStep TakeLostPictureStep();
+
+// The option screen's help text, drawn with GDI onto the back buffer.
+struct GdiFontDescription {
+  COLORREF text_color;
+  COLORREF background_color;
+  int32_t height;       // character height, logical units
+  int32_t weight;       // FW_NORMAL, FW_BOLD, ...
+  int32_t italic;       // non-zero: italic
+  const char* face;     // UTF-8 face name
+};
+
+// Text is UTF-8 (the game's Japanese texts); drawn with the wide-character API so it reads
+// correctly on a Windows of any language. Without a description the back buffer's current
+// font and colours are used.
+void DrawGdiText(const char* text, int32_t x, int32_t y, const GdiFontDescription* description);

@@ -1,0 +1,91 @@
+// The guarded blit onto the back buffer, the presentation of each frame, and the bookkeeping
+// that brings pictures back after the surfaces were lost.
+#include "app/frame_timer_win32.h"
+#include "display/blit_retry.h"
+#include "display/display_win32.h"
+#include "display/drawing_win32.h"
+
+static_assert(kSurfaceLostResult == static_cast<int32_t>(DDERR_SURFACELOST),
+              "the portable retry rule must know DirectDraw's lost-surface result");
+static_assert(kWrongModeResult == static_cast<int32_t>(DDERR_WRONGMODE),
+              "the portable recovery must know DirectDraw's wrong-mode result");
+
+namespace {
+// Set by the restore a blit performs; cleared once the shell has had the pictures reloaded.
+bool pictures_lost = false;
+
+int32_t Result(HRESULT result) { return static_cast<int32_t>(result); }
+}  // namespace
+
+void RestoreLostSurfaces() {
+  pictures_lost = true;
+  if (display_context.direct_draw != nullptr) display_context.direct_draw->RestoreAllSurfaces();
+}
+
+LostPictureStep TakeLostPictureStep() {
+  DisplayContext& d = display_context;
+  if (d.direct_draw == nullptr) {
+    // Nothing is built, so nothing is lost; a later CreateDisplay starts afresh.
+    pictures_lost = false;
+    return LostPictureStep::kNothing;
+  }
+  const LostPictureStep step = NextLostPictureStep(
+      pictures_lost, d.windowed != 0, Result(d.direct_draw->TestCooperativeLevel()),
+      [&] { return Result(d.direct_draw->RestoreAllSurfaces()); });
+  if (step == LostPictureStep::kReload || step == LostPictureStep::kRebuild) {
+    pictures_lost = false;
+  }
+  return step;
+}
+
+bool BlitToBackBuffer(IDirectDrawSurface4* source, const RECT& sourceRect,
+                      const RECT& destinationRect, DWORD flags) {
+  IDirectDrawSurface4* back = display_context.back_buffer;
+  if (back == nullptr || source == nullptr) return false;
+  RECT from = sourceRect;
+  RECT to = destinationRect;
+  return BlitWithRetry(
+             [&] { return Result(back->Blt(&to, source, &from, flags | DDBLT_WAIT, nullptr)); },
+             &RestoreLostSurfaces) == BlitOutcome::kDrawn;
+}
+
+bool FillBackBuffer(const RECT& rect, uint32_t color) {
+  IDirectDrawSurface4* back = display_context.back_buffer;
+  if (back == nullptr) return false;
+  RECT to = rect;
+  DDBLTFX fill = {};
+  fill.dwSize = sizeof fill;
+  fill.dwFillColor = color;
+  return BlitWithRetry(
+             [&] {
+               return Result(
+                   back->Blt(&to, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fill));
+             },
+             &RestoreLostSurfaces) == BlitOutcome::kDrawn;
+}
+
+void ShowBackBuffer() {
+  DisplayContext& d = display_context;
+  if (d.primary == nullptr || d.back_buffer == nullptr) return;
+  if (d.windowed) {
+    // The clipper keeps the copy inside the window's visible part.
+    POINT origin = {0, 0};
+    ClientToScreen(d.window, &origin);
+    RECT to = {origin.x, origin.y, origin.x + d.width, origin.y + d.height};
+    BlitWithRetry(
+        [&] { return Result(d.primary->Blt(&to, d.back_buffer, nullptr, DDBLT_WAIT, nullptr)); },
+        &RestoreLostSurfaces);
+  } else {
+    // A copy onto the front rather than a flip: the back buffer keeps this frame's picture.
+    BlitWithRetry(
+        [&] {
+          return Result(d.primary->BltFast(0, 0, d.back_buffer, nullptr, DDBLTFAST_WAIT));
+        },
+        &RestoreLostSurfaces);
+  }
+}
+
+void PresentFrame() {
+  ShowBackBuffer();
+  WaitForFrame();
+}
