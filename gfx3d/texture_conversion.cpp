@@ -22,8 +22,8 @@ bool ChooseTextureFormat(const TexturePixelFormat* offered, size_t count,
   return chosen.rgb_bit_count == 16;
 }
 
-ChannelLayout ChannelFromMask(uint32_t mask) {
-  ChannelLayout layout;
+TextureChannel TextureChannelFromMask(uint32_t mask) {
+  TextureChannel layout;
   if (mask == 0) return layout;
   while (((mask >> layout.shift) & 1u) == 0) ++layout.shift;
   for (uint32_t bits = mask; bits != 0; bits &= bits - 1) ++layout.width;
@@ -32,17 +32,17 @@ ChannelLayout ChannelFromMask(uint32_t mask) {
 
 TextureChannels ChannelsOf(const TexturePixelFormat& format) {
   TextureChannels channels;
-  channels.red = ChannelFromMask(format.red_mask);
-  channels.green = ChannelFromMask(format.green_mask);
-  channels.blue = ChannelFromMask(format.blue_mask);
-  channels.alpha = ChannelFromMask(format.alpha_mask);
+  channels.red = TextureChannelFromMask(format.red_mask);
+  channels.green = TextureChannelFromMask(format.green_mask);
+  channels.blue = TextureChannelFromMask(format.blue_mask);
+  channels.alpha = TextureChannelFromMask(format.alpha_mask);
   return channels;
 }
 
 namespace {
 
 // An 8-bit colour cut (or, for a channel wider than 8 bits, stretched) to the channel.
-uint32_t PlaceChannel(uint8_t value, const ChannelLayout& channel) {
+uint32_t PlaceChannel(uint8_t value, const TextureChannel& channel) {
   if (channel.width == 0) return 0;
   uint32_t scaled = value;
   if (channel.width <= 8) {

@@ -40,14 +40,14 @@ bool ChooseTextureFormat(const TexturePixelFormat* offered, size_t count,
                          TexturePixelFormat& chosen);
 
 // One colour channel of a pixel format: how many bits it has and where the lowest one sits.
-struct ChannelLayout {
+struct TextureChannel {
   int width = 0;  // bits
   int shift = 0;  // lowest set bit; 0 when the mask is empty
 };
-ChannelLayout ChannelFromMask(uint32_t mask);
+TextureChannel TextureChannelFromMask(uint32_t mask);
 
 struct TextureChannels {
-  ChannelLayout red, green, blue, alpha;
+  TextureChannel red, green, blue, alpha;
 };
 TextureChannels ChannelsOf(const TexturePixelFormat& format);
 

@@ -150,8 +150,8 @@ TEST(TextureChannels, WidthAndShiftComeFromTheMasks) {
   EXPECT_EQ(10, a1.red.shift);
   EXPECT_EQ(4, ChannelsOf(kA4R4G4B4).alpha.width);
   EXPECT_EQ(12, ChannelsOf(kA4R4G4B4).alpha.shift);
-  EXPECT_EQ(8, ChannelFromMask(0xFF000000).width);
-  EXPECT_EQ(24, ChannelFromMask(0xFF000000).shift);
+  EXPECT_EQ(8, TextureChannelFromMask(0xFF000000).width);
+  EXPECT_EQ(24, TextureChannelFromMask(0xFF000000).shift);
 }
 
 TEST(TextureColorTable, PaletteColoursAreCutToTheChannelWidths) {
