@@ -1,0 +1,169 @@
+// The committed race meshes: accepted by the game's parser, inside the limits and extents the
+// race is built around, with unit normals that agree with the winding, and texture
+// coordinates that stay inside the cells each model is meant to show.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "gfx3d/gpd_format.h"
+#include "model_test_support.h"
+
+namespace {
+
+using model_test::LoadModel;
+using model_test::ModelSpec;
+using model_test::ModelSpecs;
+
+struct P {
+  double x, y, z;
+};
+P Pos(const GpdVertex& v) { return {v.x, v.y, v.z}; }
+P Sub(P a, P b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+P Cross(P a, P b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
+double Dot(P a, P b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+
+uint32_t U32At(const std::vector<uint8_t>& bytes, size_t offset) {
+  return uint32_t(bytes[offset]) | uint32_t(bytes[offset + 1]) << 8 |
+         uint32_t(bytes[offset + 2]) << 16 | uint32_t(bytes[offset + 3]) << 24;
+}
+
+TEST(RaceModels, GameParserAcceptsEveryModelWithinTheDrawLimits) {
+  for (const ModelSpec& spec : ModelSpecs()) {
+    SCOPED_TRACE(spec.name);
+    GpdModel model;
+    ASSERT_TRUE(LoadModel(spec.name, model)) << "missing or refused: " << model_test::ModelPath(spec.name);
+    EXPECT_GT(model.index_count, 0);
+    EXPECT_EQ(model.index_count % 3, 0);
+    EXPECT_LE(model.vertex_count, 288);
+    EXPECT_LE(model.index_count / 3, 96);
+  }
+}
+
+TEST(RaceModels, ReservedWordsAreZeroAndColoursAreTheTwoGreys) {
+  for (const ModelSpec& spec : ModelSpecs()) {
+    SCOPED_TRACE(spec.name);
+    const std::vector<uint8_t> bytes = model_test::ReadModelBytes(spec.name);
+    ASSERT_GE(bytes.size(), kGpdHeaderBytes);
+    const size_t vertices = bytes[kGpdVertexCountOffset] | bytes[kGpdVertexCountOffset + 1] << 8;
+    const size_t faces = bytes[kGpdFaceCountOffset] | bytes[kGpdFaceCountOffset + 1] << 8;
+    ASSERT_EQ(bytes.size(), GpdResourceBytes(vertices, faces));
+    for (size_t v = 0; v < vertices; ++v) {
+      const size_t record = kGpdHeaderBytes + kGpdVertexRecordBytes * v;
+      EXPECT_EQ(U32At(bytes, record + 32), 0u) << "vertex " << v;
+      const uint32_t colour = U32At(bytes, record + 36);
+      EXPECT_TRUE(colour == 0x808080 || colour == 0xC8C8C8) << "vertex " << v << " colour " << colour;
+    }
+    for (size_t f = 0; f < faces; ++f) {
+      const size_t record = kGpdHeaderBytes + kGpdVertexRecordBytes * vertices + kGpdFaceRecordBytes * f;
+      EXPECT_EQ(bytes[record + 6] | bytes[record + 7] << 8, 0) << "face " << f;
+    }
+  }
+}
+
+TEST(RaceModels, EveryVertexLiesWithinTheModelsExtents) {
+  for (const ModelSpec& spec : ModelSpecs()) {
+    SCOPED_TRACE(spec.name);
+    GpdModel model;
+    ASSERT_TRUE(LoadModel(spec.name, model));
+    for (size_t i = 0; i < model.vertex_count; ++i) {
+      const GpdVertex& v = model.vertices[i];
+      EXPECT_TRUE(spec.x.Holds(v.x) && spec.y.Holds(v.y) && spec.z.Holds(v.z))
+          << "vertex " << i << " at (" << v.x << ", " << v.y << ", " << v.z << ")";
+    }
+  }
+}
+
+TEST(RaceModels, NormalsAreUnitAndOnTheSideTheWindingShows) {
+  for (const ModelSpec& spec : ModelSpecs()) {
+    SCOPED_TRACE(spec.name);
+    GpdModel model;
+    ASSERT_TRUE(LoadModel(spec.name, model));
+    for (size_t i = 0; i < model.vertex_count; ++i) {
+      const GpdVertex& v = model.vertices[i];
+      EXPECT_NEAR(std::sqrt(double(v.nx) * v.nx + double(v.ny) * v.ny + double(v.nz) * v.nz), 1.0, 1e-4)
+          << "vertex " << i;
+    }
+    // The device culls counter-clockwise triangles; a triangle is clockwise from the side
+    // cross(b - a, c - a) points to, and that must be the side its normals light.
+    for (size_t t = 0; t < model.index_count; t += 3) {
+      const GpdVertex &a = model.vertices[model.indices[t]], &b = model.vertices[model.indices[t + 1]],
+                      &c = model.vertices[model.indices[t + 2]];
+      const P winding = Cross(Sub(Pos(b), Pos(a)), Sub(Pos(c), Pos(a)));
+      const double area = std::sqrt(Dot(winding, winding)) / 2;
+      EXPECT_GT(area, 1e-7) << "degenerate triangle " << t / 3;
+      for (const GpdVertex* v : {&a, &b, &c}) {
+        EXPECT_GT(Dot(winding, P{v->nx, v->ny, v->nz}), 0) << "triangle " << t / 3 << " lit from behind";
+      }
+    }
+  }
+}
+
+TEST(RaceModels, TrianglesStayInsideOneOfTheirModelsTextureCells) {
+  for (const ModelSpec& spec : ModelSpecs()) {
+    SCOPED_TRACE(spec.name);
+    GpdModel model;
+    ASSERT_TRUE(LoadModel(spec.name, model));
+    for (size_t t = 0; t < model.index_count; t += 3) {
+      // All three corners in the same cell, or the triangle would smear across the sheet.
+      bool inside = false;
+      for (const model_test::TexCell& cell : spec.cells) {
+        bool all = true;
+        for (int k = 0; k < 3; ++k) {
+          const GpdVertex& v = model.vertices[model.indices[t + k]];
+          all = all && cell.Holds(v.u, v.v);
+        }
+        inside = inside || all;
+      }
+      const GpdVertex& v = model.vertices[model.indices[t]];
+      EXPECT_TRUE(inside) << "triangle " << t / 3 << " starts at uv (" << v.u << ", " << v.v << ")";
+    }
+  }
+}
+
+// The driving surface shows the whole asphalt band once, with the band's bottom (where the
+// line texture paints the start and finish line) at the near end of the piece: the race lays
+// the piece that begins at the line with its near end on it.
+TEST(RaceModels, RoadSurfaceCarriesTheAsphaltBandWithTheLineAtTheNearEnd) {
+  GpdModel course;
+  ASSERT_TRUE(LoadModel("course", course));
+  float near_v = 1, far_v = 0, min_u = 1, max_u = 0;
+  int surface_vertices = 0;
+  for (size_t i = 0; i < course.vertex_count; ++i) {
+    const GpdVertex& v = course.vertices[i];
+    if (!model_test::kRoadBand.Holds(v.u, v.v)) continue;
+    ++surface_vertices;
+    EXPECT_NEAR(v.y, -1.72f, 1e-5) << "the asphalt lies on the road surface";
+    EXPECT_GT(v.ny, 0.99f) << "and faces up";
+    min_u = std::fmin(min_u, v.u);
+    max_u = std::fmax(max_u, v.u);
+    if (v.z <= -9.99f) near_v = std::fmin(near_v, v.v);
+    if (v.z >= 9.99f) far_v = std::fmax(far_v, v.v);
+  }
+  ASSERT_GE(surface_vertices, 4);
+  EXPECT_GT(near_v, 0.36f) << "near end reaches the band's bottom row";
+  EXPECT_LT(far_v, 0.01f) << "far end reaches the band's top row";
+  EXPECT_LT(min_u, 0.01f);
+  EXPECT_GT(max_u, 0.99f);
+}
+
+// The six lamps are one lens in six colours: only their texture cells tell them apart.
+TEST(RaceModels, SignalLampsShareOneShape) {
+  GpdModel first;
+  ASSERT_TRUE(LoadModel("sig0", first));
+  for (int lamp = 1; lamp < 6; ++lamp) {
+    SCOPED_TRACE(lamp);
+    GpdModel other;
+    ASSERT_TRUE(LoadModel("sig" + std::to_string(lamp), other));
+    ASSERT_EQ(other.vertex_count, first.vertex_count);
+    ASSERT_EQ(other.index_count, first.index_count);
+    EXPECT_EQ(std::memcmp(other.indices.get(), first.indices.get(), 2u * first.index_count), 0);
+    for (size_t i = 0; i < first.vertex_count; ++i) {
+      EXPECT_EQ(other.vertices[i].x, first.vertices[i].x);
+      EXPECT_EQ(other.vertices[i].y, first.vertices[i].y);
+      EXPECT_EQ(other.vertices[i].z, first.vertices[i].z);
+    }
+  }
+}
+
+}  // namespace
