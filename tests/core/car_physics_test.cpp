@@ -3,8 +3,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
+#include <iterator>
+#include <vector>
 
 #include "app/frame_timer.h"
+#include "data/car_data_format.h"
 #include "data/car_table.h"
 #include "race/car_physics.h"
 #include "test_cars.h"
@@ -309,4 +313,29 @@ TEST(CarModelGlobals, StepsTheSelectedCarOnTheOneRace) {
   keys[kKeyCodeDown] = 0x80;
   MoveGearLever(keys, previous);
   EXPECT_EQ(1, race_state.gear_row);
+}
+
+TEST(DeliveredCarData, WorkedStepOfRecordFour) {
+  std::ifstream file(VORTA_BINARY_DIR "/resources/cardata.bin", std::ios::binary);
+  ASSERT_TRUE(file) << "the native build compiles the car table first";
+  const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)),
+                                   std::istreambuf_iterator<char>());
+  std::vector<CarSpec> cars;
+  ASSERT_EQ(CarDataError::kNone, ParseCarData(bytes.data(), bytes.size(), cars));
+  ASSERT_GT(cars.size(), 4u);
+  FillTachoScale();
+  const CarSpec& car = cars[4];
+  RaceState race;
+  SetRaceStartValues(race);
+  race.gear_row = 0;
+  race.gear_column = 0;
+  race.speed = 50.0;
+  race.engine_rpm = 5000.0f;
+  CarModelState model;
+  model.traction_limit = 20000.0;
+  StepCarPhysics(car, TachoScaleFor(car), model, race, THROTTLE, 100000, 60);
+  EXPECT_NEAR(50.56455, race.speed, 5e-6);
+  EXPECT_NEAR(5273.502, race.engine_rpm, 1e-3);
+  EXPECT_NEAR(12316.74, model.traction_limit, 5e-3);
+  EXPECT_EQ(-0.3f, race.view_pitch);
 }
