@@ -81,8 +81,10 @@ TEST(CommittedArt, ResourceScriptNamesEveryBitmapTextureAndModel) {
 }
 
 TEST(CommittedArt, RegeneratingGivesTheCommittedFilesByteForByte) {
-  const std::string scratch = ::testing::TempDir() + "/artgen_regeneration";
-  std::filesystem::remove_all(scratch);
+  // A folder of its own: several people may run the art tests on one machine at once.
+  std::string pattern = ::testing::TempDir() + "/artgen_regeneration_XXXXXX";
+  ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+  const std::string scratch = pattern;
   const std::string command = std::string("\"") + ARTGEN_PATH + "\" \"" + scratch + "/resources\" \"" +
                               scratch + "/previews\"";
   ASSERT_EQ(std::system(command.c_str()), 0) << command;

@@ -3,7 +3,8 @@
 // Draws every picture, font, texture, model and the icon of the game into <resources-dir>
 // (bitmaps/, textures/, models/, icon/ and the resource script art.rc) and a PNG preview of
 // each into <preview-dir>. Naming jobs runs only those, and then leaves art.rc and the contact
-// sheet alone, since they describe a whole run.
+// sheet alone, since they describe a whole run. Screen previews that read finished art back
+// run last, every time.
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -56,6 +57,7 @@ int main(int argc, char** argv) {
         return 2;
       }
     }
+    for (const ArtJob& preview : RegisteredArtPreviews()) preview.generate(context);
     if (wanted.empty()) {
       const std::string script = ArtResourceScript(context.resources_dir);
       ArtCheck(WriteFileBytes(context.resources_dir + "/art.rc",

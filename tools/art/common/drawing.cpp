@@ -117,10 +117,11 @@ void SetStroke(cairo_t* cr, double width) {
 
 InkBox MeasureText(cairo_t* cr, const std::string& utf8, const TextStyle& style) {
   ArtCheck(style.face != nullptr, "text style without a font face");
-  // Measured from the flattened outline on a context of its own: cairo's own fill and stroke
-  // extents are cut down to the clip and surface of the context they are asked on.
+  // Measured from the flattened outline on a context of its own, over an unbounded recording
+  // surface: cairo cuts fill and stroke extents down to the clip of the context they are asked
+  // on, and leaves glyphs far outside a bounded surface out of the path altogether.
   (void)cr;
-  static cairo_surface_t* scratch_surface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
+  static cairo_surface_t* scratch_surface = cairo_recording_surface_create(CAIRO_CONTENT_ALPHA, nullptr);
   static cairo_t* scratch = cairo_create(scratch_surface);
   cairo_new_path(scratch);
   InkBox box{};

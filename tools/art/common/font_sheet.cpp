@@ -1,5 +1,7 @@
 #include "tools/art/common/font_sheet.h"
 
+#include "tools/art/common/preview.h"
+
 namespace {
 
 std::string Utf8(unsigned code_point) {
@@ -60,22 +62,7 @@ void BlitCell(cairo_surface_t* target, const IndexedBitmap& sheet, const FontShe
               int code, int x, int y, bool keyed) {
   const int last = 32 + layout.cells_per_row * layout.rows - 1;
   if (code < 32 || code > last) return;
-  const ArtRect cell = layout.CellOf(code);
-  cairo_surface_flush(target);
-  unsigned char* data = cairo_image_surface_get_data(target);
-  const int stride = cairo_image_surface_get_stride(target);
-  const int tw = cairo_image_surface_get_width(target), th = cairo_image_surface_get_height(target);
-  for (int sy = cell.top; sy < cell.bottom; ++sy) {
-    for (int sx = cell.left; sx < cell.right; ++sx) {
-      const int dx = x + sx - cell.left, dy = y + sy - cell.top;
-      if (dx < 0 || dy < 0 || dx >= tw || dy >= th) continue;
-      const Rgb c = sheet.ColorAt(sx, sy);
-      if (keyed && IsKeyBlack(c)) continue;
-      reinterpret_cast<uint32_t*>(data + size_t(dy) * stride)[dx] =
-          0xFF000000u | (uint32_t(c.r) << 16) | (uint32_t(c.g) << 8) | c.b;
-    }
-  }
-  cairo_surface_mark_dirty(target);
+  BlitBitmapRect(target, sheet, layout.CellOf(code), x, y, keyed);
 }
 
 }  // namespace

@@ -94,3 +94,22 @@ void WriteContactSheetPng(const std::string& path, const std::vector<ContactItem
   SavePng(sheet, path);
   cairo_surface_destroy(sheet);
 }
+
+void BlitBitmapRect(cairo_surface_t* target, const IndexedBitmap& bitmap, const ArtRect& source, int x, int y,
+                    bool keyed) {
+  cairo_surface_flush(target);
+  unsigned char* data = cairo_image_surface_get_data(target);
+  const int stride = cairo_image_surface_get_stride(target);
+  const int tw = cairo_image_surface_get_width(target), th = cairo_image_surface_get_height(target);
+  for (int sy = std::max(source.top, 0); sy < source.bottom && sy < bitmap.height; ++sy) {
+    for (int sx = std::max(source.left, 0); sx < source.right && sx < bitmap.width; ++sx) {
+      const int dx = x + sx - source.left, dy = y + sy - source.top;
+      if (dx < 0 || dy < 0 || dx >= tw || dy >= th) continue;
+      const Rgb c = bitmap.ColorAt(sx, sy);
+      if (keyed && IsKeyBlack(c)) continue;
+      reinterpret_cast<uint32_t*>(data + size_t(dy) * stride)[dx] =
+          0xFF000000u | (uint32_t(c.r) << 16) | (uint32_t(c.g) << 8) | c.b;
+    }
+  }
+  cairo_surface_mark_dirty(target);
+}

@@ -1,6 +1,8 @@
 // PNG previews for people looking at the art; the game never reads them.
 #pragma once
 
+#include <cairo.h>
+
 #include <string>
 #include <vector>
 
@@ -21,3 +23,9 @@ struct ContactItem {
 
 // All pictures on one sheet, each under its name, packed in rows no wider than max_width.
 void WriteContactSheetPng(const std::string& path, const std::vector<ContactItem>& items, int max_width);
+
+// Copies a rectangle of the bitmap onto an RGB24 or ARGB32 surface with its top-left corner at
+// (x, y), clipped to the surface; with keyed, pure black pixels are left out, as a blit with the
+// black source key leaves them.
+void BlitBitmapRect(cairo_surface_t* target, const IndexedBitmap& bitmap, const ArtRect& source, int x, int y,
+                    bool keyed);

@@ -41,6 +41,13 @@ struct ArtRegistration {
 // linker put the static registrations in.
 std::vector<ArtJob> RegisteredArtJobs();
 
+// Previews that look at finished art (whole screens put together from several pictures) run
+// after every job, reading the resources back; they write only into the preview folder.
+struct ArtPreviewRegistration {
+  ArtPreviewRegistration(const char* name, void (*fn)(const ArtContext&));
+};
+std::vector<ArtJob> RegisteredArtPreviews();
+
 // A job that cannot produce its output throws this; artgen reports it and exits non-zero.
 struct ArtError : std::runtime_error {
   using std::runtime_error::runtime_error;

@@ -72,18 +72,6 @@ void DrawChromeWord(cairo_t* cr, int band_top, Rgb outline, double outline_width
 }
 
 void DrawLogo(cairo_t* cr) {
-  // Speed streaks trailing to the left: the word arrives from that side.
-  const double streaks[][3] = {{34, 150, 3}, {52, 120, 2}, {70, 170, 4}, {88, 100, 2}, {104, 140, 3}};
-  for (const auto& s : streaks) {
-    cairo_pattern_t* fade = LinearGradient(0, 0, s[1], 0, {{0, HexRgb(0x6FA8FF), 0.0}, {1, HexRgb(0xCFE4FF), 0.9}});
-    cairo_set_source(cr, fade);
-    cairo_move_to(cr, 0, kLogoTop + s[0]);
-    cairo_line_to(cr, s[1], kLogoTop + s[0] - s[2] / 2);
-    cairo_line_to(cr, s[1], kLogoTop + s[0] + s[2] / 2);
-    cairo_close_path(cr);
-    cairo_fill(cr);
-    cairo_pattern_destroy(fade);
-  }
   DrawChromeWord(cr, kLogoTop, HexRgb(0x0C1838), 3.5, false);
 }
 
