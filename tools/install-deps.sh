@@ -12,7 +12,7 @@ packages=(
   procps util-linux python3
   # art generator
   libcairo2-dev libfreetype-dev libimagequant-dev fontconfig pkg-config
-  fonts-motoya-l-maruberi fonts-mplus fonts-dejavu-core
+  fonts-motoya-l-maruberi fonts-mplus fonts-dejavu-core fonts-dejavu-extra
 )
 
 missing=()
