@@ -55,14 +55,18 @@ const Shot kShots[] = {
     {"race_finish_line", 385.0f, 0, kSignalY, 400.0f, 1},
 };
 
-void LoadModels(const ArtContext& context, GpdModel (&models)[kModelCount]) {
+// False when a model has not been written (a run of other jobs only into a fresh folder).
+// One that is there but that the game would refuse stops the run.
+bool LoadModels(const ArtContext& context, GpdModel (&models)[kModelCount]) {
   for (int slot = 0; slot < kModelCount; ++slot) {
     std::vector<uint8_t> bytes;
     const std::string path = context.ModelPath(kModelNames[slot]);
-    ArtCheck(ReadFileBytes(path, &bytes), "preview: cannot read " + path);
+    if (!std::filesystem::exists(path)) return false;
+    ArtCheck(ReadFileBytes(path, &bytes), "race views: cannot read " + path);
     ArtCheck(ParseGpdModel(bytes.data(), bytes.size(), models[slot]) == GpdStatus::kOk,
-             "preview: the game refuses " + path);
+             "race views: the game refuses " + path);
   }
+  return true;
 }
 
 // Without the drawn texture the preview still shows every cell, each in a flat colour.
@@ -106,7 +110,7 @@ PreviewTexture LoadTexture(const ArtContext& context, const char* name, PreviewT
   std::string error;
   const std::string path = context.TexturePath(name);
   if (std::filesystem::exists(path) && ReadBmp8(path, &bitmap, &error)) return MakePreviewTexture(bitmap);
-  std::fprintf(stderr, "artgen: preview uses flat colours for %s\n", name);
+  std::fprintf(stderr, "artgen: race views show %s in flat colours\n", name);
   return fallback;
 }
 
@@ -156,7 +160,10 @@ void DrawShot(PreviewRaster& raster, const GpdModel (&models)[kModelCount], cons
 
 void GenerateModelPreviews(const ArtContext& context) {
   GpdModel models[kModelCount];
-  LoadModels(context, models);
+  if (!LoadModels(context, models)) {
+    std::fprintf(stderr, "artgen: race views skipped, the models are not all there\n");
+    return;
+  }
   Textures textures{LoadTexture(context, "TEX_WAY", FlatRoadTexture()),
                     LoadTexture(context, "TEX_WAY2", FlatRoadTexture()),
                     LoadTexture(context, "TEX_SIG", FlatSignalTexture())};
@@ -179,5 +186,5 @@ void GenerateModelPreviews(const ArtContext& context) {
 }  // namespace
 }  // namespace art_models
 
-// Runs after "models" (jobs go in name order), so it pictures the files just written.
-static ArtRegistration registration("models_preview", &art_models::GenerateModelPreviews);
+// Runs after every job, so it pictures the models and textures as written.
+static ArtPreviewRegistration registration("RACE_VIEWS", &art_models::GenerateModelPreviews);
