@@ -244,6 +244,58 @@ TEST_F(CarModel, DriveForceAtTheTractionLimitIsHeldNotWrapped) {
   EXPECT_NEAR(50.0 - 299.0 * 9.8 / 1681.049 * 3.6 / 60.0, race_.speed, 2e-6);
 }
 
+TEST_F(CarModel, TractionLimitFollowsTheDrivenAxle) {
+  // The worked step (W 1679.4598 kg, weight transfer D 2528.36 N) for every layout.
+  const double load = 1679.4598, transfer = 2528.36;
+  const double expected[4] = {1.2 * ((1.0 - 0.47) * load * 9.8 - transfer),
+                              1.2 * (0.47 * load * 9.8 + transfer),
+                              1.2 * (0.47 * load * 9.8 + transfer),
+                              1.2 * load * 9.8};
+  for (int layout = 0; layout < 4; ++layout) {
+    SetUp();
+    car_.drive_layout = layout;
+    Gear(kUpper, 0);
+    race_.speed = 50.0;
+    race_.engine_rpm = 5000.0f;
+    model_.traction_limit = 20000.0;
+    Step(THROTTLE);
+    EXPECT_NEAR(expected[layout], model_.traction_limit, 0.05) << "layout " << layout;
+  }
+}
+
+TEST_F(CarModel, BrakingLowersTheLookAtPoint) {
+  // Engine braking in first against a limit of 300 N: the force is held at -299 kgf.
+  Gear(kUpper, 0);
+  race_.speed = 50.0;
+  race_.engine_rpm = 5000.0f;
+  model_.traction_limit = 300.0;
+  Step(0);
+  const double accel = -299.0 * 9.8 / 1681.049 * 3.6;
+  const double transfer = accel / 3.6 * 0.408 * 1679.4598 / 2.55;
+  EXPECT_NEAR(transfer / 6120.0 - 0.5, race_.view_pitch, 2e-6);
+  EXPECT_LT(race_.view_pitch, -0.5f);
+
+  // A high centre of gravity would tip it further; it stops at -0.7.
+  SetUp();
+  car_.cg_height = 3.0f;
+  Gear(kUpper, 0);
+  race_.speed = 50.0;
+  race_.engine_rpm = 5000.0f;
+  model_.traction_limit = 300.0;
+  Step(0);
+  EXPECT_EQ(-0.7f, race_.view_pitch);
+}
+
+TEST_F(CarModel, CarriedLimitBelowOneNewtonIsRaisedToOne) {
+  // With a limit of 1 N no whole kgf fits under it: no drive force at all.
+  Gear(kUpper, 0);
+  race_.speed = 50.0;
+  race_.engine_rpm = 5000.0f;
+  model_.traction_limit = 0.25;
+  Step(THROTTLE);
+  EXPECT_EQ(50.0, race_.speed);
+}
+
 TEST_F(CarModel, WheelspinLowersTheTractionLimit) {
   // Launch in first at 6000 rpm: the engine's road speed is far above the car's, so the
   // carried limit shrinks by (1.125 - 0.625 s) before the force is taken from it.
@@ -259,6 +311,29 @@ TEST_F(CarModel, WheelspinLowersTheTractionLimit) {
   const double inertia = Load(10.0) + 1.0 + 0.154 * 3.827;
   EXPECT_NEAR(10.0 + (limit - 1.0) * 9.8 / inertia * 3.6 / 60.0, race_.speed, 1e-9);
   EXPECT_GT(race_.engine_rpm, 6000.0f) << "spinning tyres let the engine run up";
+}
+
+TEST_F(CarModel, ForceOverTheLimitTipsMarginalGripIntoSpin) {
+  // The engine's road speed a hair above the car's (slip 0.00005, still grip). A force in
+  // newtons over the limit adds 0.0001 to the slip, and the engine then runs up by
+  // (N - limit) / 90 instead of following the wheels.
+  const double engineKmh = 0.3179f * 5000.0 * 37.69911184307752 / (3.266f * 3.827 * 100.0);
+  Gear(kUpper, 0);
+  race_.speed = engineKmh * (1.0 - 0.00005);
+  race_.engine_rpm = 5000.0f;
+  model_.traction_limit = 5000.0;
+  Step(THROTTLE);
+  EXPECT_GT(race_.engine_rpm, 5110.0f);
+  EXPECT_LT(race_.engine_rpm, 5130.0f);
+
+  // Under the limit the same state keeps its grip: the engine follows the wheels.
+  SetUp();
+  Gear(kUpper, 0);
+  race_.speed = engineKmh * (1.0 - 0.00005);
+  race_.engine_rpm = 5000.0f;
+  model_.traction_limit = 20000.0;
+  Step(THROTTLE);
+  EXPECT_NEAR(5000.0 * race_.speed / engineKmh, race_.engine_rpm, 0.01);
 }
 
 TEST_F(CarModel, ZeroStepRateIsTakenAsSixty) {
