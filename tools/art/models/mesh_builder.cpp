@@ -1,6 +1,7 @@
 #include "tools/art/models/mesh_builder.h"
 
 #include <cmath>
+#include <utility>
 
 #include "tools/art/common/registry.h"
 
@@ -39,11 +40,6 @@ Vec3 LeanNormal(Vec3 normal, Vec3 towards, float min_cosine) {
 }
 
 namespace {
-
-Vec3 StyledNormal(Vec3 geometric, const FaceStyle& style) {
-  if (!style.has_lean) return geometric;
-  return LeanNormal(geometric, style.lean, style.lean_min_cosine);
-}
 
 // Newell's normal of a polygon: robust even when three of its corners are nearly in line.
 Vec3 PolygonNormal(const Vec3* p, int count) {
@@ -93,9 +89,8 @@ void AddQuad(Mesh& mesh, const Vec3 (&p)[4], const Uv (&uv)[4], Vec3 viewer_side
              const FaceStyle& style) {
   Vec3 geometric = PolygonNormal(p, 4);
   if (Dot(geometric, viewer_side) < 0) geometric = geometric * -1.0f;
-  const Vec3 normal = StyledNormal(geometric, style);
   uint16_t index[4];
-  for (int k = 0; k < 4; ++k) index[k] = AddVertex(mesh, p[k], normal, uv[k], style.colour);
+  for (int k = 0; k < 4; ++k) index[k] = AddVertex(mesh, p[k], geometric, uv[k], style.colour);
   AddFace(mesh, index[0], index[1], index[2], viewer_side);
   AddFace(mesh, index[0], index[2], index[3], viewer_side);
 }
@@ -104,9 +99,8 @@ void AddTriangle(Mesh& mesh, const Vec3 (&p)[3], const Uv (&uv)[3], Vec3 viewer_
                  const FaceStyle& style) {
   Vec3 geometric = PolygonNormal(p, 3);
   if (Dot(geometric, viewer_side) < 0) geometric = geometric * -1.0f;
-  const Vec3 normal = StyledNormal(geometric, style);
   uint16_t index[3];
-  for (int k = 0; k < 3; ++k) index[k] = AddVertex(mesh, p[k], normal, uv[k], style.colour);
+  for (int k = 0; k < 3; ++k) index[k] = AddVertex(mesh, p[k], geometric, uv[k], style.colour);
   AddFace(mesh, index[0], index[1], index[2], viewer_side);
 }
 

@@ -58,13 +58,9 @@ struct Mesh {
   std::vector<GpdFileFace> faces;
 };
 
-// How a face is shaded: its normal is the geometric one unless `has_lean` is set, and then it
-// is turned towards `lean` (see LeanNormal).
+// How a flat face is drawn: its normal is the geometric one; the colour is the format's.
 struct FaceStyle {
   uint32_t colour = kColourStructure;
-  bool has_lean = false;
-  Vec3 lean;
-  float lean_min_cosine = 0.2f;
 };
 
 // The direction nearest to `towards` that keeps at least `min_cosine` (> 0) against `normal`:

@@ -1,6 +1,6 @@
 // Where the race meshes point into the three 256 x 256 textures, in texels (u right, v down).
-// The textures are drawn to the same layout (tools/art/pictures); the mesh test holds both
-// sides to it.
+// The textures are drawn to the same layout (tools/art/pictures); the mesh test holds the
+// meshes to the cells as the game's texture coordinates give them.
 #pragma once
 
 #include "tools/art/models/mesh_builder.h"
