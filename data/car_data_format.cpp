@@ -26,13 +26,15 @@ bool AllFinite(const CarSpec& car) {
   for (float value : singles) {
     if (!std::isfinite(value)) return false;
   }
-  for (const auto& row : car.gear_gate) {
-    for (double ratio : row) {
-      if (!std::isfinite(ratio)) return false;
+  // Element by element through the record, never through a reference to a row: the
+  // record may be one of the packed ones (see CarRecord).
+  for (int row = 0; row < 3; ++row) {
+    for (int column = 0; column < 4; ++column) {
+      if (!std::isfinite(car.gear_gate[row][column])) return false;
     }
   }
-  for (double torque : car.torque_curve) {
-    if (!std::isfinite(torque)) return false;
+  for (int i = 0; i < 40; ++i) {
+    if (!std::isfinite(car.torque_curve[i])) return false;
   }
   return true;
 }
@@ -53,7 +55,7 @@ void TerminateCarName(char (&name)[128]) {
   std::memset(name + length, 0, sizeof name - length);
 }
 
-CarDataError ParseCarData(const uint8_t* bytes, size_t size, std::vector<CarSpec>& out) {
+CarDataError ParseCarData(const uint8_t* bytes, size_t size, std::vector<CarRecord>& out) {
   out.clear();
   if (bytes == nullptr || size < kCarDataCountBytes) return CarDataError::kTooShort;
 
@@ -64,15 +66,23 @@ CarDataError ParseCarData(const uint8_t* bytes, size_t size, std::vector<CarSpec
   const uint64_t expected = kCarDataCountBytes + static_cast<uint64_t>(count) * kCarRecordBytes;
   if (expected != size) return CarDataError::kSizeMismatch;
 
-  std::vector<CarSpec> records(static_cast<size_t>(count));
-  for (CarSpec& car : records) {
-    cursor = ReadBlock(&car, cursor, kCarRecordBytes);
+  std::vector<CarRecord> records(static_cast<size_t>(count));
+  for (CarRecord& car : records) {
+    cursor = ReadBlock(static_cast<CarSpec*>(&car), cursor, kCarRecordBytes);
     if (!AllFinite(car)) return CarDataError::kNotFinite;
     if (car.idle_rpm < 0 || car.idle_rpm > kIdleRpmMax) return CarDataError::kIdleOutOfRange;
     TerminateCarName(car.name);
   }
   out.swap(records);
   return CarDataError::kNone;
+}
+
+CarDataError ParseCarData(const uint8_t* bytes, size_t size, std::vector<CarSpec>& out) {
+  out.clear();
+  std::vector<CarRecord> records;
+  const CarDataError error = ParseCarData(bytes, size, records);
+  out.assign(records.begin(), records.end());
+  return error;
 }
 
 const char* CarDataErrorText(CarDataError error) {

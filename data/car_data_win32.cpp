@@ -31,7 +31,7 @@ bool LoadCarData() {
   // The resource's own size bounds every read: a count that disagrees with it is refused
   // rather than trusted.
   const DWORD size = SizeofResource(module, info);
-  std::vector<CarSpec> records;
+  std::vector<CarRecord> records;
   const CarDataError error = ParseCarData(static_cast<const uint8_t*>(bytes), size, records);
   if (error != CarDataError::kNone) {
     WriteLog("%s", CarDataErrorText(error));

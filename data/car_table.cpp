@@ -2,22 +2,22 @@
 
 #include <utility>
 
-std::vector<CarSpec> car_table;
+std::vector<CarRecord> car_table;
 int32_t car_count = 0;
-CarSpec current_car{};
+alignas(8) CarSpec current_car{};
 
-void InstallCarTable(std::vector<CarSpec> records) {
+void InstallCarTable(std::vector<CarRecord> records) {
   car_table = std::move(records);
   car_count = static_cast<int32_t>(car_table.size());
 }
 
 void ClearCarTable() {
-  std::vector<CarSpec>().swap(car_table);
+  std::vector<CarRecord>().swap(car_table);
   car_count = 0;
 }
 
 CarSpec* FindCarById(int32_t id) {
-  for (CarSpec& car : car_table) {
+  for (CarRecord& car : car_table) {
     if (car.id == id) return &car;
   }
   return nullptr;
@@ -29,7 +29,7 @@ bool IsSelectableCar(int32_t index) {
 }
 
 bool AnySelectableCar() {
-  for (const CarSpec& car : car_table) {
+  for (const CarRecord& car : car_table) {
     if (car.selectable == 1) return true;
   }
   return false;

@@ -10,17 +10,19 @@
 #include <cstdint>
 #include <vector>
 
+#include "data/car_data_format.h"
 #include "data/car_spec.h"
 
 // The records in resource order; the index is the car's place in the car select cycle.
-extern std::vector<CarSpec> car_table;
+extern std::vector<CarRecord> car_table;
 // Always car_table.size(); kept as the signed count the resource gave.
 extern int32_t car_count;
 // The selected car, refreshed by the car select screen; the race reads only this copy.
-extern CarSpec current_car;
+// 8-byte aligned for the same reason as CarRecord.
+alignas(8) extern CarSpec current_car;
 
 // Replaces the table (and car_count) with the given records.
-void InstallCarTable(std::vector<CarSpec> records);
+void InstallCarTable(std::vector<CarRecord> records);
 // Empties the table and frees its memory; safe to call when already empty.
 void ClearCarTable();
 

@@ -28,8 +28,8 @@ void CopyCarName(char (&destination)[28], const CarSpec& car) {
 // Whether a draw can ever land on a selectable record. Draws are below 0x8000, so records
 // past that index are out of reach; every index below it is reached within the sequence's
 // period, so the draw loop below ends whenever this is true.
-bool DrawCanSucceed(const CarSpec* cars, size_t count) {
-  const size_t reachable = count < 0x8000 ? count : 0x8000;
+bool DrawCanSucceed(const std::vector<CarRecord>& cars) {
+  const size_t reachable = cars.size() < 0x8000 ? cars.size() : 0x8000;
   for (size_t i = 0; i < reachable; ++i) {
     if (cars[i].selectable == 1) return true;
   }
@@ -38,7 +38,7 @@ bool DrawCanSucceed(const CarSpec* cars, size_t count) {
 
 }  // namespace
 
-void BuildDefaultRecords(RecordData& records, const CarSpec* cars, size_t count,
+void BuildDefaultRecords(RecordData& records, const std::vector<CarRecord>& cars,
                          uint32_t& state) {
   std::memset(&records, 0, sizeof records);
 
@@ -57,13 +57,13 @@ void BuildDefaultRecords(RecordData& records, const CarSpec* cars, size_t count,
   }
 
   // Course by course, entry by entry, the time table's entry before the top-speed one.
-  if (cars != nullptr && DrawCanSucceed(cars, count)) {
+  if (DrawCanSucceed(cars)) {
     for (auto& course : records.tables) {
       for (int i = 0; i < kRankingEntries; ++i) {
         for (auto& table : course) {
           size_t r = 0;
           do {
-            r = static_cast<size_t>(NextRandom(state)) % count;
+            r = static_cast<size_t>(NextRandom(state)) % cars.size();
           } while (cars[r].selectable != 1);
           CopyCarName(table[i].car_name, cars[r]);
         }
@@ -75,5 +75,5 @@ void BuildDefaultRecords(RecordData& records, const CarSpec* cars, size_t count,
 }
 
 void BuildDefaultRecords() {
-  BuildDefaultRecords(record_data, car_table.data(), car_table.size(), random_state);
+  BuildDefaultRecords(record_data, car_table, random_state);
 }

@@ -5,7 +5,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "data/car_spec.h"
+#include <vector>
+
+#include "data/car_data_format.h"
 
 // One place in a ranking table, 52 bytes:
 //
@@ -73,7 +75,7 @@ int32_t NextRandom(uint32_t& state);
 
 // The records of a new player: fixed times, speeds and names, and car names drawn from the
 // table's selectable cars. Without any selectable car the car names stay empty.
-void BuildDefaultRecords(RecordData& records, const CarSpec* cars, size_t count,
+void BuildDefaultRecords(RecordData& records, const std::vector<CarRecord>& cars,
                          uint32_t& state);
 // The same on record_data with car_table and the game's random sequence.
 void BuildDefaultRecords();

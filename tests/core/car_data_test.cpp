@@ -13,15 +13,18 @@
 
 namespace {
 
-std::vector<uint8_t> ResourceBytes(int32_t count, const std::vector<CarSpec>& cars) {
+std::vector<uint8_t> ResourceBytes(int32_t count, const std::vector<CarRecord>& cars) {
   std::vector<uint8_t> bytes(4 + cars.size() * sizeof(CarSpec));
   std::memcpy(bytes.data(), &count, 4);
-  if (!cars.empty()) std::memcpy(bytes.data() + 4, cars.data(), cars.size() * sizeof(CarSpec));
+  for (size_t i = 0; i < cars.size(); ++i) {
+    std::memcpy(bytes.data() + 4 + i * sizeof(CarSpec), static_cast<const CarSpec*>(&cars[i]),
+                sizeof(CarSpec));
+  }
   return bytes;
 }
 
-CarSpec NamedCar(int32_t id, const char* name, int32_t selectable = 1) {
-  CarSpec car{};
+CarRecord NamedCar(int32_t id, const char* name, int32_t selectable = 1) {
+  CarRecord car{};
   car.id = id;
   std::strncpy(car.name, name, sizeof car.name - 1);
   car.selectable = selectable;
@@ -51,15 +54,15 @@ TEST(ReadBlock, ReadsFromAnUnalignedCursor) {
 }
 
 TEST(ParseCarData, AcceptsAZeroCountAsAnEmptyTable) {
-  std::vector<CarSpec> cars{NamedCar(9, "stale")};
+  std::vector<CarRecord> cars{NamedCar(9, "stale")};
   const std::vector<uint8_t> bytes = ResourceBytes(0, {});
   EXPECT_EQ(ParseCarData(bytes.data(), bytes.size(), cars), CarDataError::kNone);
   EXPECT_TRUE(cars.empty());
 }
 
 TEST(ParseCarData, RefusesCountsThatDisagreeWithTheSize) {
-  std::vector<CarSpec> cars;
-  const std::vector<CarSpec> two{NamedCar(0, "a"), NamedCar(1, "b")};
+  std::vector<CarRecord> cars;
+  const std::vector<CarRecord> two{NamedCar(0, "a"), NamedCar(1, "b")};
   for (int32_t count : {1, 3, 0x7FFFFFFF, 7017351}) {
     const std::vector<uint8_t> bytes = ResourceBytes(count, two);
     EXPECT_EQ(ParseCarData(bytes.data(), bytes.size(), cars), CarDataError::kSizeMismatch)
@@ -74,7 +77,7 @@ TEST(ParseCarData, RefusesCountsThatDisagreeWithTheSize) {
 }
 
 TEST(ParseCarData, RefusesNegativeCountsAndMissingCounts) {
-  std::vector<CarSpec> cars;
+  std::vector<CarRecord> cars;
   for (int32_t count : {-1, std::numeric_limits<int32_t>::min()}) {
     const std::vector<uint8_t> bytes = ResourceBytes(count, {});
     EXPECT_EQ(ParseCarData(bytes.data(), bytes.size(), cars), CarDataError::kNegativeCount);
@@ -84,10 +87,27 @@ TEST(ParseCarData, RefusesNegativeCountsAndMissingCounts) {
   EXPECT_EQ(ParseCarData(nullptr, 0, cars), CarDataError::kTooShort);
 }
 
+TEST(ParseCarData, EveryRecordOfTheTableIsEightByteAligned) {
+  const std::vector<CarRecord> source{NamedCar(0, "a"), NamedCar(1, "b"), NamedCar(2, "c")};
+  const std::vector<uint8_t> bytes = ResourceBytes(3, source);
+  std::vector<CarRecord> cars;
+  ASSERT_EQ(ParseCarData(bytes.data(), bytes.size(), cars), CarDataError::kNone);
+  for (const CarRecord& car : cars) {
+    EXPECT_EQ(reinterpret_cast<uintptr_t>(car.torque_curve) % 8, 0u);
+    EXPECT_EQ(reinterpret_cast<uintptr_t>(car.gear_gate) % 8, 0u);
+  }
+  // The plain form gives the same records.
+  std::vector<CarSpec> plain;
+  ASSERT_EQ(ParseCarData(bytes.data(), bytes.size(), plain), CarDataError::kNone);
+  ASSERT_EQ(plain.size(), 3u);
+  EXPECT_STREQ(plain[2].name, "c");
+  EXPECT_EQ(std::memcmp(&plain[1], static_cast<const CarSpec*>(&cars[1]), sizeof(CarSpec)), 0);
+}
+
 TEST(ParseCarData, KeepsTheRecordsInResourceOrder) {
-  const std::vector<CarSpec> source{NamedCar(15, "first"), NamedCar(3, "second")};
+  const std::vector<CarRecord> source{NamedCar(15, "first"), NamedCar(3, "second")};
   const std::vector<uint8_t> bytes = ResourceBytes(2, source);
-  std::vector<CarSpec> cars;
+  std::vector<CarRecord> cars;
   ASSERT_EQ(ParseCarData(bytes.data(), bytes.size(), cars), CarDataError::kNone);
   ASSERT_EQ(cars.size(), 2u);
   EXPECT_EQ(cars[0].id, 15);
@@ -95,8 +115,8 @@ TEST(ParseCarData, KeepsTheRecordsInResourceOrder) {
 }
 
 TEST(ParseCarData, RefusesNumbersThatAreNotFiniteAndIdleSpeedsOutsideTheCurve) {
-  std::vector<CarSpec> cars;
-  CarSpec car = NamedCar(0, "x");
+  std::vector<CarRecord> cars;
+  CarRecord car = NamedCar(0, "x");
   car.torque_curve[39] = std::numeric_limits<double>::quiet_NaN();
   std::vector<uint8_t> bytes = ResourceBytes(1, {car});
   EXPECT_EQ(ParseCarData(bytes.data(), bytes.size(), cars), CarDataError::kNotFinite);
@@ -121,10 +141,10 @@ TEST(ParseCarData, RefusesNumbersThatAreNotFiniteAndIdleSpeedsOutsideTheCurve) {
 }
 
 TEST(ParseCarData, EndsEveryNameWithin27BytesAndClearsTheRestOfTheField) {
-  CarSpec car{};
+  CarRecord car{};
   std::memset(car.name, 'N', sizeof car.name);  // no NUL anywhere in the field
   const std::vector<uint8_t> bytes = ResourceBytes(1, {car});
-  std::vector<CarSpec> cars;
+  std::vector<CarRecord> cars;
   ASSERT_EQ(ParseCarData(bytes.data(), bytes.size(), cars), CarDataError::kNone);
   EXPECT_EQ(std::strlen(cars[0].name), 27u);
   for (size_t i = 27; i < sizeof car.name; ++i) EXPECT_EQ(cars[0].name[i], '\0') << i;
@@ -227,14 +247,14 @@ TEST(CarTable, FindsTheFirstRecordWithAnId) {
 TEST(DeliveredCarData, IsSixteenRecordsIn9796Bytes) {
   const std::vector<uint8_t> bytes = ReadDeliveredCarDataBytes();
   EXPECT_EQ(bytes.size(), 9796u);
-  const std::vector<CarSpec> cars = ReadDeliveredCarTable();
+  const std::vector<CarRecord> cars = ReadDeliveredCarTable();
   ASSERT_EQ(cars.size(), 16u);
 
   const int32_t ids[16] = {0, 1, 2, 3, 4, 15, 14, 5, 6, 7, 8, 9, 10, 11, 12, 13};
   int middle_dots = 0;
   size_t longest = 0;
   for (size_t i = 0; i < cars.size(); ++i) {
-    const CarSpec& car = cars[i];
+    const CarRecord& car = cars[i];
     EXPECT_EQ(car.id, ids[i]) << i;
     EXPECT_EQ(car.selectable, i >= 3 ? 1 : 0) << i;
     EXPECT_EQ(car.rolling_coef, 0.015f) << i;
@@ -264,7 +284,7 @@ TEST(DeliveredCarData, IsSixteenRecordsIn9796Bytes) {
 }
 
 TEST(DeliveredCarData, RecordsCarryTheFiguresOfTheTable) {
-  const std::vector<CarSpec> cars = ReadDeliveredCarTable();
+  const std::vector<CarRecord> cars = ReadDeliveredCarTable();
   ASSERT_EQ(cars.size(), 16u);
   // Spot checks across every kind of field.
   EXPECT_EQ(cars[0].mass, 800.0f);
@@ -310,7 +330,7 @@ TEST(DeliveredCarData, RecordsCarryTheFiguresOfTheTable) {
 }
 
 TEST(DeliveredCarData, AuthoredCurvesHaveOnePlausiblePeak) {
-  const std::vector<CarSpec> cars = ReadDeliveredCarTable();
+  const std::vector<CarRecord> cars = ReadDeliveredCarTable();
   ASSERT_EQ(cars.size(), 16u);
   for (int record : {3, 5, 6, 7, 8, 9, 10, 11, 12, 14, 15}) {
     const double* curve = cars[record].torque_curve;

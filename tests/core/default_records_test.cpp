@@ -13,8 +13,8 @@
 
 namespace {
 
-CarSpec Car(const char* name, int32_t selectable) {
-  CarSpec car{};
+CarRecord Car(const char* name, int32_t selectable) {
+  CarRecord car{};
   std::strncpy(car.name, name, sizeof car.name - 1);
   car.selectable = selectable;
   return car;
@@ -41,9 +41,9 @@ TEST(Random, FollowsTheLinearCongruentialSequenceFromStateOne) {
 TEST(DefaultRecords, ValuesNamesAndFlags) {
   RecordData records;
   std::memset(&records, 0x77, sizeof records);
-  const std::vector<CarSpec> cars = {Car("only", 1)};
+  const std::vector<CarRecord> cars = {Car("only", 1)};
   uint32_t state = 1;
-  BuildDefaultRecords(records, cars.data(), cars.size(), state);
+  BuildDefaultRecords(records, cars, state);
 
   for (int i = 0; i < 5; ++i) {
     EXPECT_EQ(records.tables[0][kTimeTable][i].value, static_cast<float>(13.0 + 0.5 * i));
@@ -72,11 +72,11 @@ TEST(DefaultRecords, ValuesNamesAndFlags) {
 }
 
 TEST(DefaultRecords, DeliveredTableGivesTheKnownCarsInOrder) {
-  const std::vector<CarSpec> cars = ReadDeliveredCarTable();
+  const std::vector<CarRecord> cars = ReadDeliveredCarTable();
   ASSERT_EQ(cars.size(), 16u);
   RecordData records;
   uint32_t state = 1;
-  BuildDefaultRecords(records, cars.data(), cars.size(), state);
+  BuildDefaultRecords(records, cars, state);
 
   const int expected[2][2][5] = {{{9, 14, 12, 14, 11}, {3, 4, 6, 9, 9}},
                                  {{11, 6, 12, 12, 9}, {3, 11, 7, 14, 4}}};
@@ -92,13 +92,11 @@ TEST(DefaultRecords, DeliveredTableGivesTheKnownCarsInOrder) {
 }
 
 TEST(DefaultRecords, NoSelectableCarLeavesTheCarNamesEmptyAndEnds) {
-  const std::vector<CarSpec> hidden = {Car("a", 0), Car("b", 0)};
-  const std::vector<std::pair<const CarSpec*, size_t>> tables = {
-      {nullptr, 0}, {hidden.data(), 0}, {hidden.data(), hidden.size()}};
-  for (const auto& table : tables) {
+  const std::vector<CarRecord> hidden = {Car("a", 0), Car("b", 0)};
+  for (const std::vector<CarRecord>& table : {std::vector<CarRecord>{}, hidden}) {
     RecordData records;
     uint32_t state = 1;
-    BuildDefaultRecords(records, table.first, table.second, state);
+    BuildDefaultRecords(records, table, state);
     for (auto& course : records.tables) {
       for (auto& kind : course) {
         for (const RankingEntry& entry : kind) EXPECT_STREQ(entry.car_name, "");
@@ -112,21 +110,21 @@ TEST(DefaultRecords, NoSelectableCarLeavesTheCarNamesEmptyAndEnds) {
 TEST(DefaultRecords, ACarOnlyBeyondTheReachOfTheDrawsCountsAsNone) {
   // Draws are below 0x8000, so a table whose only selectable car sits past that index
   // could never be drawn; it must end rather than loop for ever.
-  std::vector<CarSpec> cars(0x8001);
+  std::vector<CarRecord> cars(0x8001);
   cars[0x8000].selectable = 1;
   std::strcpy(cars[0x8000].name, "far");
   RecordData records;
   uint32_t state = 1;
-  BuildDefaultRecords(records, cars.data(), cars.size(), state);
+  BuildDefaultRecords(records, cars, state);
   EXPECT_STREQ(records.tables[0][0][0].car_name, "");
 }
 
 TEST(DefaultRecords, LongNamesAreCutToTheEntryField) {
-  CarSpec car = Car("", 1);
-  std::memset(car.name, 'L', 60);
+  std::vector<CarRecord> cars{Car("", 1)};
+  std::memset(cars[0].name, 'L', 60);
   RecordData records;
   uint32_t state = 1;
-  BuildDefaultRecords(records, &car, 1, state);
+  BuildDefaultRecords(records, cars, state);
   EXPECT_EQ(std::strlen(records.tables[0][0][0].car_name), 27u);
 }
 

@@ -16,9 +16,9 @@ inline std::vector<uint8_t> ReadDeliveredCarDataBytes() {
 }
 
 // Empty when the file is missing or does not parse; the tests then fail on the count.
-inline std::vector<CarSpec> ReadDeliveredCarTable() {
+inline std::vector<CarRecord> ReadDeliveredCarTable() {
   const std::vector<uint8_t> bytes = ReadDeliveredCarDataBytes();
-  std::vector<CarSpec> cars;
+  std::vector<CarRecord> cars;
   ParseCarData(bytes.data(), bytes.size(), cars);
   return cars;
 }

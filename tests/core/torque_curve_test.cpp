@@ -62,7 +62,7 @@ TEST(TorqueAt, SpeedsOutsideTheCurveReadItsEnds) {
 }
 
 TEST(ScanTorqueCurve, DeliveredCarsPrintTheirKnownPeaks) {
-  const std::vector<CarSpec> cars = ReadDeliveredCarTable();
+  const std::vector<CarRecord> cars = ReadDeliveredCarTable();
   ASSERT_EQ(cars.size(), 16u);
   PrintedPeaks record4 = PrintPeaks(cars[4].torque_curve);
   EXPECT_EQ(record4.power, " 330.7ps/5600rpm");
