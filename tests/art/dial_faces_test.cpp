@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 
+#include "data/car_spec.h"
 #include "tests/art/art_test_util.h"
 
 namespace {
@@ -51,21 +52,22 @@ void ExpectTickUnderNeedle(const IndexedBitmap& sheet, int face_left, double deg
   }
 }
 
-struct TachoRow {
-  int rev_limit;  // rpm at 170 degrees
-};
-constexpr TachoRow kTachoRows[3] = {{10000}, {16000}, {18000}};
+// The game's own scale table: each face must match the row that selects it.
+const TachoScaleRow& TachoRow(int row) {
+  FillTachoScale();
+  return TachoScale[row];
+}
 
 double TachoDegrees(int row, double rpm) {
-  // The race: start + rpm * (end - start) / limit with the row's -30 and 170.
-  return -30.0 + rpm * (170.0 - -30.0) / kTachoRows[row].rev_limit;
+  const TachoScaleRow& scale = TachoRow(row);
+  return scale.start_angle + rpm * (scale.end_angle - scale.start_angle) / scale.rev_limit;
 }
 
 TEST(DialFaces, EveryThousandRpmTickLiesUnderTheTachometerNeedle) {
   const IndexedBitmap sheet = LoadCommittedBitmap("TACHOMETER");
   ASSERT_EQ(sheet.width, 768);
   for (int row = 0; row < 3; ++row) {
-    for (int rpm = 0; rpm <= kTachoRows[row].rev_limit; rpm += 1000)
+    for (int rpm = 0; rpm <= TachoRow(row).rev_limit; rpm += 1000)
       ExpectTickUnderNeedle(sheet, 256 * row, TachoDegrees(row, rpm));
   }
 }
@@ -82,7 +84,7 @@ TEST(DialFaces, RedZoneRunsUpToEachRevLimitOnly) {
   const IndexedBitmap sheet = LoadCommittedBitmap("TACHOMETER");
   for (int row = 0; row < 3; ++row) {
     SCOPED_TRACE(::testing::Message() << "tachometer row " << row);
-    const int limit = kTachoRows[row].rev_limit;
+    const int limit = TachoRow(row).rev_limit;
     const Sample near_limit = AlongNeedle(256 * row, TachoDegrees(row, limit - 250), 111);
     EXPECT_TRUE(IsRedZone(sheet.ColorAt(near_limit.x, near_limit.y)));
     const Sample mid_scale = AlongNeedle(256 * row, TachoDegrees(row, limit / 2 + 250), 111);
