@@ -119,7 +119,7 @@ void WriteSamples(const ArtContext& context, const Sheets& s) {
   cairo_surface_t* page = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 640, 300);
   const FontSheetLayout& big = kLargeFontLayout;
   const FontSheetLayout& small = kSmallFontLayout;
-  BlitFontText(page, s.cream, big, "\xBD\xB6\xB2\xD7\xB2\xDD GT-R", 224, 8, true);
+  BlitFontText(page, s.cream, big, "\xB2\xB6\xBD\xDE\xC1 \xCC\xA7\xC6\xB0\xB6\xB0", 224, 8, true);
   BlitNumberText(page, s.orange, s.cream, big, " 330.7ps/5600rpm", 32, 48);
   BlitNumberText(page, s.orange, s.cream, big, "  54.5kg-m/3500rpm", 16, 84);
   BlitNumberText(page, s.orange, s.cream, big, "1510kg", 112, 120);

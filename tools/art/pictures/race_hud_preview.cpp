@@ -74,13 +74,13 @@ struct Moment {
 
 const Moment kMoments[] = {
     {"race_hud_digital", 0, 123.45, 7400, 0, 10000, 12345, 196.7, false, false, false, 1, 0,
-     "\xBD\xB6\xB2\xD7\xB2\xDD GT-R"},
+     "\xB2\xB6\xBD\xDE\xC1 \xCC\xA7\xC6\xB0\xB6\xB0"},
     {"race_hud_digital_finish", 0, 208.04, 9650, 0, 10000, 9512, 400, true, true, true, 2, 2,
-     "SUPRA RZ"},
+     "MINASE Kagero V6 Turbo"},
     {"race_hud_dials", 1, 187.6, 15500, 2, 18000, 24018, 655.2, false, false, true, 2, 2,
-     "FORMULA"},
+     "KOGANE F-11 Formula"},
     {"race_hud_dials_finish", 1, 266.7, 10000, 0, 10000, 99999, 1000, true, true, false, 2, 0,
-     "FAIRLADY Z"},
+     "SAGIRI Tsubame R4"},
 };
 
 void DrawDigital(cairo_surface_t* screen, const Pictures& p, const Moment& m) {

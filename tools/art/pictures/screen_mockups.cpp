@@ -51,7 +51,7 @@ void TitleScreen(const ArtContext& context, const Art& art) {
 void CarSelectScreen(const ArtContext& context, const Art& art) {
   Screen s;
   s.Blit(art.carselect, {0, 0, 208, 48}, 216, 0);
-  const std::string name = "\xBD\xB6\xB2\xD7\xB2\xDD GT-R";  // half-width katakana, as in the car table
+  const std::string name = "\xB2\xB6\xBD\xDE\xC1 \xCC\xA7\xC6\xB0\xB6\xB0";  // half-width katakana, as in the car table
   BlitFontText(s.surface(), art.cream, kLargeFontLayout, name, (40 - int(name.size())) * 8, 60, true);
   const std::string power = " 330.7ps/5600rpm", torque = " 54.5kg-m/3500rpm", mass = "1510kg";
   BlitNumberText(s.surface(), art.orange, art.cream, kLargeFontLayout, power, CentredLeft(160, power), 180);
@@ -91,8 +91,8 @@ void RecordScreen(const ArtContext& context, const Art& art) {
   s.Blit(art.record, {0, 32, 256, 80}, 192, 0);
   s.Blit(art.record, {0, 80, 96, 112}, 272, 48);      // 400 m
   s.Blit(art.record, {240, 0, 336, 32}, 272, 80);     // time table
-  const char* const cars[] = {"\xBD\xB6\xB2\xD7\xB2\xDD GT-R", "\xCC\xA7\xDD\xB8\xDE RS", "\xB9\xDD\xC4 Z",
-                              "\xC4\xDE\xD8\xCC\xC4 SPL", "\xD8\xDD\xB8 R"};
+  const char* const cars[] = {"\xB2\xB6\xBD\xDE\xC1 \xCC\xA7\xC6\xB0\xB6\xB0", "ARATA Kazami\xA5" "MR", "SAGIRI Hibana MR-V6",
+                              "KOGANE Uzumaki\xA5" "RT", "TSUKUMO Raijin GT-T"};
   const char* const players[] = {"VORTA", "MARK-Q", "ACE", "NOVA", "PLAYER"};
   for (int i = 0; i < 5; ++i) {
     const int x = 130 + 30 * i, y = 112 + 70 * i;
