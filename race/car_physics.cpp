@@ -61,10 +61,13 @@ int64_t WholeRpm(double rpm) {
   return static_cast<int64_t>(rpm);
 }
 
+// The curve is read through the record itself: CarSpec is packed to 4 bytes, so a plain
+// double pointer into it would claim an alignment the doubles may not have.
 double ThrottleTorque(const CarSpec& car, int index, double rpm) {
-  const double* c = car.torque_curve;
+  const double low = car.torque_curve[index];
+  const double high = car.torque_curve[index + 1];
   const double remainder = static_cast<double>(WholeRpm(rpm) % kTorqueStepRpm);
-  return c[index] + (c[index + 1] - c[index]) * remainder * kTorqueInterpolationFactor;
+  return low + (high - low) * remainder * kTorqueInterpolationFactor;
 }
 
 }  // namespace

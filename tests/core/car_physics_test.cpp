@@ -58,6 +58,26 @@ TEST_F(CarModel, WorkedStepInFirstGearAtFullThrottle) {
   EXPECT_EQ(0, model_.limiter_active);
 }
 
+TEST_F(CarModel, RecordsPackedBackToBackStepAlike) {
+  // Records are 612 bytes, so every other one of a table has its doubles off an 8-byte
+  // boundary; the sanitizer build checks that the model reads them soundly there too.
+  const std::vector<CarSpec> table(2, MakeRecord4());
+  RaceState results[2];
+  for (int i = 0; i < 2; ++i) {
+    SetRaceStartValues(results[i]);
+    results[i].gear_row = kUpper;
+    results[i].gear_column = 0;
+    results[i].speed = 50.0;
+    results[i].engine_rpm = 5000.0f;
+    CarModelState model;
+    model.traction_limit = 20000.0;
+    StepCarPhysics(table[i], tacho_, model, results[i], THROTTLE, 100000, 60);
+  }
+  EXPECT_NEAR(50.56455, results[1].speed, 5e-6);
+  EXPECT_EQ(results[0].speed, results[1].speed);
+  EXPECT_EQ(results[0].engine_rpm, results[1].engine_rpm);
+}
+
 TEST_F(CarModel, FirstStepAfterResetStartsTheEngineAtIdle) {
   // Lever in neutral, engine stopped, nothing pressed: the idle hold starts the engine at
   // idle_rpm with the throttle open. The torque point is still the one of 0 rpm, so the

@@ -43,10 +43,12 @@ double RoundToTenth(double kmh) { return std::floor(kmh * 10.0 + 0.5) * 0.1; }
 
 // Peak-torque engine speed, rpm, below the rev limit.
 int32_t PeakTorqueRpm(const CarSpec& car, int32_t revLimit) {
+  double curve[kTorqueCurvePoints];
+  std::memcpy(curve, car.torque_curve, sizeof curve);
   int32_t best = 0;
   double bestTorque = -1.0;
   for (int32_t rpm = 0; rpm <= revLimit && rpm < 19500; rpm += 50) {
-    const double t = TorqueAt(car.torque_curve, rpm);
+    const double t = TorqueAt(curve, rpm);
     if (t > bestTorque) {
       bestTorque = t;
       best = rpm;
@@ -71,7 +73,10 @@ double WheelForceKgf(const CarSpec& car, const GateSlot& slot, double speedKmh,
                      int32_t revLimit) {
   const double rpm = EngineRpmAt(car, slot, speedKmh);
   if (rpm > revLimit) return 0.0;
-  const double torque = TorqueAt(car.torque_curve, static_cast<int32_t>(rpm + 0.5));
+  // An aligned copy: CarSpec is packed to 4 bytes, TorqueAt takes a plain double pointer.
+  double curve[kTorqueCurvePoints];
+  std::memcpy(curve, car.torque_curve, sizeof curve);
+  const double torque = TorqueAt(curve, static_cast<int32_t>(rpm + 0.5));
   return torque * GearRatio(car, slot) / car.tyre_radius;
 }
 
