@@ -9,6 +9,10 @@
 
 #if defined(_WIN32)
 
+// Portable code that includes this header uses std::min and std::max.
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <windows.h>
 #include <d3dtypes.h>
 
