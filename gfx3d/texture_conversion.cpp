@@ -43,7 +43,6 @@ namespace {
 
 // An 8-bit colour cut (or, for a channel wider than 8 bits, stretched) to the channel.
 uint32_t PlaceChannel(uint8_t value, const TextureChannel& channel) {
-  if (channel.width == 0) return 0;
   uint32_t scaled = value;
   if (channel.width <= 8) {
     scaled >>= (8 - channel.width);

@@ -151,10 +151,17 @@ TEST(JoystickFold, NeverClearsAKeyTheKeyboardHolds) {
   fold.Run(Stick(0, 0));
   EXPECT_EQ(0, std::memcmp(before, fold.keys, sizeof(before)));
 
-  // Setting a bit keeps the byte's other bits.
-  fold.keys[DIK_DOWN] = 0x01;
-  fold.Run(Stick(0, 1000));
-  EXPECT_EQ(0x81, fold.keys[DIK_DOWN]);
+  // Setting bit 7 keeps the byte's other bits, for every key the joystick can set.
+  Fold everything;
+  std::memset(everything.keys, 0x01, sizeof(everything.keys));
+  JoystickReading all = Stick(1000, 1000);
+  for (uint8_t& button : all.buttons) button = 0x80;
+  everything.Run(all);
+  everything.Run(Stick(-1000, -1000));
+  for (int code : {DIK_UP, DIK_DOWN, DIK_LEFT, DIK_RIGHT, DIK_LMENU, DIK_LCONTROL, DIK_SPACE,
+                   DIK_RETURN}) {
+    EXPECT_EQ(0x81, everything.keys[code]) << code;
+  }
 }
 
 TEST(JoystickFold, ButtonNumbersPastThirtyOneNeverAct) {
@@ -162,9 +169,15 @@ TEST(JoystickFold, ButtonNumbersPastThirtyOneNeverAct) {
   // the button array.
   const uint8_t outOfRange[4] = {32, 200, 255, 40};
   Fold fold;
-  JoystickReading all = {};
-  for (uint8_t& button : all.buttons) button = 0x80;
-  fold.Run(all, 0, outOfRange);
+  // Whatever lies past the record reads as down, so a read out of bounds would show.
+  struct {
+    JoystickReading reading;
+    uint8_t beyond[256];
+  } padded;
+  std::memset(&padded, 0x80, sizeof(padded));
+  padded.reading.x = 0;
+  padded.reading.y = 0;
+  fold.Run(padded.reading, 0, outOfRange);
   EXPECT_EQ(0, fold.DownCount());
   EXPECT_EQ(SCENE_CAR_SELECT, fold.scene);
 
