@@ -1,13 +1,30 @@
 #include "data/torque_curve.h"
 
+#include <cstring>
+
+namespace {
+
+// Curves usually come straight from a 4-byte-packed CarSpec, where the doubles need not be
+// 8-byte aligned; a byte copy reads them soundly wherever they sit.
+double Point(const double curve[kTorqueCurvePoints], int32_t i) {
+  double value;
+  std::memcpy(&value, reinterpret_cast<const unsigned char*>(curve) + i * sizeof(double),
+              sizeof value);
+  return value;
+}
+
+}  // namespace
+
 double TorqueAt(const double curve[kTorqueCurvePoints], int32_t rpm) {
-  if (rpm <= 0) return curve[0];
+  if (rpm <= 0) return Point(curve, 0);
   const int32_t i = rpm / kTorqueCurveStepRpm;
-  if (i >= kTorqueCurvePoints - 1) return curve[kTorqueCurvePoints - 1];
+  if (i >= kTorqueCurvePoints - 1) return Point(curve, kTorqueCurvePoints - 1);
   const int32_t r = rpm % kTorqueCurveStepRpm;
+  const double low = Point(curve, i);
+  const double high = Point(curve, i + 1);
   // The factor is the single-precision constant widened to double, not 1/500 exactly: the
   // printed peaks and the graph depend on it to the last digit.
-  return curve[i] + (curve[i + 1] - curve[i]) * r * static_cast<double>(kTorqueCurveStepFactor);
+  return low + (high - low) * r * static_cast<double>(kTorqueCurveStepFactor);
 }
 
 void ScanTorqueCurve(const double curve[kTorqueCurvePoints], float& peakPower,

@@ -120,3 +120,15 @@ TEST(ScanTorqueCurve, TheCarSelectRangeReadsNoPointPast29) {
   EXPECT_EQ(torque_rpm, 14400);
   EXPECT_NEAR(torque, 38.8, 1e-5);
 }
+
+TEST(TorqueAt, ReadsCurvesOfPackedRecordsWhereverTheySit) {
+  // Every second record of a plain CarSpec array has its curve off 8-byte alignment.
+  std::vector<CarSpec> packed(2);
+  for (int i = 0; i < 40; ++i) packed[1].torque_curve[i] = 2.0 * i;
+  EXPECT_NEAR(TorqueAt(packed[1].torque_curve, 1250), 5.0, 1e-6);
+  float power = 0, torque = 0;
+  int32_t power_rpm = 0, torque_rpm = 0;
+  ScanTorqueCurve(packed[1].torque_curve, power, power_rpm, torque, torque_rpm, 2000, 2600, 100);
+  EXPECT_EQ(torque_rpm, 2500);
+  EXPECT_EQ(torque, 10.0f);
+}
