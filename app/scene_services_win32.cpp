@@ -3,8 +3,14 @@
 #include "app/scene_state.h"
 #include "app/settings.h"
 #include "app/shell_win32.h"
+#include "display/bitmap_surface_win32.h"
+#include "display/display_win32.h"
+#include "display/drawing_win32.h"
 
 void ReadSettingsAtBoot();
+// Reloads the running scene's pictures once surfaces that were lost are back; false when that
+// ended the game.
+bool RecoverLostPictures();
 
 namespace {
 class GameServices final : public SceneServices {
@@ -21,25 +27,35 @@ class GameServices final : public SceneServices {
   void PollJoystickIntoKeys() override {}
 
   void EnterTitle() override { EnterScene(SCENE_TITLE); }
-  void TitleFrame() override { WaitForFrame(); }
+  void TitleFrame() override { EmptyFrame(); }
   void ResetRace() override {}
   void ApplyRaceView() override {}
   void EnterRace() override { EnterScene(SCENE_RACE_RESET); }
-  void RaceFrame() override { WaitForFrame(); }
+  void RaceFrame() override { EmptyFrame(); }
   void EnterRecords() override { EnterScene(SCENE_RECORDS); }
-  void RecordsFrame() override { WaitForFrame(); }
+  void RecordsFrame() override { EmptyFrame(); }
   void EnterResult() override { EnterScene(SCENE_RESULT); }
-  void ResultFrame() override { WaitForFrame(); }
+  void ResultFrame() override { EmptyFrame(); }
   void EnterCarSelect() override { EnterScene(SCENE_CAR_SELECT); }
-  void CarSelectFrame() override { WaitForFrame(); }
+  void CarSelectFrame() override { EmptyFrame(); }
   void EnterOptions() override { EnterScene(SCENE_OPTIONS); }
-  void OptionsFrame() override { WaitForFrame(); }
+  void OptionsFrame() override { EmptyFrame(); }
 
  private:
-  // Until a scene has its own pictures, entering it only clears the last scene's.
+  // Until a scene has its own pictures, entering it only swaps the last scene's for the
+  // small font.
   static void EnterScene(int32_t frameState) {
     ReleaseSceneSurfaces();
+    LoadSmallFont();
     if (scene_state != SCENE_EXIT) scene_state = frameState;
+  }
+
+  // Until a scene draws, its frame is black with the frame rate in the corner.
+  static void EmptyFrame() {
+    if (!RecoverLostPictures()) return;
+    FillBackBuffer(display_context.clear_rect, PackColor(0, 0, 0));
+    DrawFrameRate();
+    PresentFrame();
   }
 };
 }  // namespace

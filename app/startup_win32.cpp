@@ -7,11 +7,41 @@
 #include "app/settings_win32.h"
 #include "app/shell_win32.h"
 #include "app/win_globals.h"
+#include "display/bitmap_surface_win32.h"
+#include "display/display_win32.h"
+#include "display/drawing_win32.h"
 
 namespace {
 // What start-up actually read; an exit writes back only those.
 bool settings_read = false;
 bool exit_saved = false;
+
+constexpr int32_t kPictureWidth = 640;   // pixels
+constexpr int32_t kPictureHeight = 480;  // pixels
+
+// The pictures of the scene that is running, loaded again after the display was rebuilt or
+// its surfaces were lost. Each scene's loader belongs in its case; an entry state loads its
+// own pictures on its next pass, so it needs none here.
+void ReloadRunningScenePictures() {
+  switch (scene_state) {
+    case SCENE_TITLE:
+      break;
+    // EnterRace loaded the race's resources on the pass before the reset; a rebuild between
+    // the two has just released them, so the reset state reloads them like the race itself.
+    case SCENE_RACE_RESET:
+    case SCENE_RACE:
+      break;
+    case SCENE_RECORDS:
+    case SCENE_RESULT:
+      break;
+    case SCENE_CAR_SELECT:
+      break;
+    case SCENE_OPTIONS:
+      break;
+    default:
+      break;
+  }
+}
 }  // namespace
 
 void ReadSettingsAtBoot() {
@@ -33,12 +63,19 @@ bool StartUp(int32_t windowedMode) {
     return false;
   }
   StartFrameClock();
+
+  if (!CreateDisplay(window, kPictureWidth, kPictureHeight, windowedMode, software_device)) {
+    WriteLog("初期化失敗\n");
+    ReleaseDisplay();
+    return false;
+  }
   return true;
 }
 
 void ShutDown() {
   ReleaseSceneSurfaces();
   ReleaseFrameClock();
+  ReleaseDisplay();
   if (window != nullptr) PostMessageA(window, WM_CLOSE, 0, 0);
 }
 
@@ -48,6 +85,38 @@ void SaveOnExit() {
   if (settings_read) WriteSettingsFile();
 }
 
-void ReleaseSceneSurfaces() {}
+void ReleaseSceneSurfaces() { ReleaseSharedFonts(); }
 
-bool RebuildDisplay(int32_t windowedMode) { return true; }
+bool RebuildDisplay(int32_t windowedMode) {
+  ReleaseSceneSurfaces();
+  ReleaseDisplay();
+  if (!CreateDisplay(window, kPictureWidth, kPictureHeight, windowedMode, software_device)) {
+    WriteLog("初期化失敗\n");
+    ReleaseDisplay();
+    return false;
+  }
+  LoadSmallFont();
+  ReloadRunningScenePictures();
+  return true;
+}
+
+bool RecoverLostPictures() {
+  const int32_t running = scene_state;
+  switch (TakeLostPictureStep()) {
+    case LostPictureStep::kReload:
+      // Restoring gave the surfaces their memory back, not their pictures.
+      ReleaseSceneSurfaces();
+      LoadSmallFont();
+      ReloadRunningScenePictures();
+      break;
+    case LostPictureStep::kRebuild:
+      if (!RebuildDisplay(windowed)) scene_state = SCENE_EXIT;
+      break;
+    case LostPictureStep::kNothing:
+    case LostPictureStep::kWait:
+      break;
+  }
+  // A picture that failed to load has asked for the exit, which must not be overwritten by
+  // this frame's keys.
+  return scene_state == running;
+}

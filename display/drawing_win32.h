@@ -44,8 +44,9 @@ void PresentFrame();
 // that the running scene's pictures are gone with it.
 void RestoreLostSurfaces();
 
-// Called at the start of a frame: what the shell must do about pictures lost since the last
-// reload. A kReload or kRebuild answer counts as done once returned.
+// Called at the start of a frame: what the shell must do about pictures lost (found by a blit
+// or by asking the surfaces) since the last reload. A kReload or kRebuild answer counts as
+// done once returned.
 LostPictureStep TakeLostPictureStep();
 
 // The option screen's help text, drawn with GDI onto the back buffer.

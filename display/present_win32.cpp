@@ -15,6 +15,10 @@ namespace {
 bool pictures_lost = false;
 
 int32_t Result(HRESULT result) { return static_cast<int32_t>(result); }
+
+bool IsLost(IDirectDrawSurface4* surface) {
+  return surface != nullptr && surface->IsLost() == DDERR_SURFACELOST;
+}
 }  // namespace
 
 void RestoreLostSurfaces() {
@@ -29,6 +33,9 @@ LostPictureStep TakeLostPictureStep() {
     pictures_lost = false;
     return LostPictureStep::kNothing;
   }
+  // Not every DirectDraw refuses blits to lost surfaces (Wine accepts them and draws into
+  // memory nobody shows), so a frame also asks the surfaces themselves.
+  if (!pictures_lost && (IsLost(d.primary) || IsLost(d.back_buffer))) pictures_lost = true;
   const LostPictureStep step = NextLostPictureStep(
       pictures_lost, d.windowed != 0, Result(d.direct_draw->TestCooperativeLevel()),
       [&] { return Result(d.direct_draw->RestoreAllSurfaces()); });
