@@ -1,0 +1,282 @@
+// Bitmap surfaces and text on a real windowed display: bitmaps from files and resources, the
+// black colour key, glyph cells on the back buffer, number kerning between two fonts, the
+// frame-rate read-out, GDI text, the presentation, and pictures brought back after a loss.
+#include "display/drawing_win32.h"
+
+#include "app/frame_timer.h"
+#include "app/scene_state.h"
+#include "display/bitmap_surface_win32.h"
+#include "display/display_win32.h"
+#include "display_test_support.h"
+
+bool RecoverLostPictures();
+
+namespace {
+using namespace display_test;
+
+// Cell n of a test font is filled with palette colour n + 1, except for a black line along
+// its top and its left, which keyed text must leave out.
+Rgb CellColour(int index) {
+  return Rgb{static_cast<uint8_t>((index % 8) * 32 + 16),
+             static_cast<uint8_t>(((index / 8) % 8) * 32 + 16),
+             static_cast<uint8_t>(((index / 64) % 4) * 64 + 32)};
+}
+
+// A second font with other colours, so that a glyph's font can be told from its pixels.
+Rgb OtherCellColour(int index) {
+  const Rgb c = CellColour(index);
+  return Rgb{static_cast<uint8_t>(255 - c.r), static_cast<uint8_t>(255 - c.g),
+             static_cast<uint8_t>(c.b ^ 0x80)};
+}
+
+bool WriteTestFont(const char* path, int cellWidth, Rgb (*colour)(int)) {
+  const int perRow = cellWidth == 8 ? 48 : 40;
+  const int rows = cellWidth == 8 ? 2 : 5;
+  const int width = perRow * cellWidth;
+  const int height = rows * 2 * cellWidth;
+  std::vector<Rgb> palette(256, Rgb{0, 0, 0});
+  for (int i = 0; i < 255; ++i) palette[static_cast<size_t>(i + 1)] = colour(i);
+  std::vector<uint8_t> pixels(static_cast<size_t>(width * height), 0);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const int cell = (y / (2 * cellWidth)) * perRow + x / cellWidth;
+      const bool edge = x % cellWidth == 0 || y % (2 * cellWidth) == 0;
+      pixels[static_cast<size_t>(y * width + x)] = edge ? 0 : static_cast<uint8_t>(cell % 255 + 1);
+    }
+  }
+  return WriteBitmap8(path, width, height, palette, pixels);
+}
+
+class DisplayTextTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    hwnd_ = MakeGameWindow();
+    ASSERT_TRUE(CreateDisplay(hwnd_, 640, 480, 1, 0));
+    ASSERT_TRUE(WriteTestFont("display_test_font8.bmp", 8, &CellColour));
+    ASSERT_TRUE(WriteTestFont("display_test_font16.bmp", 16, &CellColour));
+    ASSERT_TRUE(WriteTestFont("display_test_other16.bmp", 16, &OtherCellColour));
+    blue_ = PackColor(0, 0, 255);
+    ASSERT_TRUE(FillBackBuffer(display_context.clear_rect, blue_));
+  }
+  void TearDown() override {
+    for (IDirectDrawSurface4*& surface : loaded_) ReleaseInterface(surface);
+    ReleaseSharedFonts();
+    ReleaseDisplay();
+    DestroyWindow(hwnd_);
+    window = nullptr;
+    debug_mode = 0;
+  }
+  IDirectDrawSurface4* Load(const char* name) {
+    IDirectDrawSurface4* surface = LoadBitmapSurface(display_context.direct_draw, name);
+    loaded_.push_back(surface);
+    return surface;
+  }
+
+  HWND hwnd_ = nullptr;
+  uint32_t blue_ = 0;
+  std::vector<IDirectDrawSurface4*> loaded_;
+};
+
+// Every pixel of the back buffer's cell at (x, y) against the font's cell at (sx, sy): keyed,
+// black font pixels show what was there before (`under`); otherwise the font pixel itself.
+void ExpectCell(const Pixels& back, const Pixels& font, int x, int y, int sx, int sy, int width,
+                int height, bool keyed, uint32_t under, const char* what) {
+  int wrong = 0;
+  for (int dy = 0; dy < height; ++dy) {
+    for (int dx = 0; dx < width; ++dx) {
+      const uint32_t source = font.At(sx + dx, sy + dy);
+      const uint32_t expected = keyed && source == 0 ? under : source;
+      if (back.At(x + dx, y + dy) != expected) ++wrong;
+    }
+  }
+  EXPECT_EQ(wrong, 0) << what << " at (" << x << ", " << y << ")";
+}
+
+TEST_F(DisplayTextTest, BitmapFilesResourcesAndTheirOrder) {
+  StartFreshLog();
+  IDirectDrawSurface4* font = Load("display_test_font8.bmp");
+  ASSERT_NE(font, nullptr);
+  EXPECT_EQ(SizeOf(font).width, 384);
+  EXPECT_EQ(SizeOf(font).height, 32);
+  const Pixels pixels = ReadPixels(font);
+  const Rgb a = CellColour('A' - 32);
+  EXPECT_EQ(pixels.At(264 + 4, 8), PackColor(a.r, a.g, a.b)) << "the inside of the A cell";
+  EXPECT_EQ(pixels.At(264, 8), 0u) << "the black edge stays black";
+
+  EXPECT_EQ(Load("display_test_no_such_picture"), nullptr);
+  EXPECT_TRUE(Contains(ReadLog(), "リソース、ファイル共にビットマップが見つかりません\n"));
+
+  // A file named like a resource is not used while the resource exists...
+  ASSERT_TRUE(WriteBitmap8("FONT_DFPOP_16_OTHER1", 16, 16, {Rgb{0, 0, 0}},
+                           std::vector<uint8_t>(256, 0)));
+  IDirectDrawSurface4* resource = Load("font_dfpop_16_other1");
+  ASSERT_NE(resource, nullptr);
+  EXPECT_EQ(SizeOf(resource).width, 384) << "resource names ignore case and win over files";
+  // ...and is used for a name without a resource.
+  ASSERT_TRUE(WriteBitmap8("display_test_file_only", 16, 8, {Rgb{0, 0, 0}},
+                           std::vector<uint8_t>(128, 0)));
+  IDirectDrawSurface4* fileOnly = Load("display_test_file_only");
+  ASSERT_NE(fileOnly, nullptr);
+  EXPECT_EQ(SizeOf(fileOnly).width, 16);
+  DeleteFileA("FONT_DFPOP_16_OTHER1");
+  DeleteFileA("display_test_file_only");
+
+  IDirectDrawSurface4* graph = CreatePlainSurface(display_context.direct_draw, 325, 320);
+  loaded_.push_back(graph);
+  ASSERT_NE(graph, nullptr);
+  EXPECT_EQ(SizeOf(graph).width, 325);
+  EXPECT_EQ(SizeOf(graph).height, 320);
+  EXPECT_EQ(CreatePlainSurface(display_context.direct_draw, 0, 320), nullptr);
+  EXPECT_TRUE(Contains(ReadLog(), "プレーンサーフェイスを作成できません。\n"));
+}
+
+TEST_F(DisplayTextTest, KeyedAndOpaqueTextCells) {
+  IDirectDrawSurface4* font = Load("display_test_font8.bmp");
+  ASSERT_NE(font, nullptr);
+  ASSERT_EQ(SetBlackColorKey(font), DD_OK);
+  const Pixels glyphs = ReadPixels(font);
+
+  EXPECT_EQ(DrawBitmapText(font, "AB", 10, POINT{100, 50}, 8, DDBLT_KEYSRC), 2);
+  EXPECT_EQ(DrawBitmapText(font, "AB", 10, POINT{100, 100}, 8, 0), 2);
+  const Pixels back = ReadPixels(display_context.back_buffer);
+  ExpectCell(back, glyphs, 100, 50, 264, 0, 8, 16, true, blue_, "keyed A");
+  ExpectCell(back, glyphs, 108, 50, 272, 0, 8, 16, true, blue_, "keyed B");
+  ExpectCell(back, glyphs, 100, 100, 264, 0, 8, 16, false, blue_, "opaque A");
+  ExpectCell(back, glyphs, 108, 100, 272, 0, 8, 16, false, blue_, "opaque B");
+  EXPECT_EQ(back.At(100, 50), blue_) << "keyed black is transparent";
+  EXPECT_EQ(back.At(100, 100), 0u) << "opaque black is drawn";
+  EXPECT_EQ(back.At(99, 55), blue_);
+  EXPECT_EQ(back.At(116, 55), blue_) << "nothing past the second cell";
+  EXPECT_EQ(back.At(104, 66), blue_) << "nothing below the cell";
+}
+
+TEST_F(DisplayTextTest, MaximumUnknownCodesAndTheEdgeOfThePicture) {
+  IDirectDrawSurface4* font = Load("display_test_font8.bmp");
+  ASSERT_NE(font, nullptr);
+  EXPECT_EQ(DrawBitmapText(font, "ABCDEF", 3, POINT{0, 200}, 8, 0), 3);
+  EXPECT_EQ(DrawBitmapText(font, "\x80\x05", 2, POINT{0, 300}, 8, 0), 2)
+      << "codes without a cell still count";
+  EXPECT_EQ(DrawBitmapText(font, "AB", 2, POINT{636, 400}, 8, 0), 2);
+  EXPECT_EQ(DrawBitmapText(font, "A", 0, POINT{0, 440}, 8, 0), 0);
+  EXPECT_EQ(DrawBitmapText(nullptr, "A", 1, POINT{0, 440}, 8, 0), 1) << "a missing font draws nothing";
+  const Pixels back = ReadPixels(display_context.back_buffer);
+  EXPECT_NE(back.At(20, 205), blue_) << "third cell drawn";
+  EXPECT_EQ(back.At(28, 205), blue_) << "fourth cell not drawn";
+  for (int x = 0; x < 16; ++x) EXPECT_EQ(back.At(x, 305), blue_) << "x " << x;
+  EXPECT_EQ(back.At(638, 405), blue_) << "a cell crossing the right edge is left out";
+  EXPECT_EQ(back.At(4, 445), blue_);
+}
+
+TEST_F(DisplayTextTest, NumbersTakeDigitsFromOneFontAndKernThePoint) {
+  IDirectDrawSurface4* digits = Load("display_test_font16.bmp");
+  IDirectDrawSurface4* others = Load("display_test_other16.bmp");
+  ASSERT_NE(digits, nullptr);
+  ASSERT_NE(others, nullptr);
+  const Pixels digitGlyphs = ReadPixels(digits);
+  const Pixels otherGlyphs = ReadPixels(others);
+
+  POINT position = {200, 100};
+  EXPECT_EQ(DrawNumberText(digits, others, "1.5", 8, position, 16, 0), 3);
+  EXPECT_EQ(position.x, 200 - 11) << "the kerning moves the caller's x";
+  const Pixels back = ReadPixels(display_context.back_buffer);
+  const POINT one = {('1' - 32) * 16, 0};
+  const POINT point = {('.' - 32) * 16, 0};
+  const POINT five = {('5' - 32) * 16, 0};
+  // Later cells cover the start of earlier ones; compare the parts left visible.
+  ExpectCell(back, digitGlyphs, 200, 100, one.x, one.y, 12, 32, false, blue_, "digit 1");
+  ExpectCell(back, otherGlyphs, 212, 100, point.x, point.y, 9, 32, false, blue_, "point");
+  ExpectCell(back, digitGlyphs, 221, 100, five.x, five.y, 16, 32, false, blue_, "digit 5");
+  EXPECT_EQ(back.At(237, 110), blue_) << "the text ends 11 pixels short of the fixed pitch";
+}
+
+TEST_F(DisplayTextTest, FrameRateReadOutFillsTheTopRightCorner) {
+  LoadSmallFont();
+  ASSERT_NE(lpDDSFontDFPOP16OTHER1, nullptr);
+  const Pixels glyphs = ReadPixels(lpDDSFontDFPOP16OTHER1);
+  for (int32_t rate : {60, 7}) {
+    ASSERT_TRUE(FillBackBuffer(display_context.clear_rect, blue_));
+    frame_rate = rate;
+    DrawFrameRate();
+    const Pixels back = ReadPixels(display_context.back_buffer);
+    const std::string text = rate == 60 ? "060FPS" : "007FPS";
+    for (size_t i = 0; i < text.size(); ++i) {
+      const int cell = text[i] - 32;
+      ExpectCell(back, glyphs, 592 + static_cast<int>(i) * 8, 0, (cell % 48) * 8,
+                 (cell / 48) * 16, 8, 16, false, blue_, text.c_str());
+    }
+    EXPECT_EQ(back.At(591, 8), blue_);
+    EXPECT_EQ(back.At(600, 16), blue_) << "16 pixels tall";
+  }
+}
+
+TEST_F(DisplayTextTest, GdiTextPaintsItsCellsInTheDescribedColours) {
+  ASSERT_TRUE(FillBackBuffer(display_context.clear_rect, PackColor(0, 0, 0)));
+  const GdiFontDescription help = {RGB(255, 255, 255), RGB(255, 0, 0), 16, FW_NORMAL, 0,
+                                   "ＭＳ Ｐゴシック"};
+  DrawGdiText("ボタンを押してください", 20, 20, &help);
+  DrawGdiText("Default", 20, 200, nullptr);
+  const Pixels back = ReadPixels(display_context.back_buffer);
+  int red = 0;
+  int strokes = 0;  // white, or blended towards white at the edges
+  int white = 0;
+  for (int y = 20; y < 36; ++y) {
+    for (int x = 20; x < 220; ++x) {
+      const uint32_t pixel = back.At(x, y);
+      if (pixel == PackColor(255, 0, 0)) ++red;
+      if (pixel != PackColor(255, 0, 0) && pixel != 0) ++strokes;
+      if (pixel == PackColor(255, 255, 255)) ++white;
+    }
+  }
+  EXPECT_GT(red, 100) << "the background of the text cells";
+  EXPECT_GT(strokes, 100) << "the strokes of the characters";
+  EXPECT_GT(white, 0) << "in the text colour";
+  EXPECT_EQ(back.At(20, 60), 0u) << "nothing below the line";
+  int changed = 0;
+  for (int x = 20; x < 80; ++x) changed += back.At(x, 205) != 0 ? 1 : 0;
+  EXPECT_GT(changed, 0) << "without a description the context's own font draws";
+}
+
+TEST_F(DisplayTextTest, PresentationCopiesTheBackBufferIntoTheWindow) {
+  ASSERT_TRUE(FillBackBuffer(display_context.clear_rect, PackColor(0, 255, 0)));
+  RECT top_left = {0, 0, 40, 40};
+  ASSERT_TRUE(FillBackBuffer(top_left, PackColor(255, 0, 255)));
+  ShowBackBuffer();
+  POINT origin = {0, 0};
+  ClientToScreen(hwnd_, &origin);
+  const Pixels front = ReadPixels(display_context.primary);
+  ASSERT_GT(front.width, origin.x + 700);
+  EXPECT_EQ(front.At(origin.x + 10, origin.y + 10), PackColor(255, 0, 255));
+  EXPECT_EQ(front.At(origin.x + 39, origin.y + 39), PackColor(255, 0, 255));
+  EXPECT_EQ(front.At(origin.x + 320, origin.y + 240), PackColor(0, 255, 0));
+  EXPECT_EQ(front.At(origin.x + 639, origin.y + 479), PackColor(0, 255, 0));
+  EXPECT_NE(front.At(origin.x + 700, origin.y + 240), PackColor(0, 255, 0))
+      << "the clipper keeps the copy inside the window";
+}
+
+TEST_F(DisplayTextTest, RestoredSurfacesGetTheirPicturesBackAtTheNextFrame) {
+  scene_state = SCENE_TITLE;
+  LoadSmallFont();
+  ASSERT_NE(lpDDSFontDFPOP16OTHER1, nullptr);
+  IDirectDrawSurface4* reference = Load("font_dfpop_16_other1");
+  ASSERT_NE(reference, nullptr);
+
+  // What a lost video-memory surface holds after its restore: anything but the picture.
+  RECT all = {0, 0, 384, 32};
+  DDBLTFX fill = {};
+  fill.dwSize = sizeof fill;
+  fill.dwFillColor = PackColor(255, 0, 0);
+  ASSERT_TRUE(SUCCEEDED(lpDDSFontDFPOP16OTHER1->Blt(&all, nullptr, nullptr,
+                                                     DDBLT_COLORFILL | DDBLT_WAIT, &fill)));
+  EXPECT_TRUE(RecoverLostPictures()) << "nothing was lost yet";
+  EXPECT_NE(ReadPixels(lpDDSFontDFPOP16OTHER1).values, ReadPixels(reference).values)
+      << "without a loss nothing is reloaded";
+
+  RestoreLostSurfaces();  // what a blit does on DDERR_SURFACELOST
+  EXPECT_TRUE(RecoverLostPictures());
+  EXPECT_EQ(scene_state, SCENE_TITLE);
+  ASSERT_NE(lpDDSFontDFPOP16OTHER1, nullptr);
+  EXPECT_EQ(ReadPixels(lpDDSFontDFPOP16OTHER1).values, ReadPixels(reference).values)
+      << "the small font holds its picture again";
+  EXPECT_EQ(TakeLostPictureStep(), LostPictureStep::kNothing) << "reloaded once only";
+}
+}  // namespace

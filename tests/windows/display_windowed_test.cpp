@@ -1,0 +1,197 @@
+// The display context in a window on a 1024x768 desktop: what CreateDisplay builds, the
+// software-device path, PackColor against the real primary, the full-screen failure on a
+// screen that cannot change its mode, and ReleaseDisplay's safety.
+#include "display/display_win32.h"
+
+#include "display/bitmap_surface_win32.h"
+#include "app/scene_state.h"
+#include "display/drawing_win32.h"
+#include "display_test_support.h"
+
+namespace {
+using namespace display_test;
+
+class WindowedDisplayTest : public ::testing::Test {
+ protected:
+  void SetUp() override { hwnd_ = MakeGameWindow(); }
+  void TearDown() override {
+    ReleaseSceneSurfacesForTest();
+    ReleaseDisplay();
+    DestroyWindow(hwnd_);
+    window = nullptr;
+    debug_mode = 0;
+  }
+  static void ReleaseSceneSurfacesForTest() { ReleaseSharedFonts(); }
+  HWND hwnd_ = nullptr;
+};
+
+bool AllInterfacesEmpty() {
+  const DisplayContext& d = display_context;
+  return d.direct_draw == nullptr && d.primary == nullptr && d.back_buffer == nullptr &&
+         d.clipper == nullptr && d.z_buffer == nullptr && d.direct3d == nullptr &&
+         d.device == nullptr && d.viewport == nullptr && d.background_material == nullptr &&
+         d.light == nullptr && d.material == nullptr;
+}
+
+TEST_F(WindowedDisplayTest, BuildsEveryInterfaceAroundAnExactClientArea) {
+  StartFreshLog();
+  ASSERT_TRUE(CreateDisplay(hwnd_, 640, 480, 1, 0));
+  const DisplayContext& d = display_context;
+  EXPECT_EQ(d.width, 640);
+  EXPECT_EQ(d.height, 480);
+  EXPECT_EQ(d.windowed, 1);
+  EXPECT_EQ(d.window, hwnd_);
+  EXPECT_EQ(d.clear_rect.right, 640);
+  EXPECT_EQ(d.clear_rect.bottom, 480);
+  EXPECT_NE(d.direct_draw, nullptr);
+  EXPECT_NE(d.primary, nullptr);
+  EXPECT_NE(d.clipper, nullptr);
+  EXPECT_NE(d.z_buffer, nullptr);
+  EXPECT_NE(d.direct3d, nullptr);
+  EXPECT_NE(d.device, nullptr);
+  EXPECT_NE(d.viewport, nullptr);
+  EXPECT_NE(d.background_material, nullptr);
+  EXPECT_NE(d.light, nullptr);
+  EXPECT_NE(d.material, nullptr);
+
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  EXPECT_EQ(client.right, 640) << "the window was made 600x400 outside";
+  EXPECT_EQ(client.bottom, 480);
+
+  const SurfaceSize back = SizeOf(d.back_buffer);
+  EXPECT_EQ(back.width, 640);
+  EXPECT_EQ(back.height, 480);
+  DDSCAPS2 caps = {};
+  ASSERT_TRUE(SUCCEEDED(d.back_buffer->GetCaps(&caps)));
+  EXPECT_TRUE(caps.dwCaps & DDSCAPS_3DDEVICE);
+
+  // The clipper is the primary's and watches this window.
+  IDirectDrawClipper* attached = nullptr;
+  ASSERT_TRUE(SUCCEEDED(d.primary->GetClipper(&attached)));
+  HWND clipped = nullptr;
+  attached->GetHWnd(&clipped);
+  attached->Release();
+  EXPECT_EQ(clipped, hwnd_);
+
+  // The Z-buffer is attached to the back buffer, in 16 bits.
+  DDSCAPS2 zcaps = {};
+  zcaps.dwCaps = DDSCAPS_ZBUFFER;
+  IDirectDrawSurface4* z = nullptr;
+  ASSERT_TRUE(SUCCEEDED(d.back_buffer->GetAttachedSurface(&zcaps, &z)));
+  EXPECT_EQ(z, d.z_buffer);
+  z->Release();
+  EXPECT_EQ(FormatOf(d.z_buffer).dwZBufferBitDepth, 16u);
+
+  // The viewport covers the picture with the aspect of 640x480.
+  D3DVIEWPORT2 view = {};
+  view.dwSize = sizeof view;
+  ASSERT_TRUE(SUCCEEDED(d.viewport->GetViewport2(&view)));
+  EXPECT_EQ(view.dwWidth, 640u);
+  EXPECT_EQ(view.dwHeight, 480u);
+  EXPECT_FLOAT_EQ(view.dvClipX, -1.0f);
+  EXPECT_FLOAT_EQ(view.dvClipY, 0.75f);
+  EXPECT_FLOAT_EQ(view.dvClipWidth, 2.0f);
+  EXPECT_FLOAT_EQ(view.dvClipHeight, 1.5f);
+  EXPECT_FLOAT_EQ(view.dvMaxZ, 1.0f);
+
+  DWORD ambient = 0;
+  ASSERT_TRUE(SUCCEEDED(d.device->GetLightState(D3DLIGHTSTATE_AMBIENT, &ambient)));
+  EXPECT_EQ(ambient, 0x969696u);
+
+  const std::string log = ReadLog();
+  const bool hal = Contains(log, "HAL Device が見つかりました。\n");
+  EXPECT_EQ(d.hardware_device, hal ? 1 : 0) << log;
+  EXPECT_FALSE(Contains(log, "強制 HEL")) << "the setting was off";
+}
+
+TEST_F(WindowedDisplayTest, SoftwareDeviceNeverTriesTheHardwareOne) {
+  StartFreshLog();
+  ASSERT_TRUE(CreateDisplay(hwnd_, 640, 480, 1, 1));
+  const std::string log = ReadLog();
+  EXPECT_TRUE(Contains(log, "強制 HEL モードで起動しています。\n")) << log;
+  EXPECT_FALSE(Contains(log, "HAL Device")) << log;
+  EXPECT_TRUE(Contains(log, "MMX Device が見つかりました。\n") ||
+              Contains(log, "RGB Device が見つかりました。\n"))
+      << log;
+  EXPECT_LT(log.find("強制 HEL"), log.find(" Device が見つかりました"))
+      << "the forced line comes first";
+  EXPECT_EQ(display_context.hardware_device, 0);
+  DDSCAPS2 caps = {};
+  ASSERT_NE(display_context.z_buffer, nullptr);
+  ASSERT_TRUE(SUCCEEDED(display_context.z_buffer->GetCaps(&caps)));
+  EXPECT_TRUE(caps.dwCaps & DDSCAPS_SYSTEMMEMORY) << "software depth lives in system memory";
+}
+
+TEST_F(WindowedDisplayTest, PackColorMatchesThePrimarysFormat) {
+  ASSERT_TRUE(CreateDisplay(hwnd_, 640, 480, 1, 0));
+  const DDPIXELFORMAT format = FormatOf(display_context.primary);
+  ASSERT_TRUE(format.dwFlags & DDPF_RGB);
+
+  EXPECT_EQ(PackColor(255, 0, 0), format.dwRBitMask);
+  EXPECT_EQ(PackColor(0, 255, 0), format.dwGBitMask);
+  EXPECT_EQ(PackColor(0, 0, 255), format.dwBBitMask);
+  EXPECT_EQ(PackColor(0, 0, 0), 0u);
+
+  // A colour fill with a packed colour reads back as that colour's channels.
+  const uint32_t orange = PackColor(255, 128, 0);
+  ASSERT_TRUE(FillBackBuffer(display_context.clear_rect, orange));
+  const Pixels pixels = ReadPixels(display_context.back_buffer);
+  ASSERT_EQ(pixels.width, 640);
+  EXPECT_EQ(pixels.At(0, 0), orange);
+  EXPECT_EQ(pixels.At(639, 479), orange);
+  const uint32_t green = pixels.At(320, 240) & format.dwGBitMask;
+  EXPECT_GT(green, 0u);
+  EXPECT_LT(green, format.dwGBitMask) << "half green is neither none nor all";
+}
+
+TEST_F(WindowedDisplayTest, ReleaseIsSafeEmptyTwiceAndTheDisplayCanBeBuiltAgain) {
+  ReleaseDisplay();
+  EXPECT_TRUE(AllInterfacesEmpty()) << "release of a context never built";
+
+  ASSERT_TRUE(CreateDisplay(hwnd_, 640, 480, 1, 0));
+  ReleaseDisplay();
+  EXPECT_TRUE(AllInterfacesEmpty());
+  ReleaseDisplay();
+  EXPECT_TRUE(AllInterfacesEmpty());
+
+  ASSERT_TRUE(CreateDisplay(hwnd_, 640, 480, 1, 0));
+  EXPECT_TRUE(FillBackBuffer(display_context.clear_rect, PackColor(0, 0, 0)));
+  // A second create over a live one starts from a clean context instead of leaking it.
+  ASSERT_TRUE(CreateDisplay(hwnd_, 640, 480, 1, 1));
+  EXPECT_EQ(display_context.hardware_device, 0);
+}
+
+TEST_F(WindowedDisplayTest, FullScreenOnAScreenThatCannotChangeModeFailsCleanly) {
+  // This desktop is 1024x768 and the X server cannot switch it to 640x480.
+  StartFreshLog();
+  EXPECT_FALSE(CreateDisplay(hwnd_, 640, 480, 0, 0));
+  EXPECT_TRUE(Contains(ReadLog(), "ディスプレイモードの設定に失敗\n")) << ReadLog();
+  ReleaseDisplay();
+  EXPECT_TRUE(AllInterfacesEmpty());
+  // Exclusive mode was given back: the window can have its display again.
+  EXPECT_TRUE(CreateDisplay(hwnd_, 640, 480, 1, 0));
+}
+
+TEST_F(WindowedDisplayTest, SmallFontThatCannotLoadShowsItsMessageAndEndsTheGame) {
+  // Without a display there is nothing to load into: the same path as a missing bitmap.
+  scene_state = SCENE_TITLE;
+  MessageBoxWatcher watcher;
+  LoadSmallFont();
+  EXPECT_EQ(lpDDSFontDFPOP16OTHER1, nullptr);
+  EXPECT_EQ(scene_state, SCENE_EXIT);
+  ASSERT_EQ(watcher.texts.size(), 1u);
+  EXPECT_EQ(watcher.texts[0], Wide("font_dfpop_16_other1画像読み込み失敗"));
+  EXPECT_EQ(watcher.captions[0], L"error");
+
+  ASSERT_TRUE(CreateDisplay(hwnd_, 640, 480, 1, 0));
+  scene_state = SCENE_TITLE;
+  LoadSmallFont();
+  ASSERT_NE(lpDDSFontDFPOP16OTHER1, nullptr) << "the font resource is linked in";
+  EXPECT_EQ(scene_state, SCENE_TITLE);
+  EXPECT_EQ(watcher.texts.size(), 1u);
+  const SurfaceSize size = SizeOf(lpDDSFontDFPOP16OTHER1);
+  EXPECT_EQ(size.width, 384);
+  EXPECT_EQ(size.height, 32);
+}
+}  // namespace
