@@ -1,6 +1,7 @@
 #include "tools/art/common/outputs.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 
 namespace {
@@ -24,7 +25,11 @@ std::string ArtResourceScript(const std::string& resources_dir) {
   const Kind kinds[] = {{"bitmaps", ".bmp", "BITMAP"}, {"textures", ".bmp", "BITMAP"}, {"models", ".gpd", "GPD"}};
   for (const Kind& kind : kinds) {
     for (const std::string& file : FilesIn(resources_dir + "/" + kind.folder, kind.extension)) {
-      const std::string name = file.substr(0, file.size() - std::string(kind.extension).size());
+      std::string name = file.substr(0, file.size() - std::string(kind.extension).size());
+      // The script's keywords are capitals (FONT is one) and windres stores every name in
+      // capitals, as Windows looks them up; so names are written in lower case, unquoted
+      // (quoted ones would run together with the file name of the line before).
+      for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
       script += name + " " + kind.type + " \"" + kind.folder + "/" + file + "\"\n";
     }
   }
