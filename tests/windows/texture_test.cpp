@@ -1,0 +1,271 @@
+// The texture loader on a real Direct3D device under Wine: the surface it makes, the texels
+// after Lock, and what it logs.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <ddraw.h>
+#include <d3d.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/debug_log.h"
+#include "app/debug_log_win32.h"
+#include "gfx3d/texture_d3d.h"
+
+namespace {
+
+// A window with a small 3D device of its own: the texture needs a device and DirectDraw,
+// nothing of the game's display.
+struct TestDevice {
+  HWND window = nullptr;
+  IDirectDraw4* direct_draw = nullptr;
+  IDirectDrawSurface4* target = nullptr;
+  IDirect3D3* direct3d = nullptr;
+  IDirect3DDevice3* device = nullptr;
+  bool hardware = false;
+
+  bool Create() {
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "texture_test";
+    RegisterClassA(&windowClass);
+    window = CreateWindowA("texture_test", "texture test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+                           0, 320, 240, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (window == nullptr) return false;
+    IDirectDraw* first = nullptr;
+    if (FAILED(DirectDrawCreate(nullptr, &first, nullptr))) return false;
+    void* second = nullptr;
+    const HRESULT query = first->QueryInterface(IID_IDirectDraw4, &second);
+    first->Release();
+    if (FAILED(query)) return false;
+    direct_draw = static_cast<IDirectDraw4*>(second);
+    if (FAILED(direct_draw->SetCooperativeLevel(window, DDSCL_NORMAL))) return false;
+
+    DDSURFACEDESC2 description = {};
+    description.dwSize = sizeof(description);
+    description.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
+    description.dwWidth = 64;
+    description.dwHeight = 64;
+    description.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN | DDSCAPS_3DDEVICE;
+    if (FAILED(direct_draw->CreateSurface(&description, &target, nullptr))) return false;
+    void* d3d = nullptr;
+    if (FAILED(direct_draw->QueryInterface(IID_IDirect3D3, &d3d))) return false;
+    direct3d = static_cast<IDirect3D3*>(d3d);
+    if (SUCCEEDED(direct3d->CreateDevice(IID_IDirect3DHALDevice, target, &device, nullptr))) {
+      hardware = true;
+      return true;
+    }
+    return SUCCEEDED(direct3d->CreateDevice(IID_IDirect3DRGBDevice, target, &device, nullptr));
+  }
+  void Release() {
+    if (device) device->Release();
+    if (direct3d) direct3d->Release();
+    if (target) target->Release();
+    if (direct_draw) direct_draw->Release();
+    if (window) DestroyWindow(window);
+    *this = TestDevice();
+  }
+};
+
+void PutU32(std::vector<uint8_t>& bytes, size_t at, uint32_t value) {
+  for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<uint8_t>(value >> (8 * i));
+}
+
+// An 8 x 4 bitmap, stored bottom row first: the first stored row is index 1 (red) but for a
+// white first pixel, the last stored row starts with index 2 (blue); everything else is 0
+// (black).
+enum : uint8_t { kBlack = 0, kRed = 1, kBlue = 2, kWhite = 3 };
+std::vector<uint8_t> TestBitmap(uint16_t bitCount = 8) {
+  const int width = 8, height = 4;
+  std::vector<uint8_t> bytes(40 + 1024 + width * height, 0);
+  PutU32(bytes, 0, 40);
+  PutU32(bytes, 4, width);
+  PutU32(bytes, 8, height);
+  bytes[12] = 1;
+  bytes[14] = static_cast<uint8_t>(bitCount);
+  auto colour = [&](int index, uint8_t red, uint8_t green, uint8_t blue) {
+    bytes[40 + 4 * index] = blue;
+    bytes[40 + 4 * index + 1] = green;
+    bytes[40 + 4 * index + 2] = red;
+  };
+  colour(kRed, 255, 0, 0);
+  colour(kBlue, 0, 0, 255);
+  colour(kWhite, 255, 255, 255);
+  uint8_t* pixels = bytes.data() + 1064;
+  for (int x = 0; x < width; ++x) pixels[x] = kRed;  // first stored row: the bottom one
+  pixels[0] = kWhite;
+  pixels[(height - 1) * width] = kBlue;  // last stored row: the top one
+  return bytes;
+}
+
+class TextureTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(test.Create()) << "no 3D device under this Wine"; }
+  void TearDown() override {
+    ReleaseTexture(texture);
+    test.Release();
+  }
+  int Load(const std::vector<uint8_t>& bytes, int32_t hardwareDevice) {
+    return LoadTextureFromBitmap(texture, bytes.data(), bytes.size(), test.device,
+                                 test.direct_draw, hardwareDevice);
+  }
+  TestDevice test;
+  Texture texture;
+};
+
+struct ReadBack {
+  DDPIXELFORMAT format = {};
+  DWORD caps = 0;
+  std::vector<std::vector<uint16_t>> rows;
+};
+
+ReadBack Read(IDirectDrawSurface4* surface) {
+  ReadBack back;
+  back.format.dwSize = sizeof(back.format);
+  EXPECT_EQ(DD_OK, surface->GetPixelFormat(&back.format));
+  DDSURFACEDESC2 locked = {};
+  locked.dwSize = sizeof(locked);
+  EXPECT_EQ(DD_OK, surface->Lock(nullptr, &locked, DDLOCK_WAIT, nullptr));
+  back.caps = locked.ddsCaps.dwCaps;
+  for (DWORD y = 0; y < locked.dwHeight; ++y) {
+    const auto* row = reinterpret_cast<const uint16_t*>(
+        static_cast<const uint8_t*>(locked.lpSurface) + y * locked.lPitch);
+    back.rows.emplace_back(row, row + locked.dwWidth);
+  }
+  surface->Unlock(nullptr);
+  return back;
+}
+
+}  // namespace
+
+TEST_F(TextureTest, BitmapBecomesAnOpaqueUprightSixteenBitTexture) {
+  ASSERT_EQ(1, Load(TestBitmap(), 0));
+  ASSERT_NE(nullptr, texture.surface);
+  ASSERT_NE(nullptr, texture.texture);
+  EXPECT_EQ(test.device, texture.device);
+
+  const ReadBack back = Read(texture.surface);
+  EXPECT_EQ(16u, back.format.dwRGBBitCount);
+  EXPECT_NE(0u, back.format.dwFlags & DDPF_RGB);
+  EXPECT_NE(0u, back.caps & DDSCAPS_TEXTURE);
+  EXPECT_NE(0u, back.caps & DDSCAPS_SYSTEMMEMORY);
+  ASSERT_EQ(4u, back.rows.size());
+  ASSERT_EQ(8u, back.rows[0].size());
+
+  // Full channels come out as whole masks whatever 16-bit format the device offered, and
+  // every texel carries the whole alpha mask.
+  const uint16_t alpha = static_cast<uint16_t>(back.format.dwRGBAlphaBitMask);
+  const uint16_t red = static_cast<uint16_t>(back.format.dwRBitMask | alpha);
+  const uint16_t blue = static_cast<uint16_t>(back.format.dwBBitMask | alpha);
+  const uint16_t white = static_cast<uint16_t>(back.format.dwRBitMask | back.format.dwGBitMask |
+                                               back.format.dwBBitMask | alpha);
+  EXPECT_EQ(blue, back.rows[0][0]);   // first pixel of the last stored row
+  EXPECT_EQ(alpha, back.rows[0][1]);  // black
+  EXPECT_EQ(white, back.rows[3][0]);  // first pixel of the first stored row
+  for (int x = 1; x < 8; ++x) EXPECT_EQ(red, back.rows[3][x]) << x;
+  for (const auto& row : back.rows) {
+    for (uint16_t texel : row) EXPECT_EQ(alpha, texel & alpha);
+  }
+  // The device takes it.
+  EXPECT_EQ(D3D_OK, test.device->SetTexture(0, texture.texture));
+  EXPECT_EQ(D3D_OK, test.device->SetTexture(0, nullptr));
+  std::printf("texture format: A %04lx R %04lx G %04lx B %04lx, hardware device %d\n",
+              back.format.dwRGBAlphaBitMask, back.format.dwRBitMask, back.format.dwGBitMask,
+              back.format.dwBBitMask, test.hardware);
+}
+
+TEST_F(TextureTest, HardwareDeviceTexturesLiveInVideoMemory) {
+  if (!test.hardware) GTEST_SKIP() << "only a software device here";
+  ASSERT_EQ(1, Load(TestBitmap(), 1));
+  const ReadBack back = Read(texture.surface);
+  EXPECT_NE(0u, back.caps & DDSCAPS_VIDEOMEMORY);
+  EXPECT_EQ(0u, back.caps & DDSCAPS_SYSTEMMEMORY);
+}
+
+TEST_F(TextureTest, RefusedBitmapLeavesTheRecordEmptyButKeepsTheDevice) {
+  ASSERT_EQ(1, Load(TestBitmap(), 0));
+  EXPECT_EQ(0, Load(TestBitmap(24), 0));
+  EXPECT_EQ(nullptr, texture.surface);
+  EXPECT_EQ(nullptr, texture.texture);
+  EXPECT_EQ(test.device, texture.device);
+
+  std::vector<uint8_t> truncated = TestBitmap();
+  truncated.resize(truncated.size() - 1);
+  EXPECT_EQ(0, Load(truncated, 0));
+  EXPECT_EQ(nullptr, texture.surface);
+
+  EXPECT_EQ(0, LoadTexture(texture, "NO_SUCH_TEXTURE", test.device, test.direct_draw, 0));
+  EXPECT_EQ(nullptr, texture.surface);
+  EXPECT_EQ(test.device, texture.device);
+
+  ReleaseTexture(texture);
+  ReleaseTexture(texture);
+  EXPECT_EQ(test.device, texture.device);
+}
+
+TEST_F(TextureTest, LoadingAgainReleasesTheFormerSurface) {
+  ASSERT_EQ(1, Load(TestBitmap(), 0));
+  IDirectDrawSurface4* former = texture.surface;
+  former->AddRef();
+  ASSERT_EQ(1, Load(TestBitmap(), 0));
+  EXPECT_NE(nullptr, texture.surface);
+  // Our reference is the last one: the loader gave back both of its own.
+  EXPECT_EQ(0u, former->Release());
+}
+
+TEST_F(TextureTest, TheRaceTexturesLoadFromTheExecutable) {
+  HRSRC found = FindResourceA(GetModuleHandleA(nullptr), "TEX_WAY", MAKEINTRESOURCEA(2));
+  if (found == nullptr) GTEST_SKIP() << "the texture pictures are not in the resources yet";
+  for (const char* name : {"TEX_SIG", "TEX_WAY", "TEX_WAY2"}) {
+    Texture race;
+    ASSERT_EQ(1, LoadTexture(race, name, test.device, test.direct_draw, 0)) << name;
+    const ReadBack back = Read(race.surface);
+    EXPECT_EQ(256u, back.rows.size()) << name;
+    EXPECT_EQ(256u, back.rows[0].size()) << name;
+    ReleaseTexture(race);
+  }
+}
+
+TEST_F(TextureTest, LogNamesTheFormatAndEveryRefusal) {
+  char folder[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, folder);
+  std::string directory = std::string(folder) + "vorta_texture_test";
+  CreateDirectoryA(directory.c_str(), nullptr);
+  char previous[MAX_PATH] = {};
+  GetCurrentDirectoryA(MAX_PATH, previous);
+  ASSERT_TRUE(SetCurrentDirectoryA(directory.c_str()));
+  StartDebugLog();
+
+  ASSERT_EQ(1, Load(TestBitmap(), 0));
+  DDPIXELFORMAT format = {};
+  format.dwSize = sizeof(format);
+  texture.surface->GetPixelFormat(&format);
+  char formatLine[128];
+  std::snprintf(formatLine, sizeof formatLine, "\tテクスチュアフォーマット：A%d, R%d, G%d, B%d",
+                __builtin_popcount(format.dwRGBAlphaBitMask), __builtin_popcount(format.dwRBitMask),
+                __builtin_popcount(format.dwGBitMask), __builtin_popcount(format.dwBBitMask));
+  Load(TestBitmap(24), 0);
+  LoadTexture(texture, "NO_SUCH_TEXTURE", test.device, test.direct_draw, 0);
+  debug_mode = 0;
+
+  std::ifstream file("vorta.log", std::ios::binary);
+  std::stringstream text;
+  text << file.rdbuf();
+  file.close();
+  DeleteFileA("vorta.log");
+  SetCurrentDirectoryA(previous);
+  RemoveDirectoryA(directory.c_str());
+
+  // The log is a text file: its line ends are the system's.
+  const std::string log = text.str();
+  EXPECT_NE(std::string::npos, log.find(formatLine)) << log;
+  EXPECT_NE(std::string::npos, log.find("\t256色(8bit)以外のビットマップは読み込めません。"));
+  EXPECT_NE(std::string::npos, log.find("\t指定されたリソース NO_SUCH_TEXTURE は見つかりません。"));
+  EXPECT_NE(std::string::npos, log.find("\tテクスチュアの読み込みに失敗しました。"));
+  EXPECT_EQ(std::string::npos, log.find("テクスチュアサーフェイスを作成できません"));
+}
