@@ -14,9 +14,21 @@
 
 #include "app/debug_log.h"
 #include "app/debug_log_win32.h"
+#include "app/win_globals.h"
+#include "display/display_win32.h"
 #include "gfx3d/texture_d3d.h"
 
 namespace {
+
+HWND MakeTestWindow() {
+  WNDCLASSA windowClass = {};
+  windowClass.lpfnWndProc = DefWindowProcA;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.lpszClassName = "texture_test";
+  RegisterClassA(&windowClass);
+  return CreateWindowA("texture_test", "texture test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                       320, 240, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
 
 // A window with a small 3D device of its own: the texture needs a device and DirectDraw,
 // nothing of the game's display.
@@ -29,13 +41,7 @@ struct TestDevice {
   bool hardware = false;
 
   bool Create() {
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "texture_test";
-    RegisterClassA(&windowClass);
-    window = CreateWindowA("texture_test", "texture test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
-                           0, 320, 240, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    window = MakeTestWindow();
     if (window == nullptr) return false;
     IDirectDraw* first = nullptr;
     if (FAILED(DirectDrawCreate(nullptr, &first, nullptr))) return false;
@@ -268,4 +274,37 @@ TEST_F(TextureTest, LogNamesTheFormatAndEveryRefusal) {
   EXPECT_NE(std::string::npos, log.find("\t指定されたリソース NO_SUCH_TEXTURE は見つかりません。"));
   EXPECT_NE(std::string::npos, log.find("\tテクスチュアの読み込みに失敗しました。"));
   EXPECT_EQ(std::string::npos, log.find("テクスチュアサーフェイスを作成できません"));
+}
+
+// The way the race set-up loads them: for the game display's device, in the memory its
+// hardware flag chooses, each unbound again afterwards.
+TEST(TextureOnGameDisplay, RaceTexturesLoadForTheDisplayDevice) {
+  HWND gameWindow = MakeTestWindow();
+  ASSERT_NE(nullptr, gameWindow);
+  window = gameWindow;
+  ASSERT_TRUE(CreateDisplay(gameWindow, 640, 480, 1, 0));
+
+  for (Texture* race : {&tex_sig, &tex_Way, &tex_Way2}) {
+    const char* name = race == &tex_sig ? "TEX_SIG" : race == &tex_Way ? "TEX_WAY" : "TEX_WAY2";
+    ASSERT_EQ(1, LoadTexture(*race, name, display_context.device, display_context.direct_draw,
+                             display_context.hardware_device))
+        << name;
+    EXPECT_EQ(D3D_OK, race->device->SetTexture(0, nullptr));
+    const ReadBack back = Read(race->surface);
+    const DWORD memory = display_context.hardware_device != 0 ? DDSCAPS_VIDEOMEMORY
+                                                              : DDSCAPS_SYSTEMMEMORY;
+    EXPECT_NE(0u, back.caps & memory) << name;
+  }
+  EXPECT_EQ(D3D_OK, tex_Way.device->SetTexture(0, tex_Way.texture));
+  EXPECT_EQ(D3D_OK, tex_Way.device->SetTexture(0, nullptr));
+
+  // Released before the display, as the scene release runs before ReleaseDisplay.
+  for (Texture* race : {&tex_sig, &tex_Way, &tex_Way2}) {
+    ReleaseTexture(*race);
+    EXPECT_EQ(nullptr, race->surface);
+    EXPECT_EQ(nullptr, race->texture);
+  }
+  ReleaseDisplay();
+  DestroyWindow(gameWindow);
+  window = nullptr;
 }
