@@ -14,5 +14,11 @@ std::wstring Widen(const char* utf8) {
 }  // namespace
 
 void ShowMessageBox(const char* text, const char* caption) {
-  MessageBoxW(window, Widen(text).c_str(), Widen(caption).c_str(), MB_OK);
+  // A failed start-up may already have destroyed the window, which posted the quit message; a
+  // box would close at once on it, unread. Hold the quit back until the player has pressed OK.
+  MSG quit;
+  const bool quitting = PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != 0;
+  HWND owner = IsWindow(window) ? window : nullptr;
+  MessageBoxW(owner, Widen(text).c_str(), Widen(caption).c_str(), MB_OK);
+  if (quitting) PostQuitMessage(static_cast<int>(quit.wParam));
 }

@@ -6,6 +6,8 @@
 #include "display/bitmap_surface_win32.h"
 #include "display/display_win32.h"
 #include "display/drawing_win32.h"
+#include "input/input_win32.h"
+#include "input/key_state.h"
 
 void ReadSettingsAtBoot();
 // Reloads the running scene's pictures once surfaces that were lost are back; false when that
@@ -24,7 +26,7 @@ class GameServices final : public SceneServices {
   void ShutDown() override { ::ShutDown(); }
   void SetCursorVisible(int flag) override { ::SetCursorVisible(flag); }
   void SaveOnExit() override { ::SaveOnExit(); }
-  void PollJoystickIntoKeys() override {}
+  void PollJoystickIntoKeys() override { ::PollJoystickIntoKeys(); }
 
   void EnterTitle() override { EnterScene(SCENE_TITLE); }
   void TitleFrame() override { EmptyFrame(); }
@@ -50,9 +52,11 @@ class GameServices final : public SceneServices {
     if (scene_state != SCENE_EXIT) scene_state = frameState;
   }
 
-  // Until a scene draws, its frame is black with the frame rate in the corner.
+  // Until a scene draws, its frame reads the keys and is black with the frame rate in the
+  // corner.
   static void EmptyFrame() {
     if (!RecoverLostPictures()) return;
+    if (ReadFrameInput()) RememberKeyState();
     FillBackBuffer(display_context.clear_rect, PackColor(0, 0, 0));
     DrawFrameRate();
     PresentFrame();

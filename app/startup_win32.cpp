@@ -7,6 +7,13 @@
 #include "app/settings_win32.h"
 #include "app/shell_win32.h"
 #include "app/win_globals.h"
+#include "data/car_data_loader.h"
+#include "data/car_spec.h"
+#include "data/save_file.h"
+#include "race/race_state.h"
+#include "input/input_win32.h"
+#include "input/key_state.h"
+#include "sound/sound_win32.h"
 #include "display/bitmap_surface_win32.h"
 #include "display/display_win32.h"
 #include "display/drawing_win32.h"
@@ -50,7 +57,9 @@ void ReadSettingsAtBoot() {
 }
 
 bool StartUp(int32_t windowedMode) {
+  FillTachoScale();
   physics_rate = 60;
+  button_capture = 0;
   scene_state = SCENE_BOOT;
   race_mode = 0;
 
@@ -64,17 +73,32 @@ bool StartUp(int32_t windowedMode) {
   }
   StartFrameClock();
 
+  // A failure here has already destroyed the window; the loop ends without the exit scene.
+  if (!CreateInput(instance, window)) {
+    ShowMessageBox("DirectInputの初期化失敗", "Error");
+    return false;
+  }
+  CreateSound(window);  // the game runs the same without sound objects
+
+  if (!LoadCarData()) ShowMessageBox("カーデータの読み込みに失敗", "error");
+  // After the car table: the default records draw car names from it.
+  ReadSaveFile();
+
   if (!CreateDisplay(window, kPictureWidth, kPictureHeight, windowedMode, software_device)) {
     WriteLog("初期化失敗\n");
     ReleaseDisplay();
     return false;
   }
+  race_state = RaceState{};
   return true;
 }
 
 void ShutDown() {
   ReleaseSceneSurfaces();
+  ReleaseSound();
+  ReleaseInput();
   ReleaseFrameClock();
+  ReleaseCarData();
   ReleaseDisplay();
   if (window != nullptr) PostMessageA(window, WM_CLOSE, 0, 0);
 }
@@ -82,6 +106,8 @@ void ShutDown() {
 void SaveOnExit() {
   if (exit_saved) return;
   exit_saved = true;
+  // WriteSaveFile itself refuses while the records were never read.
+  WriteSaveFile();
   if (settings_read) WriteSettingsFile();
 }
 

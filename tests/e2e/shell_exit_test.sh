@@ -2,7 +2,7 @@
 # The window appears with its exact title; without "/d" no log is written; Alt+F4 ends the
 # game within a few seconds and leaves the seven settings (defaults when there was no file).
 source "$(dirname "$0")/lib.sh"
-e2e_setup 640x480x24  # no settings file: the game starts full screen
+e2e_setup 640x480x16  # no settings file: the game starts full screen, 16 bits per pixel
 
 e2e_start
 e2e_wait_window
