@@ -6,6 +6,9 @@
 
 option(VORTA_SANITIZE "Build the native core and its tests with ASan and UBSan" OFF)
 
+# For programs that use fontconfig under LeakSanitizer (the art generator and its tests).
+set(VORTA_LSAN_ENV "LSAN_OPTIONS=suppressions=${CMAKE_CURRENT_LIST_DIR}/lsan-suppressions.txt")
+
 function(vorta_compile_options target)
   target_compile_options(${target} PRIVATE
     -Wall -Wextra -Wno-unused-parameter -ffp-contract=off)

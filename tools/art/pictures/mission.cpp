@@ -32,6 +32,7 @@ void DrawPlate(cairo_t* cr, double left) {
   cairo_set_source(cr, edge);
   cairo_set_line_width(cr, 2.0);
   cairo_stroke(cr);
+  cairo_pattern_destroy(edge);
 }
 
 // The slots as one path of round-capped strokes: the neutral crossbar and each column's way up

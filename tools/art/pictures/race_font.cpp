@@ -42,6 +42,7 @@ void DrawPlate(cairo_t* cr, const ArtRect& r) {
   cairo_set_source(cr, frame);
   cairo_set_line_width(cr, 2.0);
   cairo_stroke(cr);
+  cairo_pattern_destroy(frame);
 }
 
 TextStyle Caption(double size, Rgb colour) {
