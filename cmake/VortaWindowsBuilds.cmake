@@ -36,7 +36,7 @@ if(VORTA_BUILD_WIN64)
   # The Windows build's own CTest file registers its tests with the Wine emulator.
   file(WRITE ${CMAKE_BINARY_DIR}/win64-tests.cmake "subdirs(\"${vorta_win64_dir}\")\n")
   set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${CMAKE_BINARY_DIR}/win64-tests.cmake)
-  set(VORTA_EXE ${vorta_win64_dir}/vorta.exe CACHE INTERNAL "")
+  set(VORTA_EXE ${vorta_win64_dir}/vorta.exe)
 endif()
 if(VORTA_BUILD_WIN32)
   vorta_windows_build(win32 toolchain-mingw-i686.cmake -DVORTA_WINDOWS_TESTS=OFF)

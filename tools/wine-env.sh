@@ -18,6 +18,9 @@ vorta_wine_prefix_init() {
     flock 9
     if [ ! -f "$WINEPREFIX/.vorta-ready" ]; then
       rm -rf "$WINEPREFIX"
+      # Made on an X server of its own with the ordinary desktop size: the display settings
+      # Wine records at its first start must not be those of some test's 640x480 screen.
+      vorta_xvfb_start 1024x768x24
       wineboot -i </dev/null >/dev/null 2>&1
       wineserver -w
       # The option screen asks GDI for this face; Wine has no MS fonts, so name a free
@@ -25,11 +28,20 @@ vorta_wine_prefix_init() {
       wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
         /v 'ＭＳ Ｐゴシック' /d 'VL PGothic' /f </dev/null >/dev/null 2>&1
       wineserver -w
+      vorta_xvfb_stop
       touch "$WINEPREFIX/.vorta-ready"
     fi
   ) 9>"$WINEPREFIX.lock"
   # Start the server detached from our pipes, so that nothing waits on its output.
-  wineserver -p 5 </dev/null >/dev/null 2>&1 || true
+  wineserver </dev/null >/dev/null 2>&1 || true
+}
+
+# Ends every program of the prefix and its server. Wine's own background programs (the
+# desktop among them) hold on to the X server they started with; the next run, on another
+# X server, must not meet them half-dead.
+vorta_wine_stop() {
+  wineserver -k </dev/null >/dev/null 2>&1 || true
+  wineserver -w </dev/null >/dev/null 2>&1 || true
 }
 
 # Starts Xvfb on a free display; sets DISPLAY and vorta_xvfb_pid.

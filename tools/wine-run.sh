@@ -16,5 +16,5 @@ source "$(dirname "$0")/wine-env.sh"
 
 vorta_wine_prefix_init
 vorta_xvfb_start "$screen" || { echo "wine-run: Xvfb did not start" >&2; exit 1; }
-trap vorta_xvfb_stop EXIT
+trap 'vorta_wine_stop; vorta_xvfb_stop' EXIT
 wine "$@"

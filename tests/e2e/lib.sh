@@ -21,6 +21,7 @@ e2e_cleanup() {
     kill -9 "$game_pid" 2>/dev/null
   fi
   pkill -f "$e2e_work/.*vorta.exe" 2>/dev/null || true
+  vorta_wine_stop
   vorta_xvfb_stop
 }
 
