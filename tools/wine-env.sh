@@ -16,7 +16,7 @@ vorta_wine_prefix_init() {
   mkdir -p "$(dirname "$WINEPREFIX")"
   (
     flock 9
-    if [ ! -f "$WINEPREFIX/.vorta-ready" ]; then
+    if [ ! -f "$WINEPREFIX/.vorta-ready-2" ]; then
       rm -rf "$WINEPREFIX"
       # Made on an X server of its own with the ordinary desktop size: the display settings
       # Wine records at its first start must not be those of some test's 640x480 screen.
@@ -27,9 +27,14 @@ vorta_wine_prefix_init() {
       # Japanese face in its place, as a Japanese Windows would find the real one.
       wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
         /v 'ＭＳ Ｐゴシック' /d 'VL PGothic' /f </dev/null >/dev/null 2>&1
+      # wined3d's command-stream thread spins while it waits for work: with it the game
+      # measured over a whole core and frames 1.5 ms late at the 99th percentile on two cores;
+      # without it 24 % of a core and 0.03 ms.
+      wine reg add 'HKCU\Software\Wine\Direct3D' /v csmt /t REG_DWORD /d 0 /f \
+        </dev/null >/dev/null 2>&1
       wineserver -w
       vorta_xvfb_stop
-      touch "$WINEPREFIX/.vorta-ready"
+      touch "$WINEPREFIX/.vorta-ready-2"
     fi
   ) 9>"$WINEPREFIX.lock"
   # Start the server detached from our pipes, so that nothing waits on its output.
