@@ -29,10 +29,10 @@ uint32_t U32At(const std::vector<uint8_t>& bytes, size_t offset) {
 }
 
 TEST(RaceModels, GameParserAcceptsEveryModelWithinTheDrawLimits) {
-  for (const ModelSpec& spec : ModelSpecs()) {
-    SCOPED_TRACE(spec.name);
+  for (const ModelSpec& wanted : ModelSpecs()) {
+    SCOPED_TRACE(wanted.name);
     GpdModel model;
-    ASSERT_TRUE(LoadModel(spec.name, model)) << "missing or refused: " << model_test::ModelPath(spec.name);
+    ASSERT_TRUE(LoadModel(wanted.name, model)) << "missing or refused: " << model_test::ModelPath(wanted.name);
     EXPECT_GT(model.index_count, 0);
     EXPECT_EQ(model.index_count % 3, 0);
     EXPECT_LE(model.vertex_count, 288);
@@ -41,9 +41,9 @@ TEST(RaceModels, GameParserAcceptsEveryModelWithinTheDrawLimits) {
 }
 
 TEST(RaceModels, ReservedWordsAreZeroAndColoursAreTheTwoGreys) {
-  for (const ModelSpec& spec : ModelSpecs()) {
-    SCOPED_TRACE(spec.name);
-    const std::vector<uint8_t> bytes = model_test::ReadModelBytes(spec.name);
+  for (const ModelSpec& wanted : ModelSpecs()) {
+    SCOPED_TRACE(wanted.name);
+    const std::vector<uint8_t> bytes = model_test::ReadModelBytes(wanted.name);
     ASSERT_GE(bytes.size(), kGpdHeaderBytes);
     const size_t vertices = bytes[kGpdVertexCountOffset] | bytes[kGpdVertexCountOffset + 1] << 8;
     const size_t faces = bytes[kGpdFaceCountOffset] | bytes[kGpdFaceCountOffset + 1] << 8;
@@ -62,23 +62,23 @@ TEST(RaceModels, ReservedWordsAreZeroAndColoursAreTheTwoGreys) {
 }
 
 TEST(RaceModels, EveryVertexLiesWithinTheModelsExtents) {
-  for (const ModelSpec& spec : ModelSpecs()) {
-    SCOPED_TRACE(spec.name);
+  for (const ModelSpec& wanted : ModelSpecs()) {
+    SCOPED_TRACE(wanted.name);
     GpdModel model;
-    ASSERT_TRUE(LoadModel(spec.name, model));
+    ASSERT_TRUE(LoadModel(wanted.name, model));
     for (size_t i = 0; i < model.vertex_count; ++i) {
       const GpdVertex& v = model.vertices[i];
-      EXPECT_TRUE(spec.x.Holds(v.x) && spec.y.Holds(v.y) && spec.z.Holds(v.z))
+      EXPECT_TRUE(wanted.x.Holds(v.x) && wanted.y.Holds(v.y) && wanted.z.Holds(v.z))
           << "vertex " << i << " at (" << v.x << ", " << v.y << ", " << v.z << ")";
     }
   }
 }
 
 TEST(RaceModels, NormalsAreUnitAndOnTheSideTheWindingShows) {
-  for (const ModelSpec& spec : ModelSpecs()) {
-    SCOPED_TRACE(spec.name);
+  for (const ModelSpec& wanted : ModelSpecs()) {
+    SCOPED_TRACE(wanted.name);
     GpdModel model;
-    ASSERT_TRUE(LoadModel(spec.name, model));
+    ASSERT_TRUE(LoadModel(wanted.name, model));
     for (size_t i = 0; i < model.vertex_count; ++i) {
       const GpdVertex& v = model.vertices[i];
       EXPECT_NEAR(std::sqrt(double(v.nx) * v.nx + double(v.ny) * v.ny + double(v.nz) * v.nz), 1.0, 1e-4)
@@ -100,14 +100,14 @@ TEST(RaceModels, NormalsAreUnitAndOnTheSideTheWindingShows) {
 }
 
 TEST(RaceModels, TrianglesStayInsideOneOfTheirModelsTextureCells) {
-  for (const ModelSpec& spec : ModelSpecs()) {
-    SCOPED_TRACE(spec.name);
+  for (const ModelSpec& wanted : ModelSpecs()) {
+    SCOPED_TRACE(wanted.name);
     GpdModel model;
-    ASSERT_TRUE(LoadModel(spec.name, model));
+    ASSERT_TRUE(LoadModel(wanted.name, model));
     for (size_t t = 0; t < model.index_count; t += 3) {
       // All three corners in the same cell, or the triangle would smear across the sheet.
       bool inside = false;
-      for (const model_test::TexCell& cell : spec.cells) {
+      for (const model_test::TexCell& cell : wanted.cells) {
         bool all = true;
         for (int k = 0; k < 3; ++k) {
           const GpdVertex& v = model.vertices[model.indices[t + k]];
