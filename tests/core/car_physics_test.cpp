@@ -3,13 +3,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "app/frame_timer.h"
-#include "data/car_data_format.h"
 #include "data/car_table.h"
+#include "delivered_car_table.h"
 #include "race/car_physics.h"
 #include "test_cars.h"
 
@@ -27,6 +25,13 @@ class CarModel : public ::testing::Test {
   void Gear(int row, int column) {
     race_.gear_row = row;
     race_.gear_column = column;
+  }
+  // The worked step's starting point: first gear, 50 km/h, 5000 rpm.
+  void WorkedStart(double tractionLimit) {
+    Gear(kUpper, 0);
+    race_.speed = 50.0;
+    race_.engine_rpm = 5000.0f;
+    model_.traction_limit = tractionLimit;
   }
   void Step(uint32_t bits, uint32_t nowMs = 100000, int32_t rate = 60) {
     StepCarPhysics(car_, tacho_, model_, race_, bits, nowMs, rate);
@@ -46,10 +51,7 @@ class CarModel : public ::testing::Test {
 }  // namespace
 
 TEST_F(CarModel, WorkedStepInFirstGearAtFullThrottle) {
-  Gear(kUpper, 0);
-  race_.speed = 50.0;
-  race_.engine_rpm = 5000.0f;
-  model_.traction_limit = 20000.0;
+  WorkedStart(20000.0);
   Step(THROTTLE);
   EXPECT_NEAR(50.56455, race_.speed, 5e-6);
   EXPECT_NEAR(5273.502, race_.engine_rpm, 1e-3);
@@ -247,21 +249,15 @@ TEST_F(CarModel, DriveForceAtTheTractionLimitIsHeldNotWrapped) {
 
   // Through a whole step: the worked step with a limit of 1000 N. The remainder would give
   // 614 kgf; the held force is 999.
-  Gear(kUpper, 0);
-  race_.speed = 50.0;
-  race_.engine_rpm = 5000.0f;
-  model_.traction_limit = 1000.0;
+  WorkedStart(1000.0);
   Step(THROTTLE);
   EXPECT_NEAR(50.0 + 999.0 * 9.8 / 1681.049 * 3.6 / 60.0, race_.speed, 2e-6);
 
-  // Engine braking against a small limit keeps its sign.
+  // With a limit of 1 N (a carried 0.25 is raised to 1) no whole kgf fits: no force at all.
   SetUp();
-  Gear(kUpper, 0);
-  race_.speed = 50.0;
-  race_.engine_rpm = 5000.0f;
-  model_.traction_limit = 300.0;
-  Step(0);
-  EXPECT_NEAR(50.0 - 299.0 * 9.8 / 1681.049 * 3.6 / 60.0, race_.speed, 2e-6);
+  WorkedStart(0.25);
+  Step(THROTTLE);
+  EXPECT_EQ(50.0, race_.speed);
 }
 
 TEST_F(CarModel, TractionLimitFollowsTheDrivenAxle) {
@@ -274,22 +270,17 @@ TEST_F(CarModel, TractionLimitFollowsTheDrivenAxle) {
   for (int layout = 0; layout < 4; ++layout) {
     SetUp();
     car_.drive_layout = layout;
-    Gear(kUpper, 0);
-    race_.speed = 50.0;
-    race_.engine_rpm = 5000.0f;
-    model_.traction_limit = 20000.0;
+    WorkedStart(20000.0);
     Step(THROTTLE);
     EXPECT_NEAR(expected[layout], model_.traction_limit, 0.05) << "layout " << layout;
   }
 }
 
-TEST_F(CarModel, BrakingLowersTheLookAtPoint) {
+TEST_F(CarModel, EngineBrakingKeepsItsSignAndLowersTheLookAtPoint) {
   // Engine braking in first against a limit of 300 N: the force is held at -299 kgf.
-  Gear(kUpper, 0);
-  race_.speed = 50.0;
-  race_.engine_rpm = 5000.0f;
-  model_.traction_limit = 300.0;
+  WorkedStart(300.0);
   Step(0);
+  EXPECT_NEAR(50.0 - 299.0 * 9.8 / 1681.049 * 3.6 / 60.0, race_.speed, 2e-6);
   const double accel = -299.0 * 9.8 / 1681.049 * 3.6;
   const double transfer = accel / 3.6 * 0.408 * 1679.4598 / 2.55;
   EXPECT_NEAR(transfer / 6120.0 - 0.5, race_.view_pitch, 2e-6);
@@ -298,22 +289,9 @@ TEST_F(CarModel, BrakingLowersTheLookAtPoint) {
   // A high centre of gravity would tip it further; it stops at -0.7.
   SetUp();
   car_.cg_height = 3.0f;
-  Gear(kUpper, 0);
-  race_.speed = 50.0;
-  race_.engine_rpm = 5000.0f;
-  model_.traction_limit = 300.0;
+  WorkedStart(300.0);
   Step(0);
   EXPECT_EQ(-0.7f, race_.view_pitch);
-}
-
-TEST_F(CarModel, CarriedLimitBelowOneNewtonIsRaisedToOne) {
-  // With a limit of 1 N no whole kgf fits under it: no drive force at all.
-  Gear(kUpper, 0);
-  race_.speed = 50.0;
-  race_.engine_rpm = 5000.0f;
-  model_.traction_limit = 0.25;
-  Step(THROTTLE);
-  EXPECT_EQ(50.0, race_.speed);
 }
 
 TEST_F(CarModel, WheelspinLowersTheTractionLimit) {
@@ -357,16 +335,10 @@ TEST_F(CarModel, ForceOverTheLimitTipsMarginalGripIntoSpin) {
 }
 
 TEST_F(CarModel, ZeroStepRateIsTakenAsSixty) {
-  Gear(kUpper, 0);
-  race_.speed = 50.0;
-  race_.engine_rpm = 5000.0f;
-  model_.traction_limit = 20000.0;
-  RaceState other = race_;
-  CarModelState otherModel = model_;
-  Step(THROTTLE, 100000, 60);
-  StepCarPhysics(car_, tacho_, otherModel, other, THROTTLE, 100000, 0);
-  EXPECT_EQ(race_.speed, other.speed);
-  EXPECT_EQ(race_.engine_rpm, other.engine_rpm);
+  WorkedStart(20000.0);
+  Step(THROTTLE, 100000, 0);
+  EXPECT_NEAR(50.56455, race_.speed, 5e-6);
+  EXPECT_NEAR(5273.502, race_.engine_rpm, 1e-3);
 }
 
 TEST_F(CarModel, BrokenRecordsNeverProduceNonFiniteState) {
@@ -411,13 +383,8 @@ TEST(CarModelGlobals, StepsTheSelectedCarOnTheOneRace) {
 }
 
 TEST(DeliveredCarData, WorkedStepOfRecordFour) {
-  std::ifstream file(VORTA_BINARY_DIR "/resources/cardata.bin", std::ios::binary);
-  ASSERT_TRUE(file) << "the native build compiles the car table first";
-  const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)),
-                                   std::istreambuf_iterator<char>());
-  std::vector<CarSpec> cars;
-  ASSERT_EQ(CarDataError::kNone, ParseCarData(bytes.data(), bytes.size(), cars));
-  ASSERT_GT(cars.size(), 4u);
+  const std::vector<CarRecord> cars = ReadDeliveredCarTable();
+  ASSERT_GT(cars.size(), 4u) << "the native build compiles the car table first";
   FillTachoScale();
   const CarSpec& car = cars[4];
   RaceState race;

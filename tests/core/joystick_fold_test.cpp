@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <iterator>
+#include <utility>
 
 #include "app/scene_state.h"
 #include "input/joystick_fold.h"
@@ -44,53 +46,29 @@ JoystickReading Button(int number) {
 }  // namespace
 
 TEST(JoystickFold, OnlyFullDeflectionMovesTheStick) {
-  Fold nearlyUp;
-  nearlyUp.Run(Stick(0, -999));
-  Fold nearlyDown;
-  nearlyDown.Run(Stick(0, 999));
-  Fold nearlyLeft;
-  nearlyLeft.Run(Stick(-999, 0));
-  Fold nearlyRight;
-  nearlyRight.Run(Stick(999, 0));
-  EXPECT_EQ(0, nearlyUp.DownCount());
-  EXPECT_EQ(0, nearlyDown.DownCount());
-  EXPECT_EQ(0, nearlyLeft.DownCount());
-  EXPECT_EQ(0, nearlyRight.DownCount());
-
-  Fold up;
-  up.Run(Stick(0, -1000));
-  EXPECT_TRUE(IsKeyHeld(up.keys, DIK_UP));
-  EXPECT_EQ(1, up.DownCount());
-  Fold down;
-  down.Run(Stick(0, 1000));
-  EXPECT_TRUE(IsKeyHeld(down.keys, DIK_DOWN));
-  EXPECT_EQ(1, down.DownCount());
-  Fold left;
-  left.Run(Stick(-1000, 0));
-  EXPECT_TRUE(IsKeyHeld(left.keys, DIK_LEFT));
-  EXPECT_EQ(1, left.DownCount());
-  Fold right;
-  right.Run(Stick(1000, 0));
-  EXPECT_TRUE(IsKeyHeld(right.keys, DIK_RIGHT));
-  EXPECT_EQ(1, right.DownCount());
-
-  Fold corner;
-  corner.Run(Stick(1000, -1000));
-  EXPECT_TRUE(IsKeyHeld(corner.keys, DIK_UP));
-  EXPECT_TRUE(IsKeyHeld(corner.keys, DIK_RIGHT));
-  EXPECT_EQ(2, corner.DownCount());
+  const struct {
+    int32_t x, y;
+    int first, second;  // keys expected down, 0 for none
+  } cases[] = {{0, -999, 0, 0},        {0, 999, 0, 0},          {-999, 0, 0, 0},
+               {999, 0, 0, 0},         {0, -1000, DIK_UP, 0},   {0, 1000, DIK_DOWN, 0},
+               {-1000, 0, DIK_LEFT, 0}, {1000, 0, DIK_RIGHT, 0}, {1000, -1000, DIK_UP, DIK_RIGHT}};
+  for (const auto& c : cases) {
+    Fold fold;
+    fold.Run(Stick(c.x, c.y));
+    const int expected = (c.first != 0) + (c.second != 0);
+    EXPECT_EQ(expected, fold.DownCount()) << c.x << "," << c.y;
+    if (c.first != 0) EXPECT_TRUE(IsKeyHeld(fold.keys, c.first)) << c.x << "," << c.y;
+    if (c.second != 0) EXPECT_TRUE(IsKeyHeld(fold.keys, c.second)) << c.x << "," << c.y;
+  }
 }
 
 TEST(JoystickFold, AssignedButtonsActAsTheirKeys) {
-  Fold alt;
-  alt.Run(Button(2));
-  EXPECT_TRUE(IsKeyHeld(alt.keys, DIK_LMENU));
-  EXPECT_EQ(1, alt.DownCount());
-
-  Fold ctrl;
-  ctrl.Run(Button(5));
-  EXPECT_TRUE(IsKeyHeld(ctrl.keys, DIK_LCONTROL));
-  EXPECT_EQ(1, ctrl.DownCount());
+  for (const auto& [button, key] : {std::pair{2, DIK_LMENU}, std::pair{5, DIK_LCONTROL}}) {
+    Fold fold;
+    fold.Run(Button(button));
+    EXPECT_TRUE(IsKeyHeld(fold.keys, key)) << button;
+    EXPECT_EQ(1, fold.DownCount()) << button;
+  }
 
   // One button stands for both Space and Enter, and its first frame is a press of both.
   Fold spaceEnter;
@@ -221,13 +199,8 @@ TEST(KeyState, PressedMeansDownNowAndNotBefore) {
 
 TEST(KeyState, CodesAreDirectInputScanCodes) {
   // Values of the published DirectInput table; the keyboard read indexes by them.
-  EXPECT_EQ(0x01, DIK_ESCAPE);
-  EXPECT_EQ(0x1C, DIK_RETURN);
-  EXPECT_EQ(0x1D, DIK_LCONTROL);
-  EXPECT_EQ(0x38, DIK_LMENU);
-  EXPECT_EQ(0x39, DIK_SPACE);
-  EXPECT_EQ(0xC8, DIK_UP);
-  EXPECT_EQ(0xCB, DIK_LEFT);
-  EXPECT_EQ(0xCD, DIK_RIGHT);
-  EXPECT_EQ(0xD0, DIK_DOWN);
+  const int codes[] = {DIK_ESCAPE, DIK_RETURN, DIK_LCONTROL, DIK_LMENU, DIK_SPACE,
+                       DIK_UP,     DIK_LEFT,   DIK_RIGHT,    DIK_DOWN};
+  const int published[] = {0x01, 0x1C, 0x1D, 0x38, 0x39, 0xC8, 0xCB, 0xCD, 0xD0};
+  for (size_t i = 0; i < std::size(codes); ++i) EXPECT_EQ(published[i], codes[i]) << i;
 }
