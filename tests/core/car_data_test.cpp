@@ -87,11 +87,14 @@ TEST(ParseCarData, RefusesNegativeCountsAndMissingCounts) {
   EXPECT_EQ(ParseCarData(nullptr, 0, cars), CarDataError::kTooShort);
 }
 
-TEST(ParseCarData, EveryRecordOfTheTableIsEightByteAligned) {
-  const std::vector<CarRecord> source{NamedCar(0, "a"), NamedCar(1, "b"), NamedCar(2, "c")};
+TEST(ParseCarData, KeepsResourceOrderWithEveryRecordEightByteAligned) {
+  const std::vector<CarRecord> source{NamedCar(15, "a"), NamedCar(3, "b"), NamedCar(2, "c")};
   const std::vector<uint8_t> bytes = ResourceBytes(3, source);
   std::vector<CarRecord> cars;
   ASSERT_EQ(ParseCarData(bytes.data(), bytes.size(), cars), CarDataError::kNone);
+  ASSERT_EQ(cars.size(), 3u);
+  EXPECT_EQ(cars[0].id, 15);
+  EXPECT_STREQ(cars[1].name, "b");
   for (const CarRecord& car : cars) {
     EXPECT_EQ(reinterpret_cast<uintptr_t>(car.torque_curve) % 8, 0u);
     EXPECT_EQ(reinterpret_cast<uintptr_t>(car.gear_gate) % 8, 0u);
@@ -104,33 +107,19 @@ TEST(ParseCarData, EveryRecordOfTheTableIsEightByteAligned) {
   EXPECT_EQ(std::memcmp(&plain[1], static_cast<const CarSpec*>(&cars[1]), sizeof(CarSpec)), 0);
 }
 
-TEST(ParseCarData, KeepsTheRecordsInResourceOrder) {
-  const std::vector<CarRecord> source{NamedCar(15, "first"), NamedCar(3, "second")};
-  const std::vector<uint8_t> bytes = ResourceBytes(2, source);
-  std::vector<CarRecord> cars;
-  ASSERT_EQ(ParseCarData(bytes.data(), bytes.size(), cars), CarDataError::kNone);
-  ASSERT_EQ(cars.size(), 2u);
-  EXPECT_EQ(cars[0].id, 15);
-  EXPECT_STREQ(cars[1].name, "second");
-}
-
 TEST(ParseCarData, RefusesNumbersThatAreNotFiniteAndIdleSpeedsOutsideTheCurve) {
   std::vector<CarRecord> cars;
-  CarRecord car = NamedCar(0, "x");
-  car.torque_curve[39] = std::numeric_limits<double>::quiet_NaN();
-  std::vector<uint8_t> bytes = ResourceBytes(1, {car});
-  EXPECT_EQ(ParseCarData(bytes.data(), bytes.size(), cars), CarDataError::kNotFinite);
-
-  car = NamedCar(0, "x");
-  car.mass = std::numeric_limits<float>::infinity();
-  bytes = ResourceBytes(1, {car});
-  EXPECT_EQ(ParseCarData(bytes.data(), bytes.size(), cars), CarDataError::kNotFinite);
-
-  car = NamedCar(0, "x");
-  car.gear_gate[2][2] = -std::numeric_limits<double>::infinity();
-  bytes = ResourceBytes(1, {car});
-  EXPECT_EQ(ParseCarData(bytes.data(), bytes.size(), cars), CarDataError::kNotFinite);
-
+  const double inf = std::numeric_limits<double>::infinity();
+  CarRecord car;
+  for (int field = 0; field < 3; ++field) {
+    car = NamedCar(0, "x");
+    if (field == 0) car.torque_curve[39] = std::numeric_limits<double>::quiet_NaN();
+    if (field == 1) car.mass = static_cast<float>(inf);
+    if (field == 2) car.gear_gate[2][2] = -inf;
+    const std::vector<uint8_t> bytes = ResourceBytes(1, {car});
+    EXPECT_EQ(ParseCarData(bytes.data(), bytes.size(), cars), CarDataError::kNotFinite) << field;
+  }
+  std::vector<uint8_t> bytes;
   for (int32_t idle : {-1, 19501, 0x7FFFFFFF}) {
     car = NamedCar(0, "x");
     car.idle_rpm = idle;
@@ -200,7 +189,7 @@ TEST(TachoScale, RowsAndTheLowByteOfTheType) {
   }
 }
 
-TEST(CarTable, EmptyTableAnswersNoneEverywhere) {
+TEST(CarTable, TablesWithoutASelectableCarAnswerNone) {
   ClearCarTable();
   EXPECT_EQ(car_count, 0);
   EXPECT_EQ(FindCarById(0), nullptr);
@@ -208,9 +197,7 @@ TEST(CarTable, EmptyTableAnswersNoneEverywhere) {
   EXPECT_FALSE(AnySelectableCar());
   EXPECT_EQ(StepToSelectableCar(0, 1), -1);
   EXPECT_EQ(StepToSelectableCar(0, -1), -1);
-}
 
-TEST(CarTable, TableWithoutASelectableCarAnswersNone) {
   InstallCarTable({NamedCar(0, "a", 0), NamedCar(1, "b", 0)});
   EXPECT_EQ(car_count, 2);
   EXPECT_FALSE(AnySelectableCar());

@@ -135,23 +135,11 @@ TEST(TextureFormatChoice, NoSixteenBitRgbFormatMeansNoTexture) {
 }
 
 TEST(TextureChannels, WidthAndShiftComeFromTheMasks) {
-  const TextureChannels r5g6b5 = ChannelsOf(kR5G6B5);
-  EXPECT_EQ(5, r5g6b5.red.width);
-  EXPECT_EQ(11, r5g6b5.red.shift);
-  EXPECT_EQ(6, r5g6b5.green.width);
-  EXPECT_EQ(5, r5g6b5.green.shift);
-  EXPECT_EQ(5, r5g6b5.blue.width);
-  EXPECT_EQ(0, r5g6b5.blue.shift);
-  EXPECT_EQ(0, r5g6b5.alpha.width);
-
-  const TextureChannels a1 = ChannelsOf(kA1R5G5B5);
-  EXPECT_EQ(1, a1.alpha.width);
-  EXPECT_EQ(15, a1.alpha.shift);
-  EXPECT_EQ(10, a1.red.shift);
-  EXPECT_EQ(4, ChannelsOf(kA4R4G4B4).alpha.width);
-  EXPECT_EQ(12, ChannelsOf(kA4R4G4B4).alpha.shift);
+  // The 16-bit formats are covered through the colour tables below; here the masks no
+  // texture format of ours has: a full byte at the top and none at all.
   EXPECT_EQ(8, TextureChannelFromMask(0xFF000000).width);
   EXPECT_EQ(24, TextureChannelFromMask(0xFF000000).shift);
+  EXPECT_EQ(0, ChannelsOf(kR5G6B5).alpha.width);
 }
 
 TEST(TextureColorTable, PaletteColoursAreCutToTheChannelWidths) {
