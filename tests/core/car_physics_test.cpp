@@ -171,30 +171,26 @@ TEST_F(CarModel, StallGuardLimitsTheDropAndNudgesAStandingCar) {
   // First gear at standstill, clutch out, no throttle, the engine far above the road speed
   // and a traction limit left from a heavy load: the wheels would drag the engine down by
   // more than 1000 rpm in one step.
-  Gear(kUpper, 0);
-  race_.engine_rpm = 9000.0f;
-  model_.traction_limit = 50000.0;
-  Step(0);
+  const auto coastInFirst = [this](double speed, double limit) {
+    SetUp();
+    Gear(kUpper, 0);
+    race_.speed = speed;
+    race_.engine_rpm = 9000.0f;
+    model_.traction_limit = limit;
+    Step(0);
+  };
+  coastInFirst(0.0, 50000.0);
   EXPECT_EQ(8000.0f, race_.engine_rpm);
   EXPECT_EQ(1.0, race_.speed);
 
   // The same drop while rolling: held to 1000 rpm, but no nudge.
-  SetUp();
-  Gear(kUpper, 0);
-  race_.speed = 5.0;
-  race_.engine_rpm = 9000.0f;
-  model_.traction_limit = 50000.0;
-  Step(0);
+  coastInFirst(5.0, 50000.0);
   EXPECT_EQ(8000.0f, race_.engine_rpm);
   EXPECT_GT(race_.speed, 4.5);
   EXPECT_LT(race_.speed, 5.0);
 
   // A small drop is not the guard's business and gives no nudge.
-  SetUp();
-  Gear(kUpper, 0);
-  race_.engine_rpm = 9000.0f;
-  model_.traction_limit = 1.0;
-  Step(0);
+  coastInFirst(0.0, 1.0);
   EXPECT_GT(race_.engine_rpm, 8000.0f);
   EXPECT_LT(race_.engine_rpm, 9000.0f);
   EXPECT_EQ(0.0, race_.speed);
@@ -316,21 +312,20 @@ TEST_F(CarModel, ForceOverTheLimitTipsMarginalGripIntoSpin) {
   // newtons over the limit adds 0.0001 to the slip, and the engine then runs up by
   // (N - limit) / 90 instead of following the wheels.
   const double engineKmh = 0.3179f * 5000.0 * 37.69911184307752 / (3.266f * 3.827 * 100.0);
-  Gear(kUpper, 0);
-  race_.speed = engineKmh * (1.0 - 0.00005);
-  race_.engine_rpm = 5000.0f;
-  model_.traction_limit = 5000.0;
-  Step(THROTTLE);
+  const auto nearlyGripping = [&](double limit) {
+    SetUp();
+    Gear(kUpper, 0);
+    race_.speed = engineKmh * (1.0 - 0.00005);
+    race_.engine_rpm = 5000.0f;
+    model_.traction_limit = limit;
+    Step(THROTTLE);
+  };
+  nearlyGripping(5000.0);
   EXPECT_GT(race_.engine_rpm, 5110.0f);
   EXPECT_LT(race_.engine_rpm, 5130.0f);
 
   // Under the limit the same state keeps its grip: the engine follows the wheels.
-  SetUp();
-  Gear(kUpper, 0);
-  race_.speed = engineKmh * (1.0 - 0.00005);
-  race_.engine_rpm = 5000.0f;
-  model_.traction_limit = 20000.0;
-  Step(THROTTLE);
+  nearlyGripping(20000.0);
   EXPECT_NEAR(5000.0 * race_.speed / engineKmh, race_.engine_rpm, 0.01);
 }
 

@@ -132,7 +132,8 @@ TEST(GpdParser, EveryAlteredSignatureByteIsRefused) {
   const uint16_t* indices = model.indices.get();
   const GpdVertex* vertices = model.vertices.get();
   for (size_t i = 0; i < kGpdSignatureBytes; ++i) {
-    for (uint8_t flip : {0x01, 0x20, 0x80}) {
+    // A byte xor itself is a NUL, which a string compare would stop at.
+    for (uint8_t flip : {uint8_t{0x01}, uint8_t{0x20}, uint8_t{0x80}, good[i]}) {
       std::vector<uint8_t> bytes = good;
       bytes[i] ^= flip;
       EXPECT_EQ(GpdStatus::kBadSignature, ParseGpdModel(bytes.data(), bytes.size(), model))
@@ -140,16 +141,6 @@ TEST(GpdParser, EveryAlteredSignatureByteIsRefused) {
     }
   }
   ExpectStillTheQuad(model, indices, vertices);
-}
-
-TEST(GpdParser, SignatureCutShortByNulIsRefused) {
-  for (size_t at : {0u, 13u, 24u, 27u}) {
-    std::vector<uint8_t> bytes = QuadBytes();
-    bytes[at] = 0;
-    GpdModel model;
-    EXPECT_EQ(GpdStatus::kBadSignature, ParseGpdModel(bytes.data(), bytes.size(), model)) << at;
-    EXPECT_EQ(nullptr, model.vertices.get());
-  }
 }
 
 TEST(GpdParser, SizeMustMatchTheCountsExactly) {

@@ -58,7 +58,7 @@ TEST_F(SceneDispatcherTest, BootReadsSettingsStartsAndShowsTheTitle) {
   EXPECT_EQ(scene_state, SCENE_TITLE_ENTER);
 }
 
-TEST_F(SceneDispatcherTest, FailedStartUpExitsOnTheNextPassWithoutShowingAScene) {
+TEST_F(SceneDispatcherTest, FailedStartUpExitsOnTheNextPassWhichSavesShutsDownAndSkipsThePoll) {
   services.start_up_result = false;
   DispatchScene(false, services);
   EXPECT_EQ(services.calls, (Calls{"ReadConfiguration", "StartUp"}));
@@ -92,12 +92,6 @@ TEST_F(SceneDispatcherTest, RaceResetResetsAppliesTheViewAndRunsTheRaceNextPass)
   DispatchScene(false, services);
   EXPECT_EQ(services.calls, (Calls{"ResetRace", "ApplyRaceView", "Poll"}));
   EXPECT_EQ(scene_state, SCENE_RACE);
-}
-
-TEST_F(SceneDispatcherTest, ExitSavesThenShutsDownAndSkipsThePoll) {
-  scene_state = SCENE_EXIT;
-  DispatchScene(false, services);
-  EXPECT_EQ(services.calls, (Calls{"SaveOnExit", "ShutDown"}));
 }
 
 TEST_F(SceneDispatcherTest, UnknownStateRunsOnlyThePoll) {

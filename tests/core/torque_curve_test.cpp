@@ -18,15 +18,24 @@ struct PrintedPeaks {
   std::string torque;
 };
 
-PrintedPeaks PrintPeaks(const double curve[40]) {
+struct Peaks {
   float power = -1, torque = -1;
   int32_t power_rpm = -1, torque_rpm = -1;
-  ScanTorqueCurve(curve, power, power_rpm, torque, torque_rpm, 2000, 14500, 100);
+};
+
+Peaks Scan(const double* curve, int32_t from, int32_t to, int32_t step) {
+  Peaks p;
+  ScanTorqueCurve(curve, p.power, p.power_rpm, p.torque, p.torque_rpm, from, to, step);
+  return p;
+}
+
+PrintedPeaks PrintPeaks(const double curve[40]) {
+  const Peaks p = Scan(curve, 2000, 14500, 100);
   char line[64];
   PrintedPeaks printed;
-  std::snprintf(line, sizeof line, "%6.1fps/%4drpm", power, (power_rpm + 50) / 100 * 100);
+  std::snprintf(line, sizeof line, "%6.1fps/%4drpm", p.power, (p.power_rpm + 50) / 100 * 100);
   printed.power = line;
-  std::snprintf(line, sizeof line, "%5.1fkg-m/%4drpm", torque, (torque_rpm + 50) / 100 * 100);
+  std::snprintf(line, sizeof line, "%5.1fkg-m/%4drpm", p.torque, (p.torque_rpm + 50) / 100 * 100);
   printed.torque = line;
   return printed;
 }
@@ -75,23 +84,19 @@ TEST(ScanTorqueCurve, DeliveredCarsPrintTheirKnownPeaks) {
 TEST(ScanTorqueCurve, PowerIsTorqueTimesRpmInMetricHorsepower) {
   double curve[40] = {};
   for (int i = 0; i < 40; ++i) curve[i] = 20.0;  // flat: power peaks at the last sample
-  float power = 0, torque = 0;
-  int32_t power_rpm = 0, torque_rpm = 0;
-  ScanTorqueCurve(curve, power, power_rpm, torque, torque_rpm, 1000, 6000, 500);
-  EXPECT_EQ(power_rpm, 5500);
-  EXPECT_FLOAT_EQ(power, static_cast<float>(20.0 * 5500 * 2 * M_PI / 60 / 75));
+  const Peaks p = Scan(curve, 1000, 6000, 500);
+  EXPECT_EQ(p.power_rpm, 5500);
+  EXPECT_FLOAT_EQ(p.power, static_cast<float>(20.0 * 5500 * 2 * M_PI / 60 / 75));
   // A flat top reports its lowest rpm.
-  EXPECT_EQ(torque_rpm, 1000);
-  EXPECT_EQ(torque, 20.0f);
+  EXPECT_EQ(p.torque_rpm, 1000);
+  EXPECT_EQ(p.torque, 20.0f);
 }
 
 TEST(ScanTorqueCurve, PlateauKeepsItsLowestRpmEvenWhenNotExactInSinglePrecision) {
   double curve[40] = {0, 10, 20, 30.1, 30.1, 30.1, 20, 10};  // 30.1 has no exact float
-  float power = 0, torque = 0;
-  int32_t power_rpm = 0, torque_rpm = 0;
-  ScanTorqueCurve(curve, power, power_rpm, torque, torque_rpm, 1000, 4000, 100);
-  EXPECT_EQ(torque_rpm, 1500);
-  EXPECT_EQ(torque, 30.1f);
+  const Peaks p = Scan(curve, 1000, 4000, 100);
+  EXPECT_EQ(p.torque_rpm, 1500);
+  EXPECT_EQ(p.torque, 30.1f);
 }
 
 TEST(ScanTorqueCurve, NothingToSampleGivesZeros) {
@@ -100,25 +105,21 @@ TEST(ScanTorqueCurve, NothingToSampleGivesZeros) {
                             std::array<int32_t, 3>{3000, 2000, 100},
                             std::array<int32_t, 3>{500, 2000, 0},
                             std::array<int32_t, 3>{500, 2000, -100}}) {
-    float power = -1, torque = -1;
-    int32_t power_rpm = -1, torque_rpm = -1;
-    ScanTorqueCurve(curve, power, power_rpm, torque, torque_rpm, range[0], range[1], range[2]);
-    EXPECT_EQ(power, 0.0f);
-    EXPECT_EQ(power_rpm, 0);
-    EXPECT_EQ(torque, 0.0f);
-    EXPECT_EQ(torque_rpm, 0);
+    const Peaks p = Scan(curve, range[0], range[1], range[2]);
+    EXPECT_EQ(p.power, 0.0f);
+    EXPECT_EQ(p.power_rpm, 0);
+    EXPECT_EQ(p.torque, 0.0f);
+    EXPECT_EQ(p.torque_rpm, 0);
   }
 }
 
 TEST(ScanTorqueCurve, TheCarSelectRangeReadsNoPointPast29) {
   double curve[40];
   for (int i = 0; i < 40; ++i) curve[i] = i < 30 ? 10.0 + i : std::nan("");
-  float power = 0, torque = 0;
-  int32_t power_rpm = 0, torque_rpm = 0;
-  ScanTorqueCurve(curve, power, power_rpm, torque, torque_rpm, 2000, 14500, 100);
-  EXPECT_TRUE(std::isfinite(power));
-  EXPECT_EQ(torque_rpm, 14400);
-  EXPECT_NEAR(torque, 38.8, 1e-5);
+  const Peaks p = Scan(curve, 2000, 14500, 100);
+  EXPECT_TRUE(std::isfinite(p.power));
+  EXPECT_EQ(p.torque_rpm, 14400);
+  EXPECT_NEAR(p.torque, 38.8, 1e-5);
 }
 
 TEST(TorqueAt, ReadsCurvesOfPackedRecordsWhereverTheySit) {
@@ -126,9 +127,7 @@ TEST(TorqueAt, ReadsCurvesOfPackedRecordsWhereverTheySit) {
   std::vector<CarSpec> packed(2);
   for (int i = 0; i < 40; ++i) packed[1].torque_curve[i] = 2.0 * i;
   EXPECT_NEAR(TorqueAt(packed[1].torque_curve, 1250), 5.0, 1e-6);
-  float power = 0, torque = 0;
-  int32_t power_rpm = 0, torque_rpm = 0;
-  ScanTorqueCurve(packed[1].torque_curve, power, power_rpm, torque, torque_rpm, 2000, 2600, 100);
-  EXPECT_EQ(torque_rpm, 2500);
-  EXPECT_EQ(torque, 10.0f);
+  const Peaks p = Scan(packed[1].torque_curve, 2000, 2600, 100);
+  EXPECT_EQ(p.torque_rpm, 2500);
+  EXPECT_EQ(p.torque, 10.0f);
 }

@@ -70,8 +70,7 @@ TEST(TypedCharacter, LowestKeyCodeWinsAndOnlyDownKeysAreAsked) {
 }
 
 TEST(TypedCharacter, HighCodePageBytesComeBackAsSignedChars) {
-  EXPECT_EQ(static_cast<int>(static_cast<signed char>(0xB1)), Keyboard().Down(0xDE).Typed());
-  EXPECT_EQ(-79, Keyboard().Down(0xDE).Typed());
+  EXPECT_EQ(-79, Keyboard().Down(0xDE).Typed());  // 0xB1 as a signed char
 }
 
 TEST(TypedCharacter, KeyCode255IsNeverAsked) {
