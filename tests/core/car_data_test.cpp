@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <string>
 #include <vector>
 
 #include "data/car_data_format.h"
@@ -140,32 +141,24 @@ TEST(ParseCarData, EndsEveryNameWithin27BytesAndClearsTheRestOfTheField) {
 }
 
 TEST(TerminateCarName, NeverSplitsADoubleByteCharacter) {
-  char name[128] = {};
-  // 26 single bytes, then a Shift-JIS pair that would end at byte 28.
-  std::memset(name, 'a', 26);
-  name[26] = static_cast<char>(0x83);
-  name[27] = static_cast<char>(0x4E);
-  TerminateCarName(name);
-  EXPECT_EQ(std::strlen(name), 26u);
-
-  // A lead byte with nothing after it is dropped too.
-  char dangling[128] = {};
-  std::memcpy(dangling, "ab\x83", 3);
-  TerminateCarName(dangling);
-  EXPECT_STREQ(dangling, "ab");
-
-  // Half-width katakana are single bytes and count as one each.
-  char katakana[128] = {};
-  std::memset(katakana, 0xB1, 27);
-  katakana[27] = 'x';
-  TerminateCarName(katakana);
-  EXPECT_EQ(std::strlen(katakana), 27u);
-
-  // A name that fits keeps every byte and its zeros.
-  char fits[128] = {};
-  std::memcpy(fits, "ARATA \x83\x4E", 8);
-  TerminateCarName(fits);
-  EXPECT_STREQ(fits, "ARATA \x83\x4E");
+  const struct {
+    std::string name;
+    size_t kept;
+  } cases[] = {
+      // 26 single bytes, then a Shift-JIS pair that would end at byte 28.
+      {std::string(26, 'a') + "\x83\x4E", 26},
+      {"ab\x83", 2},  // a lead byte with nothing after it is dropped too
+      // Half-width katakana are single bytes and count as one each.
+      {std::string(27, '\xB1') + "x", 27},
+      {"ARATA \x83\x4E", 8},  // a name that fits keeps every byte
+  };
+  for (const auto& c : cases) {
+    char name[128] = {};
+    std::memcpy(name, c.name.data(), c.name.size());
+    TerminateCarName(name);
+    EXPECT_EQ(std::strlen(name), c.kept) << c.name;
+    EXPECT_EQ(std::string(name), c.name.substr(0, c.kept));
+  }
 }
 
 TEST(TachoScale, RowsAndTheLowByteOfTheType) {

@@ -63,21 +63,11 @@ TEST_F(CarModel, WorkedStepInFirstGearAtFullThrottle) {
 TEST_F(CarModel, RecordsPackedBackToBackStepAlike) {
   // Records are 612 bytes, so every other one of a table has its doubles off an 8-byte
   // boundary; the sanitizer build checks that the model reads them soundly there too.
-  const std::vector<CarSpec> table(2, MakeRecord4());
-  RaceState results[2];
-  for (int i = 0; i < 2; ++i) {
-    SetRaceStartValues(results[i]);
-    results[i].gear_row = kUpper;
-    results[i].gear_column = 0;
-    results[i].speed = 50.0;
-    results[i].engine_rpm = 5000.0f;
-    CarModelState model;
-    model.traction_limit = 20000.0;
-    StepCarPhysics(table[i], tacho_, model, results[i], THROTTLE, 100000, 60);
-  }
-  EXPECT_NEAR(50.56455, results[1].speed, 5e-6);
-  EXPECT_EQ(results[0].speed, results[1].speed);
-  EXPECT_EQ(results[0].engine_rpm, results[1].engine_rpm);
+  const std::vector<CarSpec> table(2, car_);
+  WorkedStart(20000.0);
+  StepCarPhysics(table[1], tacho_, model_, race_, THROTTLE, 100000, 60);
+  EXPECT_NEAR(50.56455, race_.speed, 5e-6);
+  EXPECT_NEAR(5273.502, race_.engine_rpm, 1e-3);
 }
 
 TEST_F(CarModel, FirstStepAfterResetStartsTheEngineAtIdle) {
@@ -377,22 +367,16 @@ TEST(CarModelGlobals, StepsTheSelectedCarOnTheOneRace) {
   EXPECT_EQ(1, race_state.gear_row);
 }
 
-TEST(DeliveredCarData, WorkedStepOfRecordFour) {
+TEST_F(CarModel, DeliveredRecordFourTakesTheWorkedStep) {
   const std::vector<CarRecord> cars = ReadDeliveredCarTable();
   ASSERT_GT(cars.size(), 4u) << "the native build compiles the car table first";
   FillTachoScale();
-  const CarSpec& car = cars[4];
-  RaceState race;
-  SetRaceStartValues(race);
-  race.gear_row = 0;
-  race.gear_column = 0;
-  race.speed = 50.0;
-  race.engine_rpm = 5000.0f;
-  CarModelState model;
-  model.traction_limit = 20000.0;
-  StepCarPhysics(car, TachoScaleFor(car), model, race, THROTTLE, 100000, 60);
-  EXPECT_NEAR(50.56455, race.speed, 5e-6);
-  EXPECT_NEAR(5273.502, race.engine_rpm, 1e-3);
-  EXPECT_NEAR(12316.74, model.traction_limit, 5e-3);
-  EXPECT_EQ(-0.3f, race.view_pitch);
+  car_ = cars[4];
+  tacho_ = TachoScaleFor(car_);
+  WorkedStart(20000.0);
+  Step(THROTTLE);
+  EXPECT_NEAR(50.56455, race_.speed, 5e-6);
+  EXPECT_NEAR(5273.502, race_.engine_rpm, 1e-3);
+  EXPECT_NEAR(12316.74, model_.traction_limit, 5e-3);
+  EXPECT_EQ(-0.3f, race_.view_pitch);
 }

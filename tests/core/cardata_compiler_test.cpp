@@ -221,30 +221,24 @@ TEST(CardataCompilerTool, WritesTheResourceOrFailsWithoutOutput) {
   const std::string tool = std::string(VORTA_BINARY_DIR) + "/tools/cardata/cardata_compiler";
   const std::string dir = std::string(VORTA_BINARY_DIR) + "/cardata_compiler_test";
   ASSERT_EQ(std::system(("mkdir -p '" + dir + "'").c_str()), 0);
+  // The tool's exit status, or -1 when it did not exit normally.
+  const auto run = [&](const std::string& arguments) {
+    const int status = std::system(("'" + tool + "' " + arguments).c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  };
 
-  const std::string good = dir + "/good.txt";
-  std::ofstream(good) << OneCar();
-  const std::string good_bin = dir + "/good.bin";
-  std::remove(good_bin.c_str());
-  int status = std::system(("'" + tool + "' '" + good + "' '" + good_bin + "'").c_str());
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0);
-  EXPECT_EQ(Slurp(good_bin).size(), 616u);
+  std::ofstream(dir + "/good.txt") << OneCar();
+  std::remove((dir + "/good.bin").c_str());
+  EXPECT_EQ(run("'" + dir + "/good.txt' '" + dir + "/good.bin'"), 0);
+  EXPECT_EQ(Slurp(dir + "/good.bin").size(), 616u);
 
-  const std::string bad = dir + "/bad.txt";
-  std::ofstream(bad) << OneCar("TEST CAR", std::string(30, 'x'));
+  std::ofstream(dir + "/bad.txt") << OneCar("TEST CAR", std::string(30, 'x'));
   const std::string bad_bin = dir + "/bad.bin";
-  const std::string messages = dir + "/bad.err";
   std::remove(bad_bin.c_str());
-  status = std::system(
-      ("'" + tool + "' '" + bad + "' '" + bad_bin + "' 2> '" + messages + "'").c_str());
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_NE(WEXITSTATUS(status), 0);
+  EXPECT_GT(run("'" + dir + "/bad.txt' '" + bad_bin + "' 2> '" + dir + "/bad.err'"), 0);
   EXPECT_EQ(std::fopen(bad_bin.c_str(), "rb"), nullptr);
-  EXPECT_NE(Slurp(messages).find("bad.txt:4: name is 30 bytes"), std::string::npos)
-      << Slurp(messages);
+  const std::string messages = Slurp(dir + "/bad.err");
+  EXPECT_NE(messages.find("bad.txt:4: name is 30 bytes"), std::string::npos) << messages;
 
-  status = std::system(("'" + tool + "' only-one-argument 2> /dev/null").c_str());
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_NE(WEXITSTATUS(status), 0);
+  EXPECT_GT(run("only-one-argument 2> /dev/null"), 0);
 }
