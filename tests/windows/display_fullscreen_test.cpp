@@ -6,30 +6,19 @@
 #include "app/scene_state.h"
 #include "app/settings.h"
 #include "app/shell_win32.h"
-#include "display/bitmap_surface_win32.h"
 #include "display/drawing_win32.h"
 #include "display_test_support.h"
-
-bool RecoverLostPictures();
 
 namespace {
 using namespace display_test;
 
-class FullScreenDisplayTest : public ::testing::Test {
+class FullScreenDisplayTest : public DisplayTest {
  protected:
   void SetUp() override {
-    hwnd_ = MakeGameWindow();
+    DisplayTest::SetUp();
     scene_state = SCENE_TITLE;
     software_device = 0;
   }
-  void TearDown() override {
-    ReleaseSharedFonts();
-    ReleaseDisplay();
-    DestroyWindow(hwnd_);
-    window = nullptr;
-    debug_mode = 0;
-  }
-  HWND hwnd_ = nullptr;
 };
 
 TEST_F(FullScreenDisplayTest, SixteenBitModeWithAnAttachedBackBuffer) {
@@ -114,19 +103,9 @@ TEST_F(FullScreenDisplayTest, PicturesComeBackAfterTheScreenWasTakenAway) {
   ASSERT_TRUE(CreateDisplay(hwnd_, 640, 480, 0, 0));
   LoadSmallFont();
   ASSERT_NE(lpDDSFontDFPOP16OTHER1, nullptr);
-  IDirectDrawSurface4* reference =
-      LoadBitmapSurface(display_context.direct_draw, "font_dfpop_16_other1");
-  ASSERT_NE(reference, nullptr);
-  const std::vector<uint32_t> picture = ReadPixels(reference).values;
-  ReleaseInterface(reference);
-
-  // Lost video memory comes back with anything in it.
-  RECT all = {0, 0, 384, 32};
-  DDBLTFX fill = {};
-  fill.dwSize = sizeof fill;
-  fill.dwFillColor = PackColor(255, 0, 0);
-  ASSERT_TRUE(SUCCEEDED(lpDDSFontDFPOP16OTHER1->Blt(&all, nullptr, nullptr,
-                                                     DDBLT_COLORFILL | DDBLT_WAIT, &fill)));
+  const std::vector<uint32_t> picture = SmallFontPicture();
+  ASSERT_FALSE(picture.empty());
+  ASSERT_TRUE(Spoil(lpDDSFontDFPOP16OTHER1));
 
   SendMessageA(hwnd_, WM_ACTIVATEAPP, FALSE, 0);  // the player switched away
   PumpMessages();

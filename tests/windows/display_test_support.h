@@ -1,5 +1,5 @@
 // Shared by the display tests: a game-like window, 8-bit bitmap files made on the spot,
-// pixel reads from surfaces, the debug log, and a watcher that answers message boxes.
+// pixel reads from surfaces, and the small font's picture.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,19 +7,21 @@
 #include <windows.h>
 #include <ddraw.h>
 
-#include <atomic>
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
-#include <string>
-#include <thread>
 #include <vector>
 
 #include "app/debug_log.h"
 #include "app/win_globals.h"
+#include "display/bitmap_surface_win32.h"
+#include "display/display_win32.h"
+#include "windows_test_support.h"
+
+// The start-up's reload of pictures lost with their surfaces, run by each frame.
+bool RecoverLostPictures();
 
 namespace display_test {
+using namespace windows_test;
 
 struct Rgb {
   uint8_t r, g, b;
@@ -27,29 +29,27 @@ struct Rgb {
 
 // A window with the game's styles, shown, with a 640x480 client area or thereabouts.
 inline HWND MakeGameWindow() {
-  WNDCLASSEXA windowClass = {};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = DefWindowProcA;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = "display_test";
-  RegisterClassExA(&windowClass);
-  HWND hwnd = CreateWindowExA(WS_EX_CLIENTEDGE | WS_EX_WINDOWEDGE, "display_test", "display test",
-                              WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 600, 400, nullptr,
-                              nullptr, GetModuleHandleA(nullptr), nullptr);
+  HWND hwnd = MakeWindow(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, nullptr,
+                         WS_EX_CLIENTEDGE | WS_EX_WINDOWEDGE, 600, 400);
   ShowWindow(hwnd, SW_SHOW);
   UpdateWindow(hwnd);
   window = hwnd;
   return hwnd;
 }
 
-inline void PumpMessages() {
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
+// A game window for each case; the display and fonts a case made go with it.
+class DisplayTest : public ::testing::Test {
+ protected:
+  void SetUp() override { hwnd_ = MakeGameWindow(); }
+  void TearDown() override {
+    ReleaseSharedFonts();
+    ReleaseDisplay();
+    DestroyWindow(hwnd_);
+    window = nullptr;
+    debug_mode = 0;
   }
-}
+  HWND hwnd_ = nullptr;
+};
 
 // Writes an uncompressed 8-bit Windows bitmap; pixels are palette indices, top row first.
 inline bool WriteBitmap8(const char* path, int width, int height, const std::vector<Rgb>& palette,
@@ -152,85 +152,21 @@ inline void StartFreshLog() {
   debug_mode = 1;
 }
 
-// The log is written in text mode: line ends come back as "\n" here.
-inline std::string ReadLog() {
-  std::ifstream in(".\\vorta.log", std::ios::binary);
-  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  std::string lines;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-    lines += text[i];
-  }
-  return lines;
+// What a lost video-memory surface may hold after its restore: anything but its picture.
+inline bool Spoil(IDirectDrawSurface4* surface) {
+  DDBLTFX fill = {};
+  fill.dwSize = sizeof fill;
+  fill.dwFillColor = PackColor(255, 0, 0);
+  return SUCCEEDED(surface->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fill));
 }
 
-inline bool Contains(const std::string& text, const char* part) {
-  return text.find(part) != std::string::npos;
-}
-
-// Answers (with OK) every message box the calling thread opens and keeps caption and text.
-class MessageBoxWatcher {
- public:
-  MessageBoxWatcher() : thread_id_(GetCurrentThreadId()) {
-    watcher_ = std::thread([this] { Run(); });
-  }
-  ~MessageBoxWatcher() {
-    stop_ = true;
-    watcher_.join();
-  }
-  MessageBoxWatcher(const MessageBoxWatcher&) = delete;
-  MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
-
-  std::vector<std::wstring> captions;
-  std::vector<std::wstring> texts;
-
- private:
-  static BOOL CALLBACK FindText(HWND child, LPARAM context) {
-    wchar_t name[32] = {};
-    GetClassNameW(child, name, 32);
-    if (lstrcmpiW(name, L"Static") == 0) {
-      wchar_t text[256] = {};
-      GetWindowTextW(child, text, 256);
-      if (text[0] != 0) *reinterpret_cast<std::wstring*>(context) = text;
-    }
-    return TRUE;
-  }
-  static BOOL CALLBACK Answer(HWND box, LPARAM context) {
-    auto* self = reinterpret_cast<MessageBoxWatcher*>(context);
-    wchar_t name[32] = {};
-    GetClassNameW(box, name, 32);
-    if (lstrcmpW(name, L"#32770") != 0 || !IsWindowVisible(box)) return TRUE;
-    // A box stays on screen until its thread has handled the answer: count it once.
-    for (HWND seen : self->answered_) {
-      if (seen == box) return TRUE;
-    }
-    self->answered_.push_back(box);
-    wchar_t caption[128] = {};
-    GetWindowTextW(box, caption, 128);
-    std::wstring text;
-    EnumChildWindows(box, &FindText, reinterpret_cast<LPARAM>(&text));
-    self->captions.push_back(caption);
-    self->texts.push_back(text);
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
-    return TRUE;
-  }
-  void Run() {
-    while (!stop_) {
-      EnumThreadWindows(thread_id_, &Answer, reinterpret_cast<LPARAM>(this));
-      Sleep(50);
-    }
-  }
-
-  DWORD thread_id_;
-  std::vector<HWND> answered_;
-  std::atomic<bool> stop_{false};
-  std::thread watcher_;
-};
-
-inline std::wstring Wide(const char* utf8) {
-  wchar_t buffer[256] = {};
-  MultiByteToWideChar(CP_UTF8, 0, utf8, -1, buffer, 256);
-  return buffer;
+// The small font's picture as the executable carries it.
+inline std::vector<uint32_t> SmallFontPicture() {
+  IDirectDrawSurface4* reference =
+      LoadBitmapSurface(display_context.direct_draw, "font_dfpop_16_other1");
+  const std::vector<uint32_t> picture = ReadPixels(reference).values;
+  ReleaseInterface(reference);
+  return picture;
 }
 
 }  // namespace display_test

@@ -5,11 +5,7 @@
 
 #include "app/frame_timer.h"
 #include "app/scene_state.h"
-#include "display/bitmap_surface_win32.h"
-#include "display/display_win32.h"
 #include "display_test_support.h"
-
-bool RecoverLostPictures();
 
 namespace {
 using namespace display_test;
@@ -47,10 +43,10 @@ bool WriteTestFont(const char* path, int cellWidth, Rgb (*colour)(int)) {
   return WriteBitmap8(path, width, height, palette, pixels);
 }
 
-class DisplayTextTest : public ::testing::Test {
+class DisplayTextTest : public DisplayTest {
  protected:
   void SetUp() override {
-    hwnd_ = MakeGameWindow();
+    DisplayTest::SetUp();
     ASSERT_TRUE(CreateDisplay(hwnd_, 640, 480, 1, 0));
     ASSERT_TRUE(WriteTestFont("display_test_font8.bmp", 8, &CellColour));
     ASSERT_TRUE(WriteTestFont("display_test_font16.bmp", 16, &CellColour));
@@ -60,11 +56,7 @@ class DisplayTextTest : public ::testing::Test {
   }
   void TearDown() override {
     for (IDirectDrawSurface4*& surface : loaded_) ReleaseInterface(surface);
-    ReleaseSharedFonts();
-    ReleaseDisplay();
-    DestroyWindow(hwnd_);
-    window = nullptr;
-    debug_mode = 0;
+    DisplayTest::TearDown();
   }
   IDirectDrawSurface4* Load(const char* name) {
     IDirectDrawSurface4* surface = LoadBitmapSurface(display_context.direct_draw, name);
@@ -72,7 +64,6 @@ class DisplayTextTest : public ::testing::Test {
     return surface;
   }
 
-  HWND hwnd_ = nullptr;
   uint32_t blue_ = 0;
   std::vector<IDirectDrawSurface4*> loaded_;
 };
@@ -136,13 +127,14 @@ TEST_F(DisplayTextTest, KeyedAndOpaqueTextCells) {
   ASSERT_EQ(SetBlackColorKey(font), DD_OK);
   const Pixels glyphs = ReadPixels(font);
 
-  EXPECT_EQ(DrawBitmapText(font, "AB", 10, POINT{100, 50}, 8, DDBLT_KEYSRC), 2);
-  EXPECT_EQ(DrawBitmapText(font, "AB", 10, POINT{100, 100}, 8, 0), 2);
+  for (const bool keyed : {true, false}) {
+    const int y = keyed ? 50 : 100;
+    EXPECT_EQ(DrawBitmapText(font, "AB", 10, POINT{100, y}, 8, keyed ? DDBLT_KEYSRC : 0), 2);
+    const Pixels back = ReadPixels(display_context.back_buffer);
+    ExpectCell(back, glyphs, 100, y, 264, 0, 8, 16, keyed, blue_, keyed ? "keyed A" : "A");
+    ExpectCell(back, glyphs, 108, y, 272, 0, 8, 16, keyed, blue_, keyed ? "keyed B" : "B");
+  }
   const Pixels back = ReadPixels(display_context.back_buffer);
-  ExpectCell(back, glyphs, 100, 50, 264, 0, 8, 16, true, blue_, "keyed A");
-  ExpectCell(back, glyphs, 108, 50, 272, 0, 8, 16, true, blue_, "keyed B");
-  ExpectCell(back, glyphs, 100, 100, 264, 0, 8, 16, false, blue_, "opaque A");
-  ExpectCell(back, glyphs, 108, 100, 272, 0, 8, 16, false, blue_, "opaque B");
   EXPECT_EQ(back.At(100, 50), blue_) << "keyed black is transparent";
   EXPECT_EQ(back.At(100, 100), 0u) << "opaque black is drawn";
   EXPECT_EQ(back.At(99, 55), blue_);
@@ -257,25 +249,18 @@ TEST_F(DisplayTextTest, RestoredSurfacesGetTheirPicturesBackAtTheNextFrame) {
   scene_state = SCENE_TITLE;
   LoadSmallFont();
   ASSERT_NE(lpDDSFontDFPOP16OTHER1, nullptr);
-  IDirectDrawSurface4* reference = Load("font_dfpop_16_other1");
-  ASSERT_NE(reference, nullptr);
-
-  // What a lost video-memory surface holds after its restore: anything but the picture.
-  RECT all = {0, 0, 384, 32};
-  DDBLTFX fill = {};
-  fill.dwSize = sizeof fill;
-  fill.dwFillColor = PackColor(255, 0, 0);
-  ASSERT_TRUE(SUCCEEDED(lpDDSFontDFPOP16OTHER1->Blt(&all, nullptr, nullptr,
-                                                     DDBLT_COLORFILL | DDBLT_WAIT, &fill)));
+  const std::vector<uint32_t> picture = SmallFontPicture();
+  ASSERT_FALSE(picture.empty());
+  ASSERT_TRUE(Spoil(lpDDSFontDFPOP16OTHER1));
   EXPECT_TRUE(RecoverLostPictures()) << "nothing was lost yet";
-  EXPECT_NE(ReadPixels(lpDDSFontDFPOP16OTHER1).values, ReadPixels(reference).values)
+  EXPECT_NE(ReadPixels(lpDDSFontDFPOP16OTHER1).values, picture)
       << "without a loss nothing is reloaded";
 
   RestoreLostSurfaces();  // what a blit does on DDERR_SURFACELOST
   EXPECT_TRUE(RecoverLostPictures());
   EXPECT_EQ(scene_state, SCENE_TITLE);
   ASSERT_NE(lpDDSFontDFPOP16OTHER1, nullptr);
-  EXPECT_EQ(ReadPixels(lpDDSFontDFPOP16OTHER1).values, ReadPixels(reference).values)
+  EXPECT_EQ(ReadPixels(lpDDSFontDFPOP16OTHER1).values, picture)
       << "the small font holds its picture again";
   EXPECT_EQ(TakeLostPictureStep(), LostPictureStep::kNothing) << "reloaded once only";
 }

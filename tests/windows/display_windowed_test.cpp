@@ -3,7 +3,6 @@
 // screen that cannot change its mode, and ReleaseDisplay's safety.
 #include "display/display_win32.h"
 
-#include "display/bitmap_surface_win32.h"
 #include "app/scene_state.h"
 #include "display/drawing_win32.h"
 #include "display_test_support.h"
@@ -11,26 +10,19 @@
 namespace {
 using namespace display_test;
 
-class WindowedDisplayTest : public ::testing::Test {
- protected:
-  void SetUp() override { hwnd_ = MakeGameWindow(); }
-  void TearDown() override {
-    ReleaseSceneSurfacesForTest();
-    ReleaseDisplay();
-    DestroyWindow(hwnd_);
-    window = nullptr;
-    debug_mode = 0;
-  }
-  static void ReleaseSceneSurfacesForTest() { ReleaseSharedFonts(); }
-  HWND hwnd_ = nullptr;
-};
+using WindowedDisplayTest = DisplayTest;
+
+std::vector<const void*> Interfaces() {
+  const DisplayContext& d = display_context;
+  return {d.direct_draw, d.primary,  d.back_buffer,         d.clipper, d.z_buffer, d.direct3d,
+          d.device,      d.viewport, d.background_material, d.light,   d.material};
+}
 
 bool AllInterfacesEmpty() {
-  const DisplayContext& d = display_context;
-  return d.direct_draw == nullptr && d.primary == nullptr && d.back_buffer == nullptr &&
-         d.clipper == nullptr && d.z_buffer == nullptr && d.direct3d == nullptr &&
-         d.device == nullptr && d.viewport == nullptr && d.background_material == nullptr &&
-         d.light == nullptr && d.material == nullptr;
+  for (const void* held : Interfaces()) {
+    if (held != nullptr) return false;
+  }
+  return true;
 }
 
 TEST_F(WindowedDisplayTest, BuildsEveryInterfaceAroundAnExactClientArea) {
@@ -43,16 +35,8 @@ TEST_F(WindowedDisplayTest, BuildsEveryInterfaceAroundAnExactClientArea) {
   EXPECT_EQ(d.window, hwnd_);
   EXPECT_EQ(d.clear_rect.right, 640);
   EXPECT_EQ(d.clear_rect.bottom, 480);
-  EXPECT_NE(d.direct_draw, nullptr);
-  EXPECT_NE(d.primary, nullptr);
-  EXPECT_NE(d.clipper, nullptr);
-  EXPECT_NE(d.z_buffer, nullptr);
-  EXPECT_NE(d.direct3d, nullptr);
-  EXPECT_NE(d.device, nullptr);
-  EXPECT_NE(d.viewport, nullptr);
-  EXPECT_NE(d.background_material, nullptr);
-  EXPECT_NE(d.light, nullptr);
-  EXPECT_NE(d.material, nullptr);
+  const std::vector<const void*> made = Interfaces();
+  for (size_t i = 0; i < made.size(); ++i) EXPECT_NE(made[i], nullptr) << "interface " << i;
 
   RECT client;
   GetClientRect(hwnd_, &client);

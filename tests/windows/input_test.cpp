@@ -3,92 +3,23 @@
 
 #include <windows.h>
 
-#include <atomic>
 #include <cstring>
 #include <string>
-#include <thread>
-#include <vector>
 
 #include "app/scene_state.h"
 #include "app/win_globals.h"
 #include "input/input_win32.h"
 #include "input/key_codes.h"
 #include "input/key_state.h"
+#include "windows_test_support.h"
 
 namespace {
-
-HWND MakeWindow(DWORD style, HWND parent) {
-  WNDCLASSA windowClass = {};
-  windowClass.lpfnWndProc = DefWindowProcA;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.lpszClassName = "input_test";
-  RegisterClassA(&windowClass);
-  return CreateWindowA("input_test", "input test", style, 0, 0, 320, 240, parent, nullptr,
-                       GetModuleHandleA(nullptr), nullptr);
-}
-
-std::wstring Wide(const char* utf8) {
-  wchar_t buffer[256] = {};
-  MultiByteToWideChar(CP_UTF8, 0, utf8, -1, buffer, 256);
-  return buffer;
-}
-
-// Answers every message box the thread under test opens and notes its caption and text.
-class MessageBoxWatcher {
- public:
-  // The lists are filled from the watcher's thread; read them once it is gone.
-  MessageBoxWatcher(DWORD threadId, std::vector<std::wstring>& captions,
-                    std::vector<std::wstring>& texts)
-      : captions_(captions), texts_(texts), thread_id_(threadId) {
-    watcher_ = std::thread([this] { Run(); });
-  }
-  ~MessageBoxWatcher() {
-    stop_ = true;
-    watcher_.join();
-  }
-
- private:
-  static BOOL CALLBACK CollectStatic(HWND child, LPARAM context) {
-    wchar_t name[32] = {};
-    GetClassNameW(child, name, 32);
-    if (lstrcmpiW(name, L"Static") == 0) {
-      wchar_t text[256] = {};
-      GetWindowTextW(child, text, 256);
-      if (text[0] != 0) *reinterpret_cast<std::wstring*>(context) = text;
-    }
-    return TRUE;
-  }
-  static BOOL CALLBACK Answer(HWND box, LPARAM context) {
-    auto* self = reinterpret_cast<MessageBoxWatcher*>(context);
-    wchar_t name[32] = {};
-    GetClassNameW(box, name, 32);
-    if (lstrcmpW(name, L"#32770") != 0 || !IsWindowVisible(box)) return TRUE;
-    wchar_t caption[256] = {};
-    GetWindowTextW(box, caption, 256);
-    std::wstring text;
-    EnumChildWindows(box, CollectStatic, reinterpret_cast<LPARAM>(&text));
-    self->captions_.push_back(caption);
-    self->texts_.push_back(text);
-    SendMessageW(box, WM_COMMAND, IDOK, 0);
-    return TRUE;
-  }
-  void Run() {
-    while (!stop_) {
-      EnumThreadWindows(thread_id_, Answer, reinterpret_cast<LPARAM>(this));
-      Sleep(20);
-    }
-  }
-  std::vector<std::wstring>& captions_;
-  std::vector<std::wstring>& texts_;
-  DWORD thread_id_;
-  std::atomic<bool> stop_{false};
-  std::thread watcher_;
-};
+using namespace windows_test;
 
 class InputTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    window = MakeWindow(WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr);
+    window = MakeWindow(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
     ASSERT_NE(nullptr, window);
     instance = GetModuleHandleA(nullptr);
   }
@@ -167,7 +98,7 @@ TEST_F(InputTest, HeldKeyReadsAsDownByItsDirectInputCode) {
 
 TEST_F(InputTest, KeyboardIsReadWhileAnotherWindowIsInFront) {
   ASSERT_TRUE(CreateInput(instance, window));
-  HWND other = MakeWindow(WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr);
+  HWND other = MakeWindow(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
   ASSERT_NE(nullptr, other);
   SetForegroundWindow(other);
   Pump();
@@ -211,50 +142,39 @@ TEST_F(InputTest, ReleaseTwiceIsHarmlessAndReadingThenFails) {
 }
 
 TEST_F(InputTest, TypedCharacterFollowsTheThreadKeyboardState) {
-  BYTE state[256] = {};
-  ASSERT_TRUE(SetKeyboardState(state));
-  EXPECT_EQ(0, ReadTypedCharacter());
-
-  state[VK_SHIFT] = 0x80;
-  state[VK_LSHIFT] = 0x80;
-  state['A'] = 0x80;
-  ASSERT_TRUE(SetKeyboardState(state));
-  EXPECT_EQ('A', ReadTypedCharacter());
-
-  state[VK_SHIFT] = 0;
-  state[VK_LSHIFT] = 0;
-  ASSERT_TRUE(SetKeyboardState(state));
-  EXPECT_EQ('a', ReadTypedCharacter());
-
-  // Two letters down: the lower virtual-key code wins.
-  state['C'] = 0x80;
-  state['B'] = 0x80;
-  state['A'] = 0;
-  ASSERT_TRUE(SetKeyboardState(state));
-  EXPECT_EQ('b', ReadTypedCharacter());
-
-  std::memset(state, 0, sizeof(state));
-  SetKeyboardState(state);
+  struct Case {
+    bool shift;
+    const char* letters;  // virtual keys held down
+    int expected;
+  };
+  // Of two letters down, the lower virtual-key code wins.
+  const Case cases[] = {{false, "", 0}, {true, "A", 'A'}, {false, "A", 'a'}, {false, "CB", 'b'}};
+  for (const Case& c : cases) {
+    BYTE state[256] = {};
+    state[VK_SHIFT] = state[VK_LSHIFT] = c.shift ? 0x80 : 0;
+    for (const char* key = c.letters; *key != 0; ++key) state[static_cast<BYTE>(*key)] = 0x80;
+    ASSERT_TRUE(SetKeyboardState(state));
+    EXPECT_EQ(c.expected, ReadTypedCharacter()) << c.letters << " shift " << c.shift;
+  }
+  BYTE none[256] = {};
+  SetKeyboardState(none);
 }
 
 TEST_F(InputTest, FailedSetUpReleasesAllShowsTheMessagesAndClosesTheWindow) {
   // DirectInput refuses a cooperative level for a child window.
   HWND child = MakeWindow(WS_CHILD | WS_VISIBLE, window);
   ASSERT_NE(nullptr, child);
-  bool created = true;
-  std::vector<std::wstring> captions, texts;
-  {
-    MessageBoxWatcher watcher(GetCurrentThreadId(), captions, texts);
-    created = CreateInput(instance, child);
-  }
-  EXPECT_FALSE(created);
+  MessageBoxWatcher watcher;
+  EXPECT_FALSE(CreateInput(instance, child));
   EXPECT_FALSE(IsWindow(child));
   EXPECT_EQ(nullptr, direct_input);
   EXPECT_EQ(nullptr, keyboard_device);
   EXPECT_EQ(nullptr, joystick_device);
   EXPECT_EQ(nullptr, joystick);
-  ASSERT_EQ(2u, texts.size());
-  EXPECT_EQ(Wide("モードの設定に失敗"), texts[0]);
-  EXPECT_EQ(Wide("DirectInputオブジェクトの生成に失敗"), texts[1]);
-  for (const std::wstring& caption : captions) EXPECT_EQ(Wide("DirectInputの初期化"), caption);
+  ASSERT_EQ(2u, watcher.texts.size());
+  EXPECT_EQ(Wide("モードの設定に失敗"), watcher.texts[0]);
+  EXPECT_EQ(Wide("DirectInputオブジェクトの生成に失敗"), watcher.texts[1]);
+  for (const std::wstring& caption : watcher.captions) {
+    EXPECT_EQ(Wide("DirectInputの初期化"), caption);
+  }
 }

@@ -1,0 +1,172 @@
+// Shared by the Windows-side tests: a plain window, the message pump, the debug log, a scratch
+// working folder, and a watcher that answers message boxes.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace windows_test {
+
+inline HWND MakeWindow(DWORD style, HWND parent = nullptr, DWORD extendedStyle = 0,
+                       int width = 320, int height = 240) {
+  WNDCLASSA windowClass = {};
+  windowClass.lpfnWndProc = DefWindowProcA;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  windowClass.lpszClassName = "vorta_test";
+  RegisterClassA(&windowClass);  // refused harmlessly from the second window on
+  return CreateWindowExA(extendedStyle, "vorta_test", "vorta test", style, 0, 0, width, height,
+                         parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+inline void PumpMessages() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}
+
+inline std::wstring Wide(const char* utf8) {
+  wchar_t buffer[256] = {};
+  MultiByteToWideChar(CP_UTF8, 0, utf8, -1, buffer, 256);
+  return buffer;
+}
+
+inline std::vector<uint8_t> ReadBytes(const char* path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+// The log of the working folder. It is written in text mode: line ends come back as "\n".
+inline std::string ReadLog() {
+  const std::vector<uint8_t> bytes = ReadBytes("vorta.log");
+  std::string lines;
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') continue;
+    lines += static_cast<char>(bytes[i]);
+  }
+  return lines;
+}
+
+inline bool Contains(const std::string& text, const char* part) {
+  return text.find(part) != std::string::npos;
+}
+
+inline void RemoveTree(const std::string& dir) {
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((dir + "\\*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      const std::string name = found.cFileName;
+      if (name == "." || name == "..") continue;
+      const std::string path = dir + "\\" + name;
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveTree(path);
+      } else {
+        DeleteFileA(path.c_str());
+      }
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+  }
+  RemoveDirectoryA(dir.c_str());
+}
+
+// A fresh, empty working folder for as long as it lives; then the previous one again.
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    static int count = 0;
+    char here[MAX_PATH] = {};
+    char temp[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, here);
+    GetTempPathA(MAX_PATH, temp);
+    previous_ = here;
+    path_ = std::string(temp) + "vorta_test_" + std::to_string(GetCurrentProcessId()) + "_" +
+            std::to_string(count++);
+    RemoveTree(path_);
+    entered_ = CreateDirectoryA(path_.c_str(), nullptr) && SetCurrentDirectoryA(path_.c_str());
+  }
+  ~ScratchFolder() {
+    SetCurrentDirectoryA(previous_.c_str());
+    RemoveTree(path_);
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  bool Entered() const { return entered_; }
+
+ private:
+  std::string previous_;
+  std::string path_;
+  bool entered_ = false;
+};
+
+// Answers (with OK) every message box the creating thread opens and keeps caption and text.
+// The lists are filled from the watcher's thread before it answers: read them once the call
+// that showed the boxes has returned.
+class MessageBoxWatcher {
+ public:
+  MessageBoxWatcher() : thread_id_(GetCurrentThreadId()) {
+    watcher_ = std::thread([this] { Run(); });
+  }
+  ~MessageBoxWatcher() {
+    stop_ = true;
+    watcher_.join();
+  }
+  MessageBoxWatcher(const MessageBoxWatcher&) = delete;
+  MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
+
+  std::vector<std::wstring> captions;
+  std::vector<std::wstring> texts;
+
+ private:
+  static BOOL CALLBACK FindText(HWND child, LPARAM context) {
+    wchar_t name[32] = {};
+    GetClassNameW(child, name, 32);
+    if (lstrcmpiW(name, L"Static") == 0) {
+      wchar_t text[256] = {};
+      GetWindowTextW(child, text, 256);
+      if (text[0] != 0) *reinterpret_cast<std::wstring*>(context) = text;
+    }
+    return TRUE;
+  }
+  static BOOL CALLBACK Answer(HWND box, LPARAM context) {
+    auto* self = reinterpret_cast<MessageBoxWatcher*>(context);
+    wchar_t name[32] = {};
+    GetClassNameW(box, name, 32);
+    if (lstrcmpW(name, L"#32770") != 0 || !IsWindowVisible(box)) return TRUE;
+    // A box stays on screen until its thread has handled the answer: count it once.
+    for (HWND seen : self->answered_) {
+      if (seen == box) return TRUE;
+    }
+    self->answered_.push_back(box);
+    wchar_t caption[128] = {};
+    GetWindowTextW(box, caption, 128);
+    std::wstring text;
+    EnumChildWindows(box, &FindText, reinterpret_cast<LPARAM>(&text));
+    self->captions.push_back(caption);
+    self->texts.push_back(text);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    return TRUE;
+  }
+  void Run() {
+    while (!stop_) {
+      EnumThreadWindows(thread_id_, &Answer, reinterpret_cast<LPARAM>(this));
+      Sleep(20);
+    }
+  }
+
+  DWORD thread_id_;
+  std::vector<HWND> answered_;
+  std::atomic<bool> stop_{false};
+  std::thread watcher_;
+};
+
+}  // namespace windows_test
