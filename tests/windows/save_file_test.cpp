@@ -6,7 +6,6 @@
 
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -14,13 +13,10 @@
 #include "data/car_data_loader.h"
 #include "data/car_table.h"
 #include "data/save_file.h"
+#include "windows_test_support.h"
 
 namespace {
-
-std::vector<uint8_t> ReadBytes(const char* path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
-}
+using namespace windows_test;
 
 void WriteBytes(const char* path, const std::vector<uint8_t>& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -29,44 +25,10 @@ void WriteBytes(const char* path, const std::vector<uint8_t>& bytes) {
 
 bool Exists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
 
-std::string ReadLog() {
-  const std::vector<uint8_t> bytes = ReadBytes("vorta.log");
-  return std::string(bytes.begin(), bytes.end());
-}
-
-void RemoveTree(const std::string& dir) {
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((dir + "\\*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string name = found.cFileName;
-      if (name == "." || name == "..") continue;
-      const std::string path = dir + "\\" + name;
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveTree(path);
-      } else {
-        DeleteFileA(path.c_str());
-      }
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-  }
-  RemoveDirectoryA(dir.c_str());
-}
-
 class SaveFileOnDisk : public ::testing::Test {
  protected:
   void SetUp() override {
-    char here[MAX_PATH];
-    GetCurrentDirectoryA(sizeof here, here);
-    previous_dir_ = here;
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    dir_ = std::string(temp) + "vorta_save_test_" + std::to_string(GetCurrentProcessId()) + "_" +
-           std::to_string(counter_++);
-    RemoveTree(dir_);
-    ASSERT_TRUE(CreateDirectoryA(dir_.c_str(), nullptr));
-    ASSERT_TRUE(SetCurrentDirectoryA(dir_.c_str()));
-
+    ASSERT_TRUE(folder_.Entered());
     debug_mode = 1;
     ASSERT_TRUE(LoadCarData());
     ForgetRecords();
@@ -77,8 +39,6 @@ class SaveFileOnDisk : public ::testing::Test {
     ReleaseCarData();
     ForgetRecords();
     debug_mode = 0;
-    SetCurrentDirectoryA(previous_dir_.c_str());
-    RemoveTree(dir_);
   }
 
   // Writes a file with some records of a played game, and returns its bytes.
@@ -92,12 +52,8 @@ class SaveFileOnDisk : public ::testing::Test {
     return ReadBytes("vorta.sav");
   }
 
-  std::string dir_;
-  std::string previous_dir_;
-  static int counter_;
+  ScratchFolder folder_;
 };
-
-int SaveFileOnDisk::counter_ = 0;
 
 }  // namespace
 
@@ -122,9 +78,8 @@ TEST_F(SaveFileOnDisk, NoFileGivesTheDefaultsAndSetsNothingAside) {
   EXPECT_EQ(record_data.tables[1][kTimeTable][4].value, 27.2f);
   EXPECT_FALSE(Exists("vorta.sav.bad"));
   const std::string log = ReadLog();
-  // The log is a text file: its line ends are "\r\n" on Windows, so only the texts count.
-  const size_t open = log.find("セーブデータをオープンできません。");
-  const size_t reset = log.find("セーブデータを初期化します。");
+  const size_t open = log.find("セーブデータをオープンできません。\n");
+  const size_t reset = log.find("セーブデータを初期化します。\n");
   EXPECT_NE(open, std::string::npos) << log;
   EXPECT_NE(reset, std::string::npos) << log;
   EXPECT_LT(open, reset);
@@ -145,36 +100,33 @@ TEST_F(SaveFileOnDisk, WrittenRecordsReadBackUnchanged) {
   EXPECT_EQ(ReadLog().size(), log_before) << "reading a good file logs nothing";
 }
 
-TEST_F(SaveFileOnDisk, DamagedFileIsSetAsideBeforeTheDefaults) {
-  std::vector<uint8_t> file = SavePlayedGame();
-  file[600] ^= 0x10;
-  WriteBytes("vorta.sav", file);
-  WriteBytes("vorta.sav.bad", {1, 2, 3});  // an older one is replaced
-
-  ForgetRecords();
-  random_state = 1;
-  ReadSaveFile();
-  EXPECT_EQ(record_data.progress_flags, 0u);
-  EXPECT_STREQ(record_data.player_name, "AAAAAAAA");
-  EXPECT_FALSE(Exists("vorta.sav"));
-  EXPECT_EQ(ReadBytes("vorta.sav.bad"), file);
-  EXPECT_NE(ReadLog().find("セーブデータが改変されている可能性があります。"), std::string::npos);
-}
-
-TEST_F(SaveFileOnDisk, ForeignOldAndShortFilesAreSetAside) {
+TEST_F(SaveFileOnDisk, BadFilesAreSetAsideBeforeTheDefaults) {
   const std::vector<uint8_t> good = SavePlayedGame();
-  std::vector<uint8_t> old_version = good;
-  old_version[38] = 74;
-  std::vector<uint8_t> foreign = good;
-  foreign[0] = 'x';
-  const std::vector<uint8_t> short_file(good.begin(), good.begin() + 500);
-  for (const auto& file : {old_version, foreign, short_file}) {
+  struct Case {
+    size_t keep;  // bytes of the good file kept
+    size_t at;    // and one of them changed
+    uint8_t value;
+    const char* logged;
+  };
+  const Case cases[] = {
+      {good.size(), 600, static_cast<uint8_t>(good[600] ^ 0x10), "改変されている可能性があります"},
+      {good.size(), 38, 74, "バージョンが異なります"},
+      {good.size(), 0, 'x', "VORTA のセーブデータではありません"},
+      {500, 0, good[0], "途中で切れています"},
+  };
+  for (const Case& c : cases) {
+    std::vector<uint8_t> file(good.begin(), good.begin() + static_cast<ptrdiff_t>(c.keep));
+    file[c.at] = c.value;
     WriteBytes("vorta.sav", file);
+    WriteBytes("vorta.sav.bad", {1, 2, 3});  // an older one is replaced
     ForgetRecords();
+    const size_t logged_before = ReadLog().size();
     ReadSaveFile();
-    EXPECT_EQ(record_data.progress_flags, 0u);
-    EXPECT_FALSE(Exists("vorta.sav"));
-    EXPECT_EQ(ReadBytes("vorta.sav.bad"), file);
+    EXPECT_TRUE(Contains(ReadLog().substr(logged_before), c.logged)) << c.logged;
+    EXPECT_EQ(record_data.progress_flags, 0u) << c.logged;
+    EXPECT_STREQ(record_data.player_name, "AAAAAAAA") << c.logged;
+    EXPECT_FALSE(Exists("vorta.sav")) << c.logged;
+    EXPECT_EQ(ReadBytes("vorta.sav.bad"), file) << c.logged;
   }
 }
 

@@ -7,8 +7,6 @@
 #include <d3d.h>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,18 +15,10 @@
 #include "app/win_globals.h"
 #include "display/display_win32.h"
 #include "gfx3d/texture_d3d.h"
+#include "windows_test_support.h"
 
 namespace {
-
-HWND MakeTestWindow() {
-  WNDCLASSA windowClass = {};
-  windowClass.lpfnWndProc = DefWindowProcA;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.lpszClassName = "texture_test";
-  RegisterClassA(&windowClass);
-  return CreateWindowA("texture_test", "texture test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                       320, 240, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-}
+using namespace windows_test;
 
 // A window with a small 3D device of its own: the texture needs a device and DirectDraw,
 // nothing of the game's display.
@@ -41,7 +31,7 @@ struct TestDevice {
   bool hardware = false;
 
   bool Create() {
-    window = MakeTestWindow();
+    window = MakeWindow(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
     if (window == nullptr) return false;
     IDirectDraw* first = nullptr;
     if (FAILED(DirectDrawCreate(nullptr, &first, nullptr))) return false;
@@ -193,8 +183,19 @@ TEST_F(TextureTest, HardwareDeviceTexturesLiveInVideoMemory) {
   EXPECT_EQ(0u, back.caps & DDSCAPS_SYSTEMMEMORY);
 }
 
-TEST_F(TextureTest, RefusedBitmapLeavesTheRecordEmptyButKeepsTheDevice) {
+TEST_F(TextureTest, RefusedBitmapLeavesTheRecordEmptyKeepsTheDeviceAndIsLogged) {
+  ScratchFolder folder;
+  ASSERT_TRUE(folder.Entered());
+  StartDebugLog();
   ASSERT_EQ(1, Load(TestBitmap(), 0));
+  DDPIXELFORMAT format = {};
+  format.dwSize = sizeof(format);
+  texture.surface->GetPixelFormat(&format);
+  char formatLine[128];
+  std::snprintf(formatLine, sizeof formatLine, "\tテクスチュアフォーマット：A%d, R%d, G%d, B%d",
+                __builtin_popcount(format.dwRGBAlphaBitMask), __builtin_popcount(format.dwRBitMask),
+                __builtin_popcount(format.dwGBitMask), __builtin_popcount(format.dwBBitMask));
+
   EXPECT_EQ(0, Load(TestBitmap(24), 0));
   EXPECT_EQ(nullptr, texture.surface);
   EXPECT_EQ(nullptr, texture.texture);
@@ -208,6 +209,14 @@ TEST_F(TextureTest, RefusedBitmapLeavesTheRecordEmptyButKeepsTheDevice) {
   EXPECT_EQ(0, LoadTexture(texture, "NO_SUCH_TEXTURE", test.device, test.direct_draw, 0));
   EXPECT_EQ(nullptr, texture.surface);
   EXPECT_EQ(test.device, texture.device);
+  debug_mode = 0;
+
+  const std::string log = ReadLog();
+  EXPECT_TRUE(Contains(log, formatLine)) << log;
+  EXPECT_TRUE(Contains(log, "\t256色(8bit)以外のビットマップは読み込めません。"));
+  EXPECT_TRUE(Contains(log, "\t指定されたリソース NO_SUCH_TEXTURE は見つかりません。"));
+  EXPECT_TRUE(Contains(log, "\tテクスチュアの読み込みに失敗しました。"));
+  EXPECT_FALSE(Contains(log, "テクスチュアサーフェイスを作成できません"));
 
   ReleaseTexture(texture);
   ReleaseTexture(texture);
@@ -224,62 +233,10 @@ TEST_F(TextureTest, LoadingAgainReleasesTheFormerSurface) {
   EXPECT_EQ(0u, former->Release());
 }
 
-TEST_F(TextureTest, TheRaceTexturesLoadFromTheExecutable) {
-  HRSRC found = FindResourceA(GetModuleHandleA(nullptr), "TEX_WAY", MAKEINTRESOURCEA(2));
-  if (found == nullptr) GTEST_SKIP() << "the texture pictures are not in the resources yet";
-  for (const char* name : {"TEX_SIG", "TEX_WAY", "TEX_WAY2"}) {
-    Texture race;
-    ASSERT_EQ(1, LoadTexture(race, name, test.device, test.direct_draw, 0)) << name;
-    const ReadBack back = Read(race.surface);
-    EXPECT_EQ(256u, back.rows.size()) << name;
-    EXPECT_EQ(256u, back.rows[0].size()) << name;
-    ReleaseTexture(race);
-  }
-}
-
-TEST_F(TextureTest, LogNamesTheFormatAndEveryRefusal) {
-  char folder[MAX_PATH] = {};
-  GetTempPathA(MAX_PATH, folder);
-  std::string directory = std::string(folder) + "vorta_texture_test";
-  CreateDirectoryA(directory.c_str(), nullptr);
-  char previous[MAX_PATH] = {};
-  GetCurrentDirectoryA(MAX_PATH, previous);
-  ASSERT_TRUE(SetCurrentDirectoryA(directory.c_str()));
-  StartDebugLog();
-
-  ASSERT_EQ(1, Load(TestBitmap(), 0));
-  DDPIXELFORMAT format = {};
-  format.dwSize = sizeof(format);
-  texture.surface->GetPixelFormat(&format);
-  char formatLine[128];
-  std::snprintf(formatLine, sizeof formatLine, "\tテクスチュアフォーマット：A%d, R%d, G%d, B%d",
-                __builtin_popcount(format.dwRGBAlphaBitMask), __builtin_popcount(format.dwRBitMask),
-                __builtin_popcount(format.dwGBitMask), __builtin_popcount(format.dwBBitMask));
-  Load(TestBitmap(24), 0);
-  LoadTexture(texture, "NO_SUCH_TEXTURE", test.device, test.direct_draw, 0);
-  debug_mode = 0;
-
-  std::ifstream file("vorta.log", std::ios::binary);
-  std::stringstream text;
-  text << file.rdbuf();
-  file.close();
-  DeleteFileA("vorta.log");
-  SetCurrentDirectoryA(previous);
-  RemoveDirectoryA(directory.c_str());
-
-  // The log is a text file: its line ends are the system's.
-  const std::string log = text.str();
-  EXPECT_NE(std::string::npos, log.find(formatLine)) << log;
-  EXPECT_NE(std::string::npos, log.find("\t256色(8bit)以外のビットマップは読み込めません。"));
-  EXPECT_NE(std::string::npos, log.find("\t指定されたリソース NO_SUCH_TEXTURE は見つかりません。"));
-  EXPECT_NE(std::string::npos, log.find("\tテクスチュアの読み込みに失敗しました。"));
-  EXPECT_EQ(std::string::npos, log.find("テクスチュアサーフェイスを作成できません"));
-}
-
 // The way the race set-up loads them: for the game display's device, in the memory its
 // hardware flag chooses, each unbound again afterwards.
 TEST(TextureOnGameDisplay, RaceTexturesLoadForTheDisplayDevice) {
-  HWND gameWindow = MakeTestWindow();
+  HWND gameWindow = MakeWindow(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
   ASSERT_NE(nullptr, gameWindow);
   window = gameWindow;
   ASSERT_TRUE(CreateDisplay(gameWindow, 640, 480, 1, 0));
@@ -291,6 +248,8 @@ TEST(TextureOnGameDisplay, RaceTexturesLoadForTheDisplayDevice) {
         << name;
     EXPECT_EQ(D3D_OK, race->device->SetTexture(0, nullptr));
     const ReadBack back = Read(race->surface);
+    EXPECT_EQ(256u, back.rows.size()) << name;
+    EXPECT_EQ(256u, back.rows[0].size()) << name;
     const DWORD memory = display_context.hardware_device != 0 ? DDSCAPS_VIDEOMEMORY
                                                               : DDSCAPS_SYSTEMMEMORY;
     EXPECT_NE(0u, back.caps & memory) << name;
