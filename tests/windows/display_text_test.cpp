@@ -86,10 +86,9 @@ void ExpectCell(const Pixels& back, const Pixels& font, int x, int y, int sx, in
 TEST_F(DisplayTextTest, BitmapFilesResourcesAndTheirOrder) {
   StartFreshLog();
   IDirectDrawSurface4* font = Load("display_test_font8.bmp");
-  ASSERT_NE(font, nullptr);
-  EXPECT_EQ(SizeOf(font).width, 384);
-  EXPECT_EQ(SizeOf(font).height, 32);
   const Pixels pixels = ReadPixels(font);
+  ASSERT_EQ(pixels.width, 384);
+  ASSERT_EQ(pixels.height, 32);
   const Rgb a = CellColour('A' - 32);
   EXPECT_EQ(pixels.At(264 + 4, 8), PackColor(a.r, a.g, a.b)) << "the inside of the A cell";
   EXPECT_EQ(pixels.At(264, 8), 0u) << "the black edge stays black";
@@ -101,20 +100,17 @@ TEST_F(DisplayTextTest, BitmapFilesResourcesAndTheirOrder) {
   ASSERT_TRUE(WriteBitmap8("FONT_DFPOP_16_OTHER1", 16, 16, {Rgb{0, 0, 0}},
                            std::vector<uint8_t>(256, 0)));
   IDirectDrawSurface4* resource = Load("font_dfpop_16_other1");
-  ASSERT_NE(resource, nullptr);
   EXPECT_EQ(SizeOf(resource).width, 384) << "resource names ignore case and win over files";
   // ...and is used for a name without a resource.
   ASSERT_TRUE(WriteBitmap8("display_test_file_only", 16, 8, {Rgb{0, 0, 0}},
                            std::vector<uint8_t>(128, 0)));
   IDirectDrawSurface4* fileOnly = Load("display_test_file_only");
-  ASSERT_NE(fileOnly, nullptr);
   EXPECT_EQ(SizeOf(fileOnly).width, 16);
   DeleteFileA("FONT_DFPOP_16_OTHER1");
   DeleteFileA("display_test_file_only");
 
   IDirectDrawSurface4* graph = CreatePlainSurface(display_context.direct_draw, 325, 320);
   loaded_.push_back(graph);
-  ASSERT_NE(graph, nullptr);
   EXPECT_EQ(SizeOf(graph).width, 325);
   EXPECT_EQ(SizeOf(graph).height, 320);
   EXPECT_EQ(CreatePlainSurface(display_context.direct_draw, 0, 320), nullptr);

@@ -1,5 +1,5 @@
-// The texture loader on a real Direct3D device under Wine: the surface it makes, the texels
-// after Lock, and what it logs.
+// The texture loader on the game display's Direct3D device under Wine: the surface it makes,
+// the texels after Lock, and what it logs.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -19,54 +19,6 @@
 
 namespace {
 using namespace windows_test;
-
-// A window with a small 3D device of its own: the texture needs a device and DirectDraw,
-// nothing of the game's display.
-struct TestDevice {
-  HWND window = nullptr;
-  IDirectDraw4* direct_draw = nullptr;
-  IDirectDrawSurface4* target = nullptr;
-  IDirect3D3* direct3d = nullptr;
-  IDirect3DDevice3* device = nullptr;
-  bool hardware = false;
-
-  bool Create() {
-    window = MakeWindow(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
-    if (window == nullptr) return false;
-    IDirectDraw* first = nullptr;
-    if (FAILED(DirectDrawCreate(nullptr, &first, nullptr))) return false;
-    void* second = nullptr;
-    const HRESULT query = first->QueryInterface(IID_IDirectDraw4, &second);
-    first->Release();
-    if (FAILED(query)) return false;
-    direct_draw = static_cast<IDirectDraw4*>(second);
-    if (FAILED(direct_draw->SetCooperativeLevel(window, DDSCL_NORMAL))) return false;
-
-    DDSURFACEDESC2 description = {};
-    description.dwSize = sizeof(description);
-    description.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-    description.dwWidth = 64;
-    description.dwHeight = 64;
-    description.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN | DDSCAPS_3DDEVICE;
-    if (FAILED(direct_draw->CreateSurface(&description, &target, nullptr))) return false;
-    void* d3d = nullptr;
-    if (FAILED(direct_draw->QueryInterface(IID_IDirect3D3, &d3d))) return false;
-    direct3d = static_cast<IDirect3D3*>(d3d);
-    if (SUCCEEDED(direct3d->CreateDevice(IID_IDirect3DHALDevice, target, &device, nullptr))) {
-      hardware = true;
-      return true;
-    }
-    return SUCCEEDED(direct3d->CreateDevice(IID_IDirect3DRGBDevice, target, &device, nullptr));
-  }
-  void Release() {
-    if (device) device->Release();
-    if (direct3d) direct3d->Release();
-    if (target) target->Release();
-    if (direct_draw) direct_draw->Release();
-    if (window) DestroyWindow(window);
-    *this = TestDevice();
-  }
-};
 
 void PutU32(std::vector<uint8_t>& bytes, size_t at, uint32_t value) {
   for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<uint8_t>(value >> (8 * i));
@@ -101,16 +53,23 @@ std::vector<uint8_t> TestBitmap(uint16_t bitCount = 8) {
 
 class TextureTest : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(test.Create()) << "no 3D device under this Wine"; }
+  void SetUp() override {
+    window = MakeWindow(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    ASSERT_TRUE(CreateDisplay(window, 640, 480, 1, 0));
+    device_ = display_context.device;
+  }
   void TearDown() override {
     ReleaseTexture(texture);
-    test.Release();
+    ReleaseDisplay();
+    DestroyWindow(window);
+    window = nullptr;
   }
-  int Load(const std::vector<uint8_t>& bytes, int32_t hardwareDevice) {
-    return LoadTextureFromBitmap(texture, bytes.data(), bytes.size(), test.device,
-                                 test.direct_draw, hardwareDevice);
+  // Into system memory, as for a software device.
+  int Load(const std::vector<uint8_t>& bytes) {
+    return LoadTextureFromBitmap(texture, bytes.data(), bytes.size(), device_,
+                                 display_context.direct_draw, 0);
   }
-  TestDevice test;
+  IDirect3DDevice3* device_ = nullptr;
   Texture texture;
 };
 
@@ -140,10 +99,10 @@ ReadBack Read(IDirectDrawSurface4* surface) {
 }  // namespace
 
 TEST_F(TextureTest, BitmapBecomesAnOpaqueUprightSixteenBitTexture) {
-  ASSERT_EQ(1, Load(TestBitmap(), 0));
+  ASSERT_EQ(1, Load(TestBitmap()));
   ASSERT_NE(nullptr, texture.surface);
   ASSERT_NE(nullptr, texture.texture);
-  EXPECT_EQ(test.device, texture.device);
+  EXPECT_EQ(device_, texture.device);
 
   const ReadBack back = Read(texture.surface);
   EXPECT_EQ(16u, back.format.dwRGBBitCount);
@@ -168,26 +127,17 @@ TEST_F(TextureTest, BitmapBecomesAnOpaqueUprightSixteenBitTexture) {
     for (uint16_t texel : row) EXPECT_EQ(alpha, texel & alpha);
   }
   // The device takes it.
-  EXPECT_EQ(D3D_OK, test.device->SetTexture(0, texture.texture));
-  EXPECT_EQ(D3D_OK, test.device->SetTexture(0, nullptr));
-  std::printf("texture format: A %04lx R %04lx G %04lx B %04lx, hardware device %d\n",
-              back.format.dwRGBAlphaBitMask, back.format.dwRBitMask, back.format.dwGBitMask,
-              back.format.dwBBitMask, test.hardware);
-}
-
-TEST_F(TextureTest, HardwareDeviceTexturesLiveInVideoMemory) {
-  if (!test.hardware) GTEST_SKIP() << "only a software device here";
-  ASSERT_EQ(1, Load(TestBitmap(), 1));
-  const ReadBack back = Read(texture.surface);
-  EXPECT_NE(0u, back.caps & DDSCAPS_VIDEOMEMORY);
-  EXPECT_EQ(0u, back.caps & DDSCAPS_SYSTEMMEMORY);
+  EXPECT_EQ(D3D_OK, device_->SetTexture(0, texture.texture));
+  EXPECT_EQ(D3D_OK, device_->SetTexture(0, nullptr));
+  std::printf("texture format: A %04lx R %04lx G %04lx B %04lx\n", back.format.dwRGBAlphaBitMask,
+              back.format.dwRBitMask, back.format.dwGBitMask, back.format.dwBBitMask);
 }
 
 TEST_F(TextureTest, RefusedBitmapLeavesTheRecordEmptyKeepsTheDeviceAndIsLogged) {
   ScratchFolder folder;
   ASSERT_TRUE(folder.Entered());
   StartDebugLog();
-  ASSERT_EQ(1, Load(TestBitmap(), 0));
+  ASSERT_EQ(1, Load(TestBitmap()));
   DDPIXELFORMAT format = {};
   format.dwSize = sizeof(format);
   texture.surface->GetPixelFormat(&format);
@@ -196,19 +146,19 @@ TEST_F(TextureTest, RefusedBitmapLeavesTheRecordEmptyKeepsTheDeviceAndIsLogged) 
                 __builtin_popcount(format.dwRGBAlphaBitMask), __builtin_popcount(format.dwRBitMask),
                 __builtin_popcount(format.dwGBitMask), __builtin_popcount(format.dwBBitMask));
 
-  EXPECT_EQ(0, Load(TestBitmap(24), 0));
+  EXPECT_EQ(0, Load(TestBitmap(24)));
   EXPECT_EQ(nullptr, texture.surface);
   EXPECT_EQ(nullptr, texture.texture);
-  EXPECT_EQ(test.device, texture.device);
+  EXPECT_EQ(device_, texture.device);
 
   std::vector<uint8_t> truncated = TestBitmap();
   truncated.resize(truncated.size() - 1);
-  EXPECT_EQ(0, Load(truncated, 0));
+  EXPECT_EQ(0, Load(truncated));
   EXPECT_EQ(nullptr, texture.surface);
 
-  EXPECT_EQ(0, LoadTexture(texture, "NO_SUCH_TEXTURE", test.device, test.direct_draw, 0));
+  EXPECT_EQ(0, LoadTexture(texture, "NO_SUCH_TEXTURE", device_, display_context.direct_draw, 0));
   EXPECT_EQ(nullptr, texture.surface);
-  EXPECT_EQ(test.device, texture.device);
+  EXPECT_EQ(device_, texture.device);
   debug_mode = 0;
 
   const std::string log = ReadLog();
@@ -220,14 +170,14 @@ TEST_F(TextureTest, RefusedBitmapLeavesTheRecordEmptyKeepsTheDeviceAndIsLogged) 
 
   ReleaseTexture(texture);
   ReleaseTexture(texture);
-  EXPECT_EQ(test.device, texture.device);
+  EXPECT_EQ(device_, texture.device);
 }
 
 TEST_F(TextureTest, LoadingAgainReleasesTheFormerSurface) {
-  ASSERT_EQ(1, Load(TestBitmap(), 0));
+  ASSERT_EQ(1, Load(TestBitmap()));
   IDirectDrawSurface4* former = texture.surface;
   former->AddRef();
-  ASSERT_EQ(1, Load(TestBitmap(), 0));
+  ASSERT_EQ(1, Load(TestBitmap()));
   EXPECT_NE(nullptr, texture.surface);
   // Our reference is the last one: the loader gave back both of its own.
   EXPECT_EQ(0u, former->Release());
@@ -235,12 +185,7 @@ TEST_F(TextureTest, LoadingAgainReleasesTheFormerSurface) {
 
 // The way the race set-up loads them: for the game display's device, in the memory its
 // hardware flag chooses, each unbound again afterwards.
-TEST(TextureOnGameDisplay, RaceTexturesLoadForTheDisplayDevice) {
-  HWND gameWindow = MakeWindow(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
-  ASSERT_NE(nullptr, gameWindow);
-  window = gameWindow;
-  ASSERT_TRUE(CreateDisplay(gameWindow, 640, 480, 1, 0));
-
+TEST_F(TextureTest, RaceTexturesLoadForTheDisplayDevice) {
   for (Texture* race : {&tex_sig, &tex_Way, &tex_Way2}) {
     const char* name = race == &tex_sig ? "TEX_SIG" : race == &tex_Way ? "TEX_WAY" : "TEX_WAY2";
     ASSERT_EQ(1, LoadTexture(*race, name, display_context.device, display_context.direct_draw,
@@ -250,9 +195,9 @@ TEST(TextureOnGameDisplay, RaceTexturesLoadForTheDisplayDevice) {
     const ReadBack back = Read(race->surface);
     EXPECT_EQ(256u, back.rows.size()) << name;
     EXPECT_EQ(256u, back.rows[0].size()) << name;
-    const DWORD memory = display_context.hardware_device != 0 ? DDSCAPS_VIDEOMEMORY
-                                                              : DDSCAPS_SYSTEMMEMORY;
-    EXPECT_NE(0u, back.caps & memory) << name;
+    const bool video = display_context.hardware_device != 0;
+    EXPECT_NE(0u, back.caps & (video ? DDSCAPS_VIDEOMEMORY : DDSCAPS_SYSTEMMEMORY)) << name;
+    EXPECT_EQ(0u, back.caps & (video ? DDSCAPS_SYSTEMMEMORY : DDSCAPS_VIDEOMEMORY)) << name;
   }
   EXPECT_EQ(D3D_OK, tex_Way.device->SetTexture(0, tex_Way.texture));
   EXPECT_EQ(D3D_OK, tex_Way.device->SetTexture(0, nullptr));
@@ -263,7 +208,4 @@ TEST(TextureOnGameDisplay, RaceTexturesLoadForTheDisplayDevice) {
     EXPECT_EQ(nullptr, race->surface);
     EXPECT_EQ(nullptr, race->texture);
   }
-  ReleaseDisplay();
-  DestroyWindow(gameWindow);
-  window = nullptr;
 }
