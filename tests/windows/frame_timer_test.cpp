@@ -38,22 +38,27 @@ TEST_F(FrameTimerTest, NoFrameEndsBeforeOnePeriodAndTheRateIsMeasured) {
   EXPECT_EQ(physics_rate, 60);
 }
 
-TEST_F(FrameTimerTest, SlowFrameIsNotWaitedForAndShowsItsRate) {
+// (That a late frame does not wait again is the pacing arithmetic's rule, tested natively.)
+TEST_F(FrameTimerTest, SlowFrameShowsItsRate) {
   WaitForFrame();
-  Sleep(70);  // a frame four periods long
-  const double before = CounterSeconds();
+  Sleep(70);  // a frame more than four periods long
   WaitForFrame();
-  EXPECT_LT(CounterSeconds() - before, 0.005) << "a late frame must not wait again";
-  EXPECT_LE(frame_rate, 16);
+  EXPECT_LE(frame_rate, 15);
 }
 
 TEST_F(FrameTimerTest, ReadTimerCountsMillisecondsOfTheCounter) {
+  // Each reading is bracketed by counter readings, so the check holds however the thread
+  // is scheduled: the true interval lies between the inner and the outer brackets.
+  const double before_first = CounterSeconds();
   const uint32_t first = ReadTimer();
-  const double start = CounterSeconds();
+  const double after_first = CounterSeconds();
   Sleep(200);
+  const double before_second = CounterSeconds();
   const uint32_t second = ReadTimer();
-  const double elapsed_ms = (CounterSeconds() - start) * 1000.0;
+  const double after_second = CounterSeconds();
   const double difference = static_cast<double>(static_cast<uint32_t>(second - first));
-  EXPECT_NEAR(difference, elapsed_ms, 2.0);
+  // One millisecond either way for the truncation of each reading.
+  EXPECT_GE(difference, (before_second - after_first) * 1000.0 - 1.0);
+  EXPECT_LE(difference, (after_second - before_first) * 1000.0 + 1.0);
 }
 }  // namespace
