@@ -8,7 +8,7 @@
 #include "app/shell_win32.h"
 #include "app/win_globals.h"
 #include "data/car_data_loader.h"
-#include "data/car_spec.h"
+#include "data/car_record.h"
 #include "data/save_file.h"
 #include "race/race_state.h"
 #include "input/input_win32.h"

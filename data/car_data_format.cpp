@@ -9,7 +9,7 @@
 //
 //   offset          size         content
 //   0               4            car_count, signed 32-bit
-//   4               612 × count  CarSpec records back to back (layout in car_spec.h)
+//   4               612 × count  CarSpec records back to back (layout in car_record.h)
 //
 // The delivered resource holds 16 records: 9,796 bytes.
 

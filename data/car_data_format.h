@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "data/car_spec.h"
+#include "data/car_record.h"
 
 enum class CarDataError {
   kNone,

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "data/car_data_format.h"
-#include "data/car_spec.h"
+#include "data/car_record.h"
 
 // The records in resource order; the index is the car's place in the car select cycle.
 extern std::vector<CarRecord> car_table;

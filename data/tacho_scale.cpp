@@ -1,4 +1,4 @@
-#include "data/car_spec.h"
+#include "data/car_record.h"
 
 TachoScaleRow TachoScale[3];
 

@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "data/car_spec.h"
+#include "data/car_record.h"
 #include "race/race_state.h"
 
 // Input bits of a step.

@@ -22,7 +22,7 @@ else()
             -o ${cardata_compiler}
     DEPENDS ${cardata_tool_sources}
       ${PROJECT_SOURCE_DIR}/tools/cardata/cardata_source.h
-      ${PROJECT_SOURCE_DIR}/data/car_spec.h
+      ${PROJECT_SOURCE_DIR}/data/car_record.h
       ${PROJECT_SOURCE_DIR}/data/torque_curve.h
     COMMENT "Building cardata_compiler for the host"
     VERBATIM)

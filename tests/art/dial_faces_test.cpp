@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <string>
 
-#include "data/car_spec.h"
+#include "data/car_record.h"
 #include "tests/art/art_test_util.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "data/car_spec.h"
+#include "data/car_record.h"
 
 // Record 4 of the delivered car data: a 1510 kg front-engined rear-drive car, five forward
 // gears and a sixth (0.793) in the lower-right slot, rev limit row 0 (10000 rpm).

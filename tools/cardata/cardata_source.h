@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "data/car_spec.h"
+#include "data/car_record.h"
 
 // Reads the car table text. On success returns true and fills cars in file order; on
 // failure returns false and lists every problem as "<source>:<line>: <what>".
