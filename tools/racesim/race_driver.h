@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "data/car_spec.h"
+#include "data/car_record.h"
 #include "race/car_physics.h"
 
 constexpr int kMaxForwardGears = 6;
