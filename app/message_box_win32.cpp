@@ -1,17 +1,5 @@
-#include <string>
-
+#include "app/wide_text_win32.h"
 #include "app/win_globals.h"
-
-namespace {
-std::wstring Widen(const char* utf8) {
-  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
-  if (length <= 0) return std::wstring();
-  std::wstring wide(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide.data(), length);
-  wide.resize(static_cast<size_t>(length) - 1);
-  return wide;
-}
-}  // namespace
 
 void ShowMessageBox(const char* text, const char* caption) {
   // A failed start-up may already have destroyed the window, which posted the quit message; a
@@ -19,6 +7,6 @@ void ShowMessageBox(const char* text, const char* caption) {
   MSG quit;
   const bool quitting = PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != 0;
   HWND owner = IsWindow(window) ? window : nullptr;
-  MessageBoxW(owner, Widen(text).c_str(), Widen(caption).c_str(), MB_OK);
+  MessageBoxW(owner, WidenUtf8(text).c_str(), WidenUtf8(caption).c_str(), MB_OK);
   if (quitting) PostQuitMessage(static_cast<int>(quit.wParam));
 }

@@ -1,20 +1,9 @@
 // GDI text on the back buffer, for the option screen's help lines.
 #include <string>
 
+#include "app/wide_text_win32.h"
 #include "display/display_win32.h"
 #include "display/drawing_win32.h"
-
-namespace {
-std::wstring Widen(const char* utf8) {
-  if (utf8 == nullptr) return std::wstring();
-  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
-  if (length <= 1) return std::wstring();
-  std::wstring wide(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide.data(), length);
-  wide.resize(static_cast<size_t>(length) - 1);
-  return wide;
-}
-}  // namespace
 
 void DrawGdiText(const char* text, int32_t x, int32_t y, const GdiFontDescription* description) {
   IDirectDrawSurface4* back = display_context.back_buffer;
@@ -30,13 +19,13 @@ void DrawGdiText(const char* text, int32_t x, int32_t y, const GdiFontDescriptio
     font = CreateFontW(description->height, 0, 0, 0, description->weight,
                        description->italic != 0 ? TRUE : FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
-                       FIXED_PITCH | FF_MODERN, Widen(description->face).c_str());
+                       FIXED_PITCH | FF_MODERN, WidenUtf8(description->face).c_str());
     if (font != nullptr) previous = SelectObject(context, font);
     SetBkColor(context, description->background_color);
     SetTextColor(context, description->text_color);
   }
 
-  const std::wstring wide = Widen(text);
+  const std::wstring wide = WidenUtf8(text);
   TextOutW(context, x, y, wide.c_str(), static_cast<int>(wide.size()));
 
   if (font != nullptr) {

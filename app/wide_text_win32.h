@@ -1,0 +1,8 @@
+// The game's texts are UTF-8 in the sources; Windows shows them correctly on a system of any
+// language only through its wide-character calls.
+#pragma once
+
+#include <string>
+
+// UTF-8 to UTF-16; empty for a null or empty text.
+std::wstring WidenUtf8(const char* utf8);
