@@ -22,45 +22,18 @@ bool ChooseTextureFormat(const TexturePixelFormat* offered, size_t count,
   return chosen.rgb_bit_count == 16;
 }
 
-TextureChannel TextureChannelFromMask(uint32_t mask) {
-  TextureChannel layout;
-  if (mask == 0) return layout;
-  while (((mask >> layout.shift) & 1u) == 0) ++layout.shift;
-  for (uint32_t bits = mask; bits != 0; bits &= bits - 1) ++layout.width;
-  return layout;
+ChannelLayout ChannelLayoutOf(const TexturePixelFormat& format) {
+  // Every bit of each mask counts, whatever the format claims as its pixel size.
+  return ReadChannelLayout(format.red_mask, format.green_mask, format.blue_mask,
+                           format.alpha_mask, 32);
 }
-
-TextureChannels ChannelsOf(const TexturePixelFormat& format) {
-  TextureChannels channels;
-  channels.red = TextureChannelFromMask(format.red_mask);
-  channels.green = TextureChannelFromMask(format.green_mask);
-  channels.blue = TextureChannelFromMask(format.blue_mask);
-  channels.alpha = TextureChannelFromMask(format.alpha_mask);
-  return channels;
-}
-
-namespace {
-
-// An 8-bit colour cut (or, for a channel wider than 8 bits, stretched) to the channel.
-uint32_t PlaceChannel(uint8_t value, const TextureChannel& channel) {
-  uint32_t scaled = value;
-  if (channel.width <= 8) {
-    scaled >>= (8 - channel.width);
-  } else {
-    scaled <<= (channel.width - 8);
-  }
-  return scaled << channel.shift;
-}
-
-}  // namespace
 
 void BuildTextureColorTable(const PaletteEntry palette[kPaletteEntries],
                             const TexturePixelFormat& format, uint16_t table[kPaletteEntries]) {
-  const TextureChannels channels = ChannelsOf(format);
+  const ChannelLayout layout = ChannelLayoutOf(format);
   for (int i = 0; i < kPaletteEntries; ++i) {
-    const uint32_t texel = PlaceChannel(palette[i].red, channels.red) |
-                           PlaceChannel(palette[i].green, channels.green) |
-                           PlaceChannel(palette[i].blue, channels.blue) | format.alpha_mask;
+    const uint32_t texel =
+        PackColorFor(layout, palette[i].red, palette[i].green, palette[i].blue) | format.alpha_mask;
     table[i] = static_cast<uint16_t>(texel & 0xFFFF);
   }
 }

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "display/pixel_layout.h"
 #include "gfx3d/texture_bitmap.h"
 
 // The parts of DirectDraw's DDPIXELFORMAT the choice and the conversion need.
@@ -39,17 +40,8 @@ FormatVerdict JudgeTextureFormat(const TexturePixelFormat& offered);
 bool ChooseTextureFormat(const TexturePixelFormat* offered, size_t count,
                          TexturePixelFormat& chosen);
 
-// One colour channel of a pixel format: how many bits it has and where the lowest one sits.
-struct TextureChannel {
-  int width = 0;  // bits
-  int shift = 0;  // lowest set bit; 0 when the mask is empty
-};
-TextureChannel TextureChannelFromMask(uint32_t mask);
-
-struct TextureChannels {
-  TextureChannel red, green, blue, alpha;
-};
-TextureChannels ChannelsOf(const TexturePixelFormat& format);
+// The width and lowest bit of each channel, read as for the back buffer's format.
+ChannelLayout ChannelLayoutOf(const TexturePixelFormat& format);
 
 // The 16-bit texel of every palette entry: each 8-bit colour cut to its channel's width and
 // moved to its place, with the whole alpha mask set so that every texel is opaque.

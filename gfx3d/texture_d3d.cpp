@@ -77,9 +77,9 @@ bool FillSurface(IDirectDrawSurface4* surface, const TextureBitmap& bitmap) {
   // Read back from the surface: the driver may have settled on other masks than were asked.
   if (FAILED(surface->GetPixelFormat(&format))) format = locked.ddpfPixelFormat;
   const TexturePixelFormat portable = FromDirectDraw(format);
-  const TextureChannels channels = ChannelsOf(portable);
-  WriteLog("テクスチュアフォーマット：A%d, R%d, G%d, B%d\n", channels.alpha.width,
-           channels.red.width, channels.green.width, channels.blue.width);
+  const ChannelLayout channels = ChannelLayoutOf(portable);
+  WriteLog("テクスチュアフォーマット：A%d, R%d, G%d, B%d\n", channels.bits[kAlpha],
+           channels.bits[kRed], channels.bits[kGreen], channels.bits[kBlue]);
 
   uint16_t table[kPaletteEntries];
   BuildTextureColorTable(bitmap.palette, portable, table);

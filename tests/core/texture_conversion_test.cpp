@@ -137,9 +137,11 @@ TEST(TextureFormatChoice, NoSixteenBitRgbFormatMeansNoTexture) {
 TEST(TextureChannels, WidthAndShiftComeFromTheMasks) {
   // The 16-bit formats are covered through the colour tables below; here the masks no
   // texture format of ours has: a full byte at the top and none at all.
-  EXPECT_EQ(8, TextureChannelFromMask(0xFF000000).width);
-  EXPECT_EQ(24, TextureChannelFromMask(0xFF000000).shift);
-  EXPECT_EQ(0, ChannelsOf(kR5G6B5).alpha.width);
+  TexturePixelFormat topByteAlpha = kR5G6B5;
+  topByteAlpha.alpha_mask = 0xFF000000;
+  EXPECT_EQ(8, ChannelLayoutOf(topByteAlpha).bits[kAlpha]);
+  EXPECT_EQ(24, ChannelLayoutOf(topByteAlpha).shifts[kAlpha]);
+  EXPECT_EQ(0, ChannelLayoutOf(kR5G6B5).bits[kAlpha]);
 }
 
 TEST(TextureColorTable, PaletteColoursAreCutToTheChannelWidths) {
