@@ -7,6 +7,10 @@
 
 #include "app/scene_dispatcher.h"
 
+// The one picture size of the game, in a window and in full screen.
+constexpr int32_t kPictureWidth = 640;   // pixels
+constexpr int32_t kPictureHeight = 480;  // pixels
+
 // Runs the services in start-up order; false (after its message box or log line) when the
 // game cannot run.
 bool StartUp(int32_t windowed);

@@ -23,8 +23,15 @@ namespace {
 bool settings_read = false;
 bool exit_saved = false;
 
-constexpr int32_t kPictureWidth = 640;   // pixels
-constexpr int32_t kPictureHeight = 480;  // pixels
+// The display in the given mode; on failure the log line, and nothing of it left held.
+bool CreateGameDisplay(int32_t windowedMode) {
+  if (CreateDisplay(window, kPictureWidth, kPictureHeight, windowedMode, software_device)) {
+    return true;
+  }
+  WriteLog("初期化失敗\n");
+  ReleaseDisplay();
+  return false;
+}
 
 // The pictures of the scene that is running, loaded again after the display was rebuilt or
 // its surfaces were lost. Each scene's loader belongs in its case; an entry state loads its
@@ -84,11 +91,7 @@ bool StartUp(int32_t windowedMode) {
   // After the car table: the default records draw car names from it.
   ReadSaveFile();
 
-  if (!CreateDisplay(window, kPictureWidth, kPictureHeight, windowedMode, software_device)) {
-    WriteLog("初期化失敗\n");
-    ReleaseDisplay();
-    return false;
-  }
+  if (!CreateGameDisplay(windowedMode)) return false;
   race_state = RaceState{};
   return true;
 }
@@ -116,11 +119,7 @@ void ReleaseSceneSurfaces() { ReleaseSharedFonts(); }
 bool RebuildDisplay(int32_t windowedMode) {
   ReleaseSceneSurfaces();
   ReleaseDisplay();
-  if (!CreateDisplay(window, kPictureWidth, kPictureHeight, windowedMode, software_device)) {
-    WriteLog("初期化失敗\n");
-    ReleaseDisplay();
-    return false;
-  }
+  if (!CreateGameDisplay(windowedMode)) return false;
   LoadSmallFont();
   ReloadRunningScenePictures();
   return true;

@@ -11,8 +11,6 @@
 
 namespace {
 constexpr char kClassName[] = "tobrel";
-constexpr int kPictureWidth = 640;
-constexpr int kPictureHeight = 480;
 
 bool CreateGameWindow(int showCommand) {
   char title[64];

@@ -36,6 +36,8 @@ LostPictureStep TakeLostPictureStep() {
   // Not every DirectDraw refuses blits to lost surfaces (Wine accepts them and draws into
   // memory nobody shows), so a frame also asks the surfaces themselves.
   if (!pictures_lost && (IsLost(d.primary) || IsLost(d.back_buffer))) pictures_lost = true;
+  // The usual frame: nothing to ask DirectDraw.
+  if (!pictures_lost) return LostPictureStep::kNothing;
   const LostPictureStep step = NextLostPictureStep(
       pictures_lost, d.windowed != 0, Result(d.direct_draw->TestCooperativeLevel()),
       [&] { return Result(d.direct_draw->RestoreAllSurfaces()); });
