@@ -23,6 +23,18 @@ Point Fan(int side, double slope, double away) {
   return Point{kVanishX + side * away, kHorizonY - slope * away};
 }
 
+// The path of a strip on a side wall between two fan slopes, from one distance to another.
+void FanQuadPath(cairo_t* cr, int side, double upper, double lower, double from, double to) {
+  const Point a = Fan(side, upper, from), b = Fan(side, upper, to);
+  const Point c = Fan(side, lower, to), d = Fan(side, lower, from);
+  cairo_new_path(cr);
+  cairo_move_to(cr, a.x, a.y);
+  cairo_line_to(cr, b.x, b.y);
+  cairo_line_to(cr, c.x, c.y);
+  cairo_line_to(cr, d.x, d.y);
+  cairo_close_path(cr);
+}
+
 void DrawSky(cairo_t* cr) {
   cairo_pattern_t* sky = VerticalGradient(0, kHorizonY,
       {{0.0, HexRgb(0x1C4C9C)}, {0.55, HexRgb(0x4E8AD2)}, {0.9, HexRgb(0xA6CCEC)}, {1.0, HexRgb(0xD8ECF6)}});
@@ -128,16 +140,7 @@ void DrawGrandstand(cairo_t* cr) {
   const double near = 330, far = 60;  // px from the vanishing point, screen edge and far end
   const double roof_top = 0.52, roof_bottom = 0.46, crowd_top = 0.40, crowd_bottom = 0.15;
 
-  auto band = [&](double upper, double lower) {
-    const Point a = Fan(side, upper, near), b = Fan(side, upper, far);
-    const Point c = Fan(side, lower, far), d = Fan(side, lower, near);
-    cairo_new_path(cr);
-    cairo_move_to(cr, a.x, a.y);
-    cairo_line_to(cr, b.x, b.y);
-    cairo_line_to(cr, c.x, c.y);
-    cairo_line_to(cr, d.x, d.y);
-    cairo_close_path(cr);
-  };
+  auto band = [&](double upper, double lower) { FanQuadPath(cr, side, upper, lower, near, far); };
 
   // The shadowed back wall under the canopy.
   band(roof_bottom, crowd_bottom);
@@ -190,14 +193,7 @@ void DrawPitBuilding(cairo_t* cr) {
   const int side = 1;
   const double near = 330, far = 70;
   auto quad = [&](double upper, double lower, double from, double to) {
-    const Point a = Fan(side, upper, from), b = Fan(side, upper, to);
-    const Point c = Fan(side, lower, to), d = Fan(side, lower, from);
-    cairo_new_path(cr);
-    cairo_move_to(cr, a.x, a.y);
-    cairo_line_to(cr, b.x, b.y);
-    cairo_line_to(cr, c.x, c.y);
-    cairo_line_to(cr, d.x, d.y);
-    cairo_close_path(cr);
+    FanQuadPath(cr, side, upper, lower, from, to);
   };
   quad(0.36, 0.12, near, far);
   cairo_pattern_t* wall = LinearGradient(640, 0, 390, 0, {{0.0, HexRgb(0xE4E6EA)}, {1.0, HexRgb(0xB4BAC6)}});
