@@ -9,11 +9,6 @@
 #include "input/input_win32.h"
 #include "input/key_state.h"
 
-void ReadSettingsAtBoot();
-// Reloads the running scene's pictures once surfaces that were lost are back; false when that
-// ended the game.
-bool RecoverLostPictures();
-
 namespace {
 class GameServices final : public SceneServices {
  public:

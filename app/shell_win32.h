@@ -22,6 +22,13 @@ void ShutDown();
 // the running scene. false when the display could not be made.
 bool RebuildDisplay(int32_t windowed);
 
+// Reads .\vorta.ini at boot and remembers that it did, so the exit writes it back.
+void ReadSettingsAtBoot();
+
+// Reloads the running scene's pictures once surfaces that were lost are back; false when that
+// ended the game. Run at the start of every frame.
+bool RecoverLostPictures();
+
 // Releases every scene's pictures and models and the shared fonts.
 void ReleaseSceneSurfaces();
 

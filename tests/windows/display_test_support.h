@@ -12,13 +12,11 @@
 #include <vector>
 
 #include "app/debug_log.h"
+#include "app/shell_win32.h"
 #include "app/win_globals.h"
 #include "display/bitmap_surface_win32.h"
 #include "display/display_win32.h"
 #include "windows_test_support.h"
-
-// The start-up's reload of pictures lost with their surfaces, run by each frame.
-bool RecoverLostPictures();
 
 namespace display_test {
 using namespace windows_test;
