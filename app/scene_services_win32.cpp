@@ -3,11 +3,14 @@
 #include "app/scene_state.h"
 #include "app/settings.h"
 #include "app/shell_win32.h"
-#include "display/bitmap_surface_win32.h"
-#include "display/display_win32.h"
-#include "display/drawing_win32.h"
 #include "input/input_win32.h"
-#include "input/key_state.h"
+#include "race/race_frame_win32.h"
+#include "race/race_setup_win32.h"
+#include "race/race_view_d3d.h"
+#include "screens/car_select_win32.h"
+#include "screens/options_win32.h"
+#include "screens/records_win32.h"
+#include "screens/title_win32.h"
 
 namespace {
 class GameServices final : public SceneServices {
@@ -23,39 +26,20 @@ class GameServices final : public SceneServices {
   void SaveOnExit() override { ::SaveOnExit(); }
   void PollJoystickIntoKeys() override { ::PollJoystickIntoKeys(); }
 
-  void EnterTitle() override { EnterScene(SCENE_TITLE); }
-  void TitleFrame() override { EmptyFrame(); }
-  void ResetRace() override {}
-  void ApplyRaceView() override {}
-  void EnterRace() override { EnterScene(SCENE_RACE_RESET); }
-  void RaceFrame() override { EmptyFrame(); }
-  void EnterRecords() override { EnterScene(SCENE_RECORDS); }
-  void RecordsFrame() override { EmptyFrame(); }
-  void EnterResult() override { EnterScene(SCENE_RESULT); }
-  void ResultFrame() override { EmptyFrame(); }
-  void EnterCarSelect() override { EnterScene(SCENE_CAR_SELECT); }
-  void CarSelectFrame() override { EmptyFrame(); }
-  void EnterOptions() override { EnterScene(SCENE_OPTIONS); }
-  void OptionsFrame() override { EmptyFrame(); }
-
- private:
-  // Until a scene has its own pictures, entering it only swaps the last scene's for the
-  // small font.
-  static void EnterScene(int32_t frameState) {
-    ReleaseSceneSurfaces();
-    LoadSmallFont();
-    if (scene_state != SCENE_EXIT) scene_state = frameState;
-  }
-
-  // Until a scene draws, its frame reads the keys and is black with the frame rate in the
-  // corner.
-  static void EmptyFrame() {
-    if (!RecoverLostPictures()) return;
-    if (ReadFrameInput()) RememberKeyState();
-    FillBackBuffer(display_context.clear_rect, PackColor(0, 0, 0));
-    DrawFrameRate();
-    PresentFrame();
-  }
+  void EnterTitle() override { ::EnterTitle(); }
+  void TitleFrame() override { ::TitleFrame(); }
+  void ResetRace() override { ::ResetRace(); }
+  void ApplyRaceView() override { ::ApplyRaceView(); }
+  void EnterRace() override { ::EnterRace(); }
+  void RaceFrame() override { ::RaceFrame(); }
+  void EnterRecords() override { ::EnterRecords(); }
+  void RecordsFrame() override { ::RecordsFrame(); }
+  void EnterResult() override { ::EnterResult(); }
+  void ResultFrame() override { ::ResultFrame(); }
+  void EnterCarSelect() override { ::EnterCarSelect(); }
+  void CarSelectFrame() override { ::CarSelectFrame(); }
+  void EnterOptions() override { ::EnterOptions(); }
+  void OptionsFrame() override { ::OptionsFrame(); }
 };
 }  // namespace
 

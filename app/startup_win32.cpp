@@ -10,7 +10,13 @@
 #include "data/car_data_loader.h"
 #include "data/car_record.h"
 #include "data/save_file.h"
+#include "race/race_setup_win32.h"
 #include "race/race_state.h"
+#include "race/race_view_d3d.h"
+#include "screens/car_select_win32.h"
+#include "screens/options_win32.h"
+#include "screens/records_win32.h"
+#include "screens/title_win32.h"
 #include "input/input_win32.h"
 #include "input/key_state.h"
 #include "sound/sound_win32.h"
@@ -39,18 +45,24 @@ bool CreateGameDisplay(int32_t windowedMode) {
 void ReloadRunningScenePictures() {
   switch (scene_state) {
     case SCENE_TITLE:
+      LoadTitleArt();
       break;
     // EnterRace loaded the race's resources on the pass before the reset; a rebuild between
     // the two has just released them, so the reset state reloads them like the race itself.
     case SCENE_RACE_RESET:
     case SCENE_RACE:
+      LoadRaceResources();
+      ApplyRaceView();
       break;
     case SCENE_RECORDS:
     case SCENE_RESULT:
+      LoadRecordArt();
       break;
     case SCENE_CAR_SELECT:
+      LoadCarSelectArt();
       break;
     case SCENE_OPTIONS:
+      LoadOptionArt();
       break;
     default:
       break;
@@ -114,7 +126,14 @@ void SaveOnExit() {
   if (settings_read) WriteSettingsFile();
 }
 
-void ReleaseSceneSurfaces() { ReleaseSharedFonts(); }
+void ReleaseSceneSurfaces() {
+  ReleaseTitleArt();
+  ReleaseCarSelectArt();
+  ReleaseRecordArt();
+  ReleaseRaceResources();
+  ReleaseOptionArt();
+  ReleaseSharedFonts();
+}
 
 bool RebuildDisplay(int32_t windowedMode) {
   ReleaseSceneSurfaces();

@@ -1,8 +1,7 @@
 # Warnings and floating-point rules shared by every target of the game.
 #
 # The car model and the records are specified to the last digit, so every build must do the
-# same IEEE arithmetic: no fused multiply-add contraction, no fast-math, SSE2 doubles on both
-# x86 targets.
+# same IEEE arithmetic: no fused multiply-add contraction, no fast-math.
 
 option(VORTA_SANITIZE "Build the native core and its tests with ASan and UBSan" OFF)
 
@@ -12,10 +11,6 @@ set(VORTA_LSAN_ENV "LSAN_OPTIONS=suppressions=${CMAKE_CURRENT_LIST_DIR}/lsan-sup
 function(vorta_compile_options target)
   target_compile_options(${target} PRIVATE
     -Wall -Wextra -Wno-unused-parameter -ffp-contract=off)
-  if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
-    # i686 would otherwise use the x87 unit with its 80-bit intermediates.
-    target_compile_options(${target} PRIVATE -msse2 -mfpmath=sse)
-  endif()
   if(VORTA_SANITIZE AND NOT WIN32)
     target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer
       -fno-sanitize-recover=undefined)

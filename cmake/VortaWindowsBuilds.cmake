@@ -4,7 +4,6 @@
 include(ExternalProject)
 
 option(VORTA_BUILD_WIN64 "Cross-build vorta.exe for 64-bit Windows" ON)
-option(VORTA_BUILD_WIN32 "Cross-build vorta.exe for 32-bit Windows too" ON)
 set(VORTA_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix CACHE PATH "Private Wine prefix")
 
 function(vorta_windows_build name toolchain)
@@ -37,7 +36,4 @@ if(VORTA_BUILD_WIN64)
   file(WRITE ${CMAKE_BINARY_DIR}/win64-tests.cmake "subdirs(\"${vorta_win64_dir}\")\n")
   set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${CMAKE_BINARY_DIR}/win64-tests.cmake)
   set(VORTA_EXE ${vorta_win64_dir}/vorta.exe)
-endif()
-if(VORTA_BUILD_WIN32)
-  vorta_windows_build(win32 toolchain-mingw-i686.cmake -DVORTA_WINDOWS_TESTS=OFF)
 endif()

@@ -3,6 +3,7 @@
 #include "gfx3d/geometry.h"
 
 RaceState race_state;
+int32_t result_table = 0;
 
 namespace {
 constexpr uint32_t kNeedleColour = 0x00FF0000;  // red

@@ -65,6 +65,12 @@ struct RaceState {
 // The one race of the program.
 extern RaceState race_state;
 
+// The course lengths by race mode, m: 0 = 400 m, 1 = 1000 m.
+constexpr float CourseLength[2] = {400.0f, 1000.0f};
+
+// The table a placed run opens on the record screen: 0 the time table, 1 the top-speed table.
+extern int32_t result_table;
+
 // Clears the whole state and sets every start value: lever in the middle neutral cell,
 // view_pitch -0.5, camera eye (0, -0.5, 0) looking at (0, -0.5, 10) with y up, identity
 // matrices for the segment and the signal tilt (the view and projection matrices zero), the

@@ -1,0 +1,3 @@
+#include "race/race_view_d3d.h"
+
+void ApplyRaceView() {}
