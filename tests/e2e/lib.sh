@@ -89,3 +89,8 @@ e2e_screenshot() {
 e2e_pixel() {
   convert "$1" -format "%[fx:int(255*p{$2,$3}.r)] %[fx:int(255*p{$2,$3}.g)] %[fx:int(255*p{$2,$3}.b)]" info:
 }
+
+# The probe that looks at the game from beside it (tools/probe), built next to vorta.exe.
+e2e_probe() {
+  wine "$(dirname "$VORTA_EXE")/vorta_probe.exe" "$@" 2>/dev/null | tr -d '\r'
+}

@@ -1,0 +1,145 @@
+// Looks at a running vorta.exe from outside, as a player's system would see it:
+//
+//   vorta_probe msgbox <ms>   waits for a message box, prints "caption<TAB>text" in UTF-8 and
+//                             presses its OK button; exit 1 when none came in time
+//   vorta_probe alive <ms>    exit 0 when the game window answers a message within <ms>: its
+//                             loop handles messages once per frame, so a frame loop that stopped
+//                             for that long fails
+//   vorta_probe stats         prints "handles=<n> working_set_kb=<n>" of vorta.exe
+//
+// Runs under Wine beside the game, in the same prefix and on the same X server.
+#include <windows.h>
+#include <psapi.h>
+#include <tlhelp32.h>
+#include <winternl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+namespace {
+const wchar_t kGameTitle[] = L"vorta ~Mark Q~ Ver0.75";
+
+std::string Utf8(const std::wstring& text) {
+  if (text.empty()) return {};
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out.data(), size, nullptr, nullptr);
+  out.resize(static_cast<size_t>(size) - 1);
+  return out;
+}
+
+BOOL CALLBACK FindStaticText(HWND child, LPARAM context) {
+  wchar_t name[32] = {};
+  GetClassNameW(child, name, 32);
+  if (lstrcmpiW(name, L"Static") == 0) {
+    wchar_t text[512] = {};
+    GetWindowTextW(child, text, 512);
+    if (text[0] != 0) *reinterpret_cast<std::wstring*>(context) = text;
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK FindMessageBox(HWND candidate, LPARAM context) {
+  wchar_t name[32] = {};
+  GetClassNameW(candidate, name, 32);
+  if (lstrcmpW(name, L"#32770") != 0 || !IsWindowVisible(candidate)) return TRUE;
+  *reinterpret_cast<HWND*>(context) = candidate;
+  return FALSE;
+}
+
+int AnswerMessageBox(DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < timeoutMs) {
+    HWND box = nullptr;
+    EnumWindows(&FindMessageBox, reinterpret_cast<LPARAM>(&box));
+    if (box != nullptr) {
+      wchar_t caption[256] = {};
+      GetWindowTextW(box, caption, 256);
+      std::wstring text;
+      EnumChildWindows(box, &FindStaticText, reinterpret_cast<LPARAM>(&text));
+      std::printf("%s\t%s\n", Utf8(caption).c_str(), Utf8(text).c_str());
+      std::fflush(stdout);
+      PostMessageW(box, WM_COMMAND, IDOK, 0);
+      return 0;
+    }
+    Sleep(50);
+  }
+  return 1;
+}
+
+int CheckAlive(DWORD timeoutMs) {
+  HWND game = FindWindowW(L"tobrel", kGameTitle);
+  if (game == nullptr) {
+    std::printf("no game window\n");
+    return 2;
+  }
+  DWORD_PTR result = 0;
+  if (SendMessageTimeoutW(game, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &result) == 0) {
+    std::printf("no answer within %lu ms\n", static_cast<unsigned long>(timeoutMs));
+    return 1;
+  }
+  return 0;
+}
+
+// The process list of the system carries each process's handle count; Wine fills it from its
+// server, where GetProcessHandleCount answers nothing.
+DWORD HandleCountOf(DWORD pid) {
+  using QueryFunction = LONG(WINAPI*)(int, void*, ULONG, ULONG*);
+  auto query = reinterpret_cast<QueryFunction>(
+      GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation"));
+  if (query == nullptr) return 0;
+  std::vector<unsigned char> buffer(1 << 20);
+  ULONG needed = 0;
+  constexpr int kSystemProcessInformation = 5;
+  if (query(kSystemProcessInformation, buffer.data(), static_cast<ULONG>(buffer.size()), &needed) != 0) {
+    return 0;
+  }
+  for (size_t offset = 0;;) {
+    const auto* process = reinterpret_cast<const SYSTEM_PROCESS_INFORMATION*>(buffer.data() + offset);
+    if (static_cast<DWORD>(reinterpret_cast<uintptr_t>(process->UniqueProcessId)) == pid) {
+      return process->HandleCount;
+    }
+    if (process->NextEntryOffset == 0) return 0;
+    offset += process->NextEntryOffset;
+  }
+}
+
+int PrintStats() {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return 2;
+  PROCESSENTRY32W entry = {};
+  entry.dwSize = sizeof entry;
+  DWORD pid = 0;
+  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+    if (_wcsicmp(entry.szExeFile, L"vorta.exe") == 0) pid = entry.th32ProcessID;
+  }
+  CloseHandle(snapshot);
+  if (pid == 0) {
+    std::printf("no vorta.exe\n");
+    return 1;
+  }
+  HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+  if (process == nullptr) return 2;
+  DWORD handles = HandleCountOf(pid);
+  PROCESS_MEMORY_COUNTERS memory = {};
+  memory.cb = sizeof memory;
+  GetProcessMemoryInfo(process, &memory, sizeof memory);
+  CloseHandle(process);
+  std::printf("handles=%lu working_set_kb=%lu\n", static_cast<unsigned long>(handles),
+              static_cast<unsigned long>(memory.WorkingSetSize / 1024));
+  return 0;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string command = argc > 1 ? argv[1] : "";
+  const DWORD timeoutMs = argc > 2 ? static_cast<DWORD>(std::strtoul(argv[2], nullptr, 10)) : 5000;
+  if (command == "msgbox") return AnswerMessageBox(timeoutMs);
+  if (command == "alive") return CheckAlive(timeoutMs);
+  if (command == "stats") return PrintStats();
+  std::fprintf(stderr, "usage: vorta_probe msgbox <ms> | alive <ms> | stats\n");
+  return 2;
+}

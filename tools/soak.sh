@@ -1,0 +1,117 @@
+#!/usr/bin/env bash
+# Soak run (a script, and in a short form a test): plays random keys at vorta.exe under Wine
+# for the given time, through every screen, then leaves in order. Prints the game's working set
+# and handle count at the start and at the end, and fails on a crash (the game gone without an
+# orderly exit, or a message box), a hang (its loop not answering for 2 s) or growth beyond
+# noise.
+# Usage: tools/soak.sh [seconds]   (default 60)
+#   VORTA_WIN64_DIR=<a built Windows build> skips building the whole tree.
+set -uo pipefail
+seconds=${1:-60}
+root=$(cd "$(dirname "$0")/.." && pwd)
+if [ -z "${VORTA_WIN64_DIR:-}" ]; then
+  source "$root/tools/configure.sh"
+  cmake --build "$build" -j2 --target win64 >/dev/null || exit 1
+  VORTA_WIN64_DIR=$build/win64
+  export VORTA_WINEPREFIX=${VORTA_WINEPREFIX:-$build/wineprefix}
+fi
+source "$root/tools/wine-env.sh"
+probe=$VORTA_WIN64_DIR/vorta_probe.exe
+work=$(mktemp -d)
+game_pid=""
+
+# Growth allowed between the first and the last sample of one run of the game: the working set
+# moves by a few hundred kB with the scene on screen and Wine's own caches.
+max_growth_kb=8192
+max_handle_growth=16
+
+cleanup() {
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
+  vorta_wine_stop
+  vorta_xvfb_stop
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "SOAK FAILED: $*" >&2
+  exit 1
+}
+
+vorta_wine_prefix_init
+# 640x480x16: F2 can take the game to full screen and back.
+vorta_xvfb_start 640x480x16 || fail "Xvfb did not start"
+cp "$VORTA_WIN64_DIR/vorta.exe" "$work/vorta.exe"
+
+probe() { wine "$probe" "$@" 2>/dev/null | tr -d '\r'; }
+
+start_game() {
+  (cd "$work" && exec wine "$work/vorta.exe" >/dev/null 2>&1) &
+  game_pid=$!
+  local i window=""
+  for i in $(seq 1 150); do
+    window=$(xdotool search --name '^vorta ~Mark Q~ Ver0\.75$' 2>/dev/null | head -n1)
+    [ -n "$window" ] && break
+    sleep 0.2
+  done
+  [ -n "$window" ] || fail "the game window did not appear"
+  game_window=$window
+  sleep 3
+}
+
+# One random key, held for a random part of a second. Arrows, Alt and Ctrl (the race's
+# controls and the menus) come most often; Space, Return, Esc, F1 and F2 less.
+keys=(Up Down Left Right Up Down Left Right Alt_L Alt_L Control_L Control_L space Return Escape F1 F2)
+random_key() {
+  local key=${keys[RANDOM % ${#keys[@]}]}
+  xdotool windowfocus "$game_window" 2>/dev/null
+  xdotool keydown "$key"
+  sleep "0.$(( RANDOM % 5 + 1 ))"
+  xdotool keyup "$key"
+  last_key=$key
+}
+
+sample() { probe stats; }
+
+runs=0
+start_game
+first=$(sample)
+echo "start: $first"
+deadline=$(( $(date +%s) + seconds ))
+last_sample=$(date +%s)
+while [ "$(date +%s)" -lt "$deadline" ]; do
+  random_key
+  if ! kill -0 "$game_pid" 2>/dev/null; then
+    wait "$game_pid"
+    # The title's last menu item ends the game in order: a complete save file is left.
+    [ "$(stat -c %s "$work/vorta.sav" 2>/dev/null)" = 1098 ] ||
+      fail "the game ended without its save file (last key $last_key)"
+    runs=$((runs + 1))
+    echo "the game left in order after $last_key; started again"
+    start_game
+    first=$(sample)
+    echo "start: $first"
+  fi
+  if [ $(( $(date +%s) - last_sample )) -ge 8 ]; then
+    last_sample=$(date +%s)
+    box=$(probe msgbox 50) && fail "message box: $box"
+    if kill -0 "$game_pid" 2>/dev/null; then
+      probe alive 2000 >/dev/null || fail "no frame for 2 s (hang)"
+    fi
+  fi
+done
+
+last=$(sample)
+echo "end:   $last"
+xdotool windowfocus "$game_window" 2>/dev/null
+xdotool keydown alt key F4 keyup alt
+for i in $(seq 1 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$game_pid" 2>/dev/null && fail "the game did not end after Alt+F4"
+game_pid=""
+
+value() { sed -n "s/.*$1=\([0-9]*\).*/\1/p" <<<"$2"; }
+growth_kb=$(( $(value working_set_kb "$last") - $(value working_set_kb "$first") ))
+growth_handles=$(( $(value handles "$last") - $(value handles "$first") ))
+echo "growth over the last run: ${growth_kb} kB, ${growth_handles} handles; orderly exits on the way: $runs"
+[ "$growth_kb" -le "$max_growth_kb" ] || fail "working set grew by $growth_kb kB"
+[ "$growth_handles" -le "$max_handle_growth" ] || fail "handle count grew by $growth_handles"
+echo "soak passed"
