@@ -1,0 +1,25 @@
+# The release archive a player downloads (`cmake --build build --target package`): the 64-bit
+# vorta.exe that the tests run, the player's README and the licences of the fonts its
+# lettering was drawn with. No font file ships: the letters are pictures inside the executable.
+
+if(NOT VORTA_EXE)
+  return()
+endif()
+
+install(PROGRAMS ${VORTA_EXE} DESTINATION .)
+install(FILES ${PROJECT_SOURCE_DIR}/docs/player-readme.txt DESTINATION . RENAME README.txt)
+foreach(package fonts-motoya-l-maruberi fonts-mplus fonts-dejavu-core)
+  install(FILES /usr/share/doc/${package}/copyright DESTINATION licences
+    RENAME ${package}.txt)
+endforeach()
+# Motoya's copyright file points at the system's copy of the Apache licence instead of holding it.
+install(FILES /usr/share/common-licenses/Apache-2.0 DESTINATION licences
+  RENAME Apache-2.0.txt)
+
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME vorta)
+set(CPACK_PACKAGE_VERSION 0.75)
+set(CPACK_PACKAGE_FILE_NAME vorta-0.75-win64)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/release)
+include(CPack)
