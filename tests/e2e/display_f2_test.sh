@@ -5,13 +5,6 @@
 source "$(dirname "$0")/lib.sh"
 font_bmp="$(dirname "$0")/../../resources/bitmaps/FONT_DFPOP_16_OTHER1.bmp"
 
-# "x y" of the game window's 640x480 client area on the screen, or nothing.
-client_origin() {
-  xwininfo -children -id "$game_window" 2>/dev/null |
-    sed -n 's/.* 640x480+-\{0,1\}[0-9]*+-\{0,1\}[0-9]*  *+\(-\{0,1\}[0-9]*\)+\(-\{0,1\}[0-9]*\)$/\1 \2/p' |
-    head -n1
-}
-
 # "WxH+X+Y" of the game's top-level X window.
 window_geometry() {
   xwininfo -id "$game_window" | awk '
@@ -49,7 +42,7 @@ printf '[VORTA]\r\nWINDOW=1\r\n' >"$e2e_work/vorta.ini"
 e2e_start /d
 e2e_wait_window
 sleep 2
-origin=$(client_origin)
+origin=$(e2e_client_origin)
 [ -n "$origin" ] || fail "no 640x480 client area in the window"
 read -r cx cy <<<"$origin"
 e2e_screenshot "$e2e_work/window.png"
@@ -69,13 +62,13 @@ rm -f "$e2e_work/vorta.log"
 e2e_start /d
 e2e_wait_window
 sleep 2
-[ -n "$(client_origin)" ] || fail "no 640x480 client area before F2"
+[ -n "$(e2e_client_origin)" ] || fail "no 640x480 client area before F2"
 f2 "to full screen"
 [ "$(window_geometry)" = "640x480+0+0" ] || fail "full screen window is $(window_geometry)"
 e2e_screenshot "$e2e_work/full.png"
 corner_has_text "$e2e_work/full.png" 592 0 || fail "the full-screen corner is blank"
 f2 "back to a window"
-[ -n "$(client_origin)" ] || fail "no 640x480 client area after F2 twice: $(xwininfo -children -id "$game_window")"
+[ -n "$(e2e_client_origin)" ] || fail "no 640x480 client area after F2 twice: $(xwininfo -children -id "$game_window")"
 [ "$(window_geometry)" != "640x480+0+0" ] || fail "still full screen"
 e2e_alt_f4
 e2e_wait_exit 5

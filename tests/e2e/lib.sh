@@ -80,6 +80,25 @@ e2e_wait_exit() {
   fail "the game did not end within $1 s"
 }
 
+# "x y" of the game window's 640x480 client area on the screen, or nothing.
+e2e_client_origin() {
+  xwininfo -children -id "$game_window" 2>/dev/null |
+    sed -n 's/.* 640x480+-\{0,1\}[0-9]*+-\{0,1\}[0-9]*  *+\(-\{0,1\}[0-9]*\)+\(-\{0,1\}[0-9]*\)$/\1 \2/p' |
+    head -n1
+}
+
+# The game's 640x480 picture as PNG: the client area in a window, the screen in full screen.
+e2e_picture() {
+  local origin cx cy
+  origin=$(e2e_client_origin)
+  if [ -n "$origin" ]; then
+    read -r cx cy <<<"$origin"
+    xwd -root -silent | convert xwd:- -crop "640x480+$cx+$cy" +repage "$1"
+  else
+    xwd -root -silent | convert xwd:- -crop 640x480+0+0 +repage "$1"
+  fi
+}
+
 # Screenshot of the whole X screen as PNG.
 e2e_screenshot() {
   xwd -root -silent | convert xwd:- "$1"
@@ -93,4 +112,47 @@ e2e_pixel() {
 # The probe that looks at the game from beside it (tools/probe), built next to vorta.exe.
 e2e_probe() {
   wine "$(dirname "$VORTA_EXE")/vorta_probe.exe" "$@" 2>/dev/null | tr -d '\r'
+}
+
+# Key down and up on their own, for keys held across other presses (the throttle, the clutch).
+e2e_key_down() {
+  xdotool windowfocus "$game_window" 2>/dev/null
+  xdotool keydown "$1"
+}
+e2e_key_up() {
+  xdotool windowfocus "$game_window" 2>/dev/null
+  xdotool keyup "$1"
+}
+
+# Presses keys one after another, each held long enough for a frame to see it.
+e2e_keys() {
+  local key
+  for key in "$@"; do
+    e2e_press "$key" 0.1
+    sleep 0.15
+  done
+}
+
+# From the moment the game window shows, waits for the title's first visit to finish its
+# opening (about 3.6 s), so that the menu takes the next keys.
+e2e_wait_title_menu() {
+  sleep "${1:-6}"
+}
+
+# The save file's tables, one entry a line (tests/e2e/save_reader.py); fails on a bad file.
+e2e_save_tables() {
+  python3 "$(dirname "${BASH_SOURCE[0]}")/save_reader.py" "$1" || fail "$1 is not a sound save file"
+}
+
+# How many pixels of the text $2, drawn with the 16x32 font bitmap $1 (40 cells a row, first
+# cell the space) at ($3, $4) of the picture $5, differ from the font's own cells.
+e2e_text_differs() {
+  local font=$1 text=$2 x=$3 y=$4 shot=$5 expected="$e2e_work/text_expected.png" i code cells=()
+  for ((i = 0; i < ${#text}; i++)); do
+    code=$(printf '%d' "'${text:i:1}")
+    cells+=(\( -clone 0 -crop "16x32+$(( (code - 32) % 40 * 16 ))+$(( (code - 32) / 40 * 32 ))" +repage \))
+  done
+  convert "$font" "${cells[@]}" -delete 0 +append -type TrueColor "$expected"
+  convert "$shot" -crop "$((16 * ${#text}))x32+$x+$y" +repage -type TrueColor "$e2e_work/text_seen.png"
+  compare -metric AE -fuzz 8% "$expected" "$e2e_work/text_seen.png" null: 2>&1 | cut -d' ' -f1
 }

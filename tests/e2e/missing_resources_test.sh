@@ -6,7 +6,6 @@
 source "$(dirname "$0")/lib.sh"
 missing_dir="$(dirname "$VORTA_EXE")/missing"
 full_exe=$VORTA_EXE
-settle=4  # s: the title's first visit animates before its menu takes keys
 
 e2e_setup 1024x768x24
 
@@ -20,14 +19,6 @@ e2e_wait_exit 10
 cp "$e2e_work/vorta.sav" "$e2e_work/before.sav"
 cp "$e2e_work/vorta.ini" "$e2e_work/before.ini"
 
-keys() {
-  local key
-  for key in "$@"; do
-    e2e_press "$key"
-    sleep 0.5
-  done
-}
-
 # $1 resource left out, $2 keys from the title's menu to the scene that needs it (comma list),
 # $3 the expected "caption<TAB>text" or "none", $4 "exit" when the game must leave by itself,
 # "runs" when it must go on.
@@ -40,9 +31,9 @@ check_case() {
   e2e_start
   e2e_wait_window
   if [ -n "$route" ]; then
-    sleep "$settle"
+    e2e_wait_title_menu
     IFS=, read -ra route_keys <<<"$route"
-    keys "${route_keys[@]}"
+    e2e_keys "${route_keys[@]}"
   fi
   if [ "$expected" = none ]; then
     box=$(e2e_probe msgbox 3000) && fail "without $name: unexpected message box: $box"
@@ -56,9 +47,9 @@ check_case() {
     sleep 2
     e2e_probe alive 2000 >/dev/null || fail "without $name: the game stopped running"
     # Back to the title and out through its last menu item, the orderly exit.
-    keys Escape
-    sleep "$settle"
-    keys Up space
+    e2e_keys Escape
+    sleep 1
+    e2e_keys Up space
     e2e_wait_exit 15
   fi
   cmp -s "$e2e_work/vorta.sav" "$e2e_work/before.sav" || fail "without $name: vorta.sav changed"
