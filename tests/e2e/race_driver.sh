@@ -47,9 +47,9 @@ race_shift() {
 }
 
 # A whole run from the first race frame: waits for go in the clock region $1, then drives
-# until $2 seconds after the launch.
+# until $2 seconds after the launch; $3 "fourth" shifts once more, for the long course.
 race_drive() {
-  local region=$1 seconds=$2
+  local region=$1 seconds=$2 gears=${3:-third}
   sleep 1.5
   race_into_first
   e2e_key_down Alt_L
@@ -59,6 +59,10 @@ race_drive() {
   race_shift Down Down
   sleep 3.2
   race_shift Up Right Up
+  if [ "$gears" = fourth ]; then
+    sleep 5
+    race_shift Down Down
+  fi
   sleep "$seconds"
   e2e_key_up Alt_L
 }

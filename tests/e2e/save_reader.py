@@ -2,7 +2,8 @@
 """Reads a vorta.sav as the end-to-end tests see it: checks its size, title, version and
 checksum, and prints the tables one entry a line:
     course table place value player car fps_at_signal fps_at_finish new
-or, with --write, turns such lines (on standard input) back into a valid file.
+or, with --write NEW BASE, writes NEW as BASE with the entries (and a "flags<TAB>n" line) given
+on standard input, with a valid checksum.
 Exit 1 with a message when the file is not sound."""
 import struct
 import sys
@@ -44,6 +45,9 @@ def main():
         path, base = sys.argv[2], read(sys.argv[3])
         body = bytearray(base)
         for line in sys.stdin:
+            if line.startswith("flags\t"):
+                struct.pack_into("<I", body, 1052, int(line.split("\t")[1]))
+                continue
             course, table, place, value, player, car, fps_signal, fps_finish = line.split("\t")[:8]
             offset = 520 * int(course) + 260 * int(table) + 52 * int(place)
             ENTRY.pack_into(body, offset, float(value), player.encode("cp932"),

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Moving before the go lamp: the signal shows the false start, the car is stopped, and a
+# second later the race starts again from the line; nothing is recorded.
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/race_driver.sh"
+
+# "x y w h" of the signal gantry's lamps and of the distance digits.
+signal_region="190 0 260 64"
+distance_region="45 58 64 32"
+
+e2e_setup 1024x768x24
+printf '[VORTA]\r\nWINDOW=1\r\n' >"$e2e_work/vorta.ini"
+e2e_start
+e2e_wait_window
+e2e_wait_title_menu
+e2e_keys space space
+sleep 1.5
+e2e_picture "$e2e_work/waiting.png"
+race_into_first
+e2e_key_down Alt_L
+e2e_key_up Control_L   # long before the go lamp
+sleep 0.4
+e2e_picture "$e2e_work/false_start.png"
+e2e_key_up Alt_L
+sleep 2
+e2e_picture "$e2e_work/restarted.png"
+
+differs() {
+  race_crop "$1" "$3" "$e2e_work/a.png"
+  race_crop "$2" "$3" "$e2e_work/b.png"
+  [ "$(compare -metric AE -fuzz 10% "$e2e_work/a.png" "$e2e_work/b.png" null: 2>&1 | cut -d' ' -f1)" -gt 20 ]
+}
+differs "$e2e_work/waiting.png" "$e2e_work/false_start.png" "$signal_region" ||
+  fail "the signal did not change at the false start"
+differs "$e2e_work/waiting.png" "$e2e_work/false_start.png" "$distance_region" ||
+  fail "the car did not move before the false start"
+differs "$e2e_work/waiting.png" "$e2e_work/restarted.png" "$distance_region" &&
+  fail "the race did not start again from the line"
+
+e2e_keys Escape
+sleep 1
+e2e_keys Up space
+e2e_wait_exit 15
+awk -F'\t' 'NF == 9 && $8 > 0' <(e2e_save_tables "$e2e_work/vorta.sav") | grep -q . &&
+  fail "a false start was recorded"
+exit 0
