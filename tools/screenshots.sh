@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Takes the README's screenshots from the running game under Wine (not mock-ups): the title,
+# the car select screen, the race in the digital and the dial style, and the record screen.
+# Writes docs/screenshots/*.png.
+# Usage: tools/screenshots.sh   (VORTA_WIN64_DIR=<a built Windows build> skips the build)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+if [ -z "${VORTA_WIN64_DIR:-}" ]; then
+  source "$root/tools/configure.sh"
+  cmake --build "$build" -j2 --target win64 >/dev/null
+  VORTA_WIN64_DIR=$build/win64
+  export VORTA_WINEPREFIX=${VORTA_WINEPREFIX:-$build/wineprefix}
+fi
+export VORTA_EXE=$VORTA_WIN64_DIR/vorta.exe
+export VORTA_E2E_WORK=$(mktemp -d)
+out=$root/docs/screenshots
+mkdir -p "$out"
+# The end-to-end helpers drive the game as the tests do.
+source "$root/tests/e2e/lib.sh"
+source "$root/tests/e2e/race_driver.sh"
+trap 'e2e_cleanup; rm -rf "$VORTA_E2E_WORK"' EXIT
+
+e2e_setup 1024x768x24
+printf '[VORTA]\r\nWINDOW=1\r\n' >"$e2e_work/vorta.ini"
+e2e_start
+e2e_wait_window
+e2e_wait_title_menu
+e2e_picture "$out/title.png"
+e2e_keys space
+sleep 3  # the graph draws itself in about half a second
+e2e_picture "$out/car_select.png"
+e2e_keys space
+sleep 1.5
+race_into_first
+e2e_key_down Alt_L
+race_wait_for_go "$race_clock_digital"
+e2e_key_up Control_L
+sleep 2.4
+race_shift Down Down
+sleep 1
+e2e_picture "$out/race_digital.png"
+e2e_press F1
+sleep 1
+e2e_picture "$out/race_dial.png"
+e2e_key_up Alt_L
+e2e_keys Escape
+sleep 1
+e2e_keys Down Down space
+sleep 1.5
+e2e_picture "$out/records.png"
+e2e_keys space
+sleep 1
+e2e_keys Up space
+e2e_wait_exit 15
+ls "$out"
