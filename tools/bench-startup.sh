@@ -27,11 +27,14 @@ brightness() {
   xwd -root -silent | convert xwd:- -crop "${w}x${h}+$((cx + x))+$((cy + y))" +repage \
     -colorspace Gray -format '%[fx:mean]' info: 2>/dev/null
 }
-# Waits until the rectangle is lit; prints the time it was first seen.
-wait_lit() {
-  local i
+# Waits until the rectangle's brightness moves more than 0.05 away from $1; prints the time
+# it was first seen.
+wait_change() {
+  local from=$1 i
+  shift
   for i in $(seq 1 600); do
-    awk -v b="$(brightness "$@")" 'BEGIN { exit !(b > 0.05) }' && { now; return 0; }
+    awk -v b="$(brightness "$@")" -v f="$from" 'BEGIN { exit !(b - f > 0.05 || f - b > 0.05) }' &&
+      { now; return 0; }
     sleep 0.02
   done
   echo "never"
@@ -44,13 +47,14 @@ for run in $(seq 1 "$runs"); do
   start=$(now)
   e2e_start
   e2e_wait_window
-  title=$(wait_lit 304 80 168 390)       # the credits banner, drawn from the first frame
+  title=$(wait_change 0 304 80 168 390)   # the credits banner, drawn from the first frame
   e2e_wait_title_menu 5
   e2e_keys space
   sleep 2
+  before=$(brightness 640 40 0 0)
   space=$(now)
   e2e_press space 0.1
-  race=$(wait_lit 640 40 0 300)          # the road and the background, black before
+  race=$(wait_change "$before" 640 40 0 0)  # the race's sky
   awk -v s="$start" -v t="$title" -v p="$space" -v r="$race" -v n="$run" \
     'BEGIN { printf "run %d: start to first title frame %.2f s; Space to first race frame %.2f s\n", n, t - s, r - p }'
   e2e_keys Escape
