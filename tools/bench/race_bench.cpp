@@ -23,8 +23,11 @@
 #include "display/bitmap_surface_win32.h"
 #include "display/display_win32.h"
 #include "display/drawing_win32.h"
+#include "gfx3d/geometry.h"
 #include "race/car_physics.h"
+#include "gfx3d/texture_d3d.h"
 #include "race/race_drawing_d3d.h"
+#include "race/race_instruments.h"
 #include "race/race_setup_win32.h"
 #include "race/race_state.h"
 #include "race/race_view_d3d.h"
@@ -169,6 +172,83 @@ void StepRace(int frame, int goFrame, int32_t (&rows)[6], int32_t (&columns)[6],
   }
 }
 
+// Where a frame's time goes: the same kinds of work one at a time, each timed over many
+// frames, the presentation included (it waits for the device's drawing).
+void RunParts(int frames) {
+  IDirect3DDevice3* device = display_context.device;
+  D3DRECT clear = {0, 0, 640, 480};
+  auto bracket = [&](const char* what, auto&& work) {
+    std::vector<double> samples;
+    for (int frame = 0; frame < frames; ++frame) {
+      display_context.viewport->Clear(1, &clear, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER);
+      const LARGE_INTEGER start = Now();
+      work();
+      ShowBackBuffer();
+      samples.push_back(Milliseconds(start, Now()));
+      WaitForFrame();
+    }
+    Print(what, samples);
+  };
+  auto blit = [](IDirectDrawSurface4* picture, const InstrumentBlit& b, DWORD flags) {
+    const RECT from = {b.source.left, b.source.top, b.source.right, b.source.bottom};
+    const RECT to = {b.destination.left, b.destination.top, b.destination.right,
+                     b.destination.bottom};
+    BlitToBackBuffer(picture, from, to, flags);
+  };
+  auto road = [&] {
+    device->BeginScene();
+    D3DMATRIX world;
+    for (int i = 10; i >= 0; --i) {
+      SetTranslationMatrix(world, 0.0f, 0.0f, i * 20.0f + 10.0f);
+      device->SetTransform(D3DTRANSFORMSTATE_WORLD, &world);
+      device->SetTexture(0, tex_Way.texture);
+      device->DrawIndexedPrimitive(D3DPT_TRIANGLELIST, D3DFVF_XYZ | D3DFVF_NORMAL | D3DFVF_TEX1,
+                                   course_model.vertices.get(), course_model.vertex_count,
+                                   course_model.indices.get(), course_model.index_count, 0);
+    }
+    device->SetTexture(0, nullptr);
+    device->EndScene();
+  };
+  std::printf("  parts (%d frames each):\n", frames);
+  bracket("clear, present", [] {});
+  bracket("whole scene", [] { DrawRaceScene(); });
+  bracket("back opaque", [&] { blit(lpDDSBack, Background(), 0); });
+  bracket("tacho keyed", [&] { blit(lpDDSTachometer, TachometerFace(current_car), DDBLT_KEYSRC); });
+  bracket("20 digits", [&] {
+    InstrumentBlit cells[kTimeCells];
+    TimeDigits(12345, cells);
+    for (int i = 0; i < 4; ++i)
+      for (const InstrumentBlit& c : cells) blit(lpDDSFont, c, DDBLT_KEYSRC);
+  });
+  bracket("road 3D", road);
+  bracket("road, blit", [&] {
+    road();
+    blit(lpDDSTachometer, TachometerFace(current_car), DDBLT_KEYSRC);
+  });
+  // The same picture from system memory instead of video memory.
+  DDSURFACEDESC2 desc = {};
+  desc.dwSize = sizeof desc;
+  desc.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
+  desc.dwWidth = 768;
+  desc.dwHeight = 208;
+  desc.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN | DDSCAPS_SYSTEMMEMORY;
+  IDirectDrawSurface4* system = nullptr;
+  if (SUCCEEDED(display_context.direct_draw->CreateSurface(&desc, &system, nullptr))) {
+    system->Blt(nullptr, lpDDSTachometer, nullptr, DDBLT_WAIT, nullptr);
+    SetBlackColorKey(system);
+    bracket("road, sysmem blit", [&] {
+      road();
+      blit(system, TachometerFace(current_car), DDBLT_KEYSRC);
+    });
+    system->Release();
+  }
+  bracket("road, blit, 3D", [&] {
+    road();
+    blit(lpDDSTachometer, TachometerFace(current_car), DDBLT_KEYSRC);
+    road();
+  });
+}
+
 void RunRace(int style, int framesPerPhase, const std::string& shots, const char* mode) {
   speedometer_style = style;
   SetRaceStartValues(race_state);
@@ -247,6 +327,7 @@ int main(int argc, char** argv) {
   const char* mode = windowedMode ? "window" : "full";
   RunRace(0, frames, shots, mode);
   RunRace(1, frames, shots, mode);
+  if (std::getenv("RACE_BENCH_PARTS") != nullptr) RunParts(frames);
 
   ReleaseSceneSurfaces();
   ReleaseDisplay();
