@@ -30,11 +30,18 @@ RECT ToRect(const PixelRect& rect) { return {rect.left, rect.top, rect.right, re
 
 // Cells outside the font (codes the font has no row for, control codes) and cells past the
 // edge of the picture would only fail ten times each: they are left empty at once.
+void DrawGlyphTo(IDirectDrawSurface4* target, const SurfaceSize& targetSize,
+                 IDirectDrawSurface4* font, const SurfaceSize& fontSize, const PixelRect& source,
+                 const PixelRect& destination, DWORD flags) {
+  if (font == nullptr || !source.InsideOf(fontSize.width, fontSize.height)) return;
+  if (!destination.InsideOf(targetSize.width, targetSize.height)) return;
+  BlitToSurface(target, font, ToRect(source), ToRect(destination), flags);
+}
+
 void DrawGlyph(IDirectDrawSurface4* font, const SurfaceSize& fontSize, const PixelRect& source,
                const PixelRect& destination, DWORD flags) {
-  if (font == nullptr || !source.InsideOf(fontSize.width, fontSize.height)) return;
-  if (!destination.InsideOf(display_context.width, display_context.height)) return;
-  BlitToBackBuffer(font, ToRect(source), ToRect(destination), flags);
+  DrawGlyphTo(display_context.back_buffer, {display_context.width, display_context.height}, font,
+              fontSize, source, destination, flags);
 }
 }  // namespace
 
@@ -44,6 +51,18 @@ int32_t DrawBitmapText(IDirectDrawSurface4* font, const char* text, int32_t maxC
   return WalkBitmapText(text, maxChars, position.x, position.y, cellWidth,
                         [&](uint8_t, const PixelRect& source, const PixelRect& destination) {
                           DrawGlyph(font, fontSize, source, destination, flags);
+                        });
+}
+
+int32_t DrawBitmapTextTo(IDirectDrawSurface4* target, IDirectDrawSurface4* font,
+                         const char* text, int32_t maxChars, POINT position, int32_t cellWidth,
+                         DWORD flags) {
+  const SurfaceSize targetSize = SizeOf(target);
+  const SurfaceSize fontSize = SizeOf(font);
+  return WalkBitmapText(text, maxChars, position.x, position.y, cellWidth,
+                        [&](uint8_t, const PixelRect& source, const PixelRect& destination) {
+                          DrawGlyphTo(target, targetSize, font, fontSize, source, destination,
+                                      flags);
                         });
 }
 

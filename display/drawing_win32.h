@@ -23,13 +23,27 @@ int32_t DrawNumberText(IDirectDrawSurface4* digitFont, IDirectDrawSurface4* othe
                        const char* text, int32_t maxChars, POINT& position, int32_t cellWidth,
                        DWORD flags);
 
+// As DrawBitmapText, onto any target surface (a picture built up across frames) instead of
+// the back buffer; cells that would land outside the target are left empty.
+int32_t DrawBitmapTextTo(IDirectDrawSurface4* target, IDirectDrawSurface4* font,
+                         const char* text, int32_t maxChars, POINT position, int32_t cellWidth,
+                         DWORD flags);
+
 // One blit of a rectangle of source onto the back buffer (flags plus DDBLT_WAIT), by the
 // retry rule. true when it was drawn.
 bool BlitToBackBuffer(IDirectDrawSurface4* source, const RECT& sourceRect,
                       const RECT& destinationRect, DWORD flags);
 
+// The same onto any target surface.
+bool BlitToSurface(IDirectDrawSurface4* target, IDirectDrawSurface4* source,
+                   const RECT& sourceRect, const RECT& destinationRect, DWORD flags);
+
 // A colour fill (a PackColor value) of a rectangle of the back buffer, by the retry rule.
 bool FillBackBuffer(const RECT& rect, uint32_t color);
+
+// A colour fill of a rectangle of any surface (the whole surface when rect is null), by the
+// retry rule.
+bool FillSurfaceRect(IDirectDrawSurface4* surface, const RECT* rect, uint32_t color);
 
 // "%03dFPS" at (592, 0) in the opaque small font.
 void DrawFrameRate();

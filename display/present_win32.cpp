@@ -49,26 +49,33 @@ LostPictureStep TakeLostPictureStep() {
 
 bool BlitToBackBuffer(IDirectDrawSurface4* source, const RECT& sourceRect,
                       const RECT& destinationRect, DWORD flags) {
-  IDirectDrawSurface4* back = display_context.back_buffer;
-  if (back == nullptr || source == nullptr) return false;
+  return BlitToSurface(display_context.back_buffer, source, sourceRect, destinationRect, flags);
+}
+
+bool BlitToSurface(IDirectDrawSurface4* target, IDirectDrawSurface4* source,
+                   const RECT& sourceRect, const RECT& destinationRect, DWORD flags) {
+  if (target == nullptr || source == nullptr) return false;
   RECT from = sourceRect;
   RECT to = destinationRect;
   return BlitWithRetry(
-             [&] { return Result(back->Blt(&to, source, &from, flags | DDBLT_WAIT, nullptr)); },
+             [&] { return Result(target->Blt(&to, source, &from, flags | DDBLT_WAIT, nullptr)); },
              &RestoreLostSurfaces) == BlitOutcome::kDrawn;
 }
 
 bool FillBackBuffer(const RECT& rect, uint32_t color) {
-  IDirectDrawSurface4* back = display_context.back_buffer;
-  if (back == nullptr) return false;
-  RECT to = rect;
+  return FillSurfaceRect(display_context.back_buffer, &rect, color);
+}
+
+bool FillSurfaceRect(IDirectDrawSurface4* surface, const RECT* rect, uint32_t color) {
+  if (surface == nullptr) return false;
+  RECT to = rect != nullptr ? *rect : RECT{};
   DDBLTFX fill = {};
   fill.dwSize = sizeof fill;
   fill.dwFillColor = color;
   return BlitWithRetry(
              [&] {
-               return Result(
-                   back->Blt(&to, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fill));
+               return Result(surface->Blt(rect != nullptr ? &to : nullptr, nullptr, nullptr,
+                                          DDBLT_COLORFILL | DDBLT_WAIT, &fill));
              },
              &RestoreLostSurfaces) == BlitOutcome::kDrawn;
 }

@@ -1,17 +1,74 @@
 #include "screens/title_win32.h"
 
+#include "app/frame_timer.h"
 #include "app/scene_frame_win32.h"
 #include "app/scene_state.h"
 #include "app/shell_win32.h"
+#include "app/win_globals.h"
 #include "display/bitmap_surface_win32.h"
+#include "display/display_win32.h"
+#include "display/drawing_win32.h"
+#include "input/input_win32.h"
+#include "input/key_state.h"
+#include "screens/title.h"
+
+IDirectDrawSurface4* lpDDSTitle = nullptr;
+
+namespace {
+
+// keyFailureEnds: the first set-up runs on with an unkeyed picture, a reload does not.
+void LoadTitleSurface(bool keyFailureEnds) {
+  ReleaseInterface(lpDDSTitle);
+  lpDDSTitle = LoadBitmapSurface(display_context.direct_draw, "Title");
+  if (lpDDSTitle == nullptr) {
+    ShowMessageBox("Title画像読み込み失敗", "error");
+    scene_state = SCENE_EXIT;
+    return;
+  }
+  if (SetBlackColorKey(lpDDSTitle) != 0) {
+    ShowMessageBox("カラー・キーの設定失敗（Title）", "error");
+    if (keyFailureEnds) scene_state = SCENE_EXIT;
+  }
+}
+
+RECT ToRect(const PixelRect& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
+
+}  // namespace
 
 void EnterTitle() {
+  ResetTitleVisit(title_state);
   ReleaseSceneSurfaces();
   LoadSmallFont();
-  LoadTitleArt();
+  LoadTitleSurface(false);
   FinishSceneEntry(SCENE_TITLE);
 }
 
-void TitleFrame() { PlainSceneFrame(); }
-void LoadTitleArt() {}
-void ReleaseTitleArt() {}
+void TitleFrame() {
+  if (!RecoverLostPictures()) return;
+  AdvanceTitleClock(title_state, ReadTimer());
+  if (ReadFrameInput()) {
+    scene_state = HandleTitleKeys(title_state, key_state, previous_key_state, ReadTimer(),
+                                  scene_state, race_mode);
+    RememberKeyState();
+  }
+  DrawTitle();
+  DrawFrameRate();
+  PresentFrame();
+}
+
+void DrawTitle() { DrawTitleAt(ReadTimer()); }
+
+void DrawTitleAt(uint32_t now) {
+  FillBackBuffer(display_context.clear_rect, 0);
+  TitlePiece pieces[kMaxTitlePieces];
+  const int count = PlanTitleFrame(title_state, now, pieces);
+  if (lpDDSTitle == nullptr) return;
+  for (int i = 0; i < count; ++i) {
+    BlitToBackBuffer(lpDDSTitle, ToRect(pieces[i].source), ToRect(pieces[i].destination),
+                     DDBLT_KEYSRC);
+  }
+}
+
+void LoadTitleArt() { LoadTitleSurface(true); }
+
+void ReleaseTitleArt() { ReleaseInterface(lpDDSTitle); }

@@ -1,0 +1,242 @@
+// The car select screen: stepping through the selectable cars, unlocks, the printed lines,
+// the graph's scales and points, and its progress across frames.
+#include "screens/car_select.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/scene_state.h"
+#include "data/car_table.h"
+#include "delivered_car_table.h"
+#include "input/key_codes.h"
+#include "screens/car_select_graph.h"
+#include "test_cars.h"
+
+namespace {
+
+// One record per character: '1' selectable, '0' hidden; ids are the positions.
+void InstallCars(const char* selectable) {
+  std::vector<CarRecord> cars(std::strlen(selectable));
+  for (size_t i = 0; i < cars.size(); ++i) {
+    std::memset(&cars[i], 0, sizeof cars[i]);
+    cars[i].id = static_cast<int32_t>(i);
+    cars[i].selectable = selectable[i] == '1' ? 1 : 0;
+  }
+  InstallCarTable(std::move(cars));
+}
+
+struct StepCase {
+  const char* cars;
+  uint8_t start;
+  int key;  // 0: none
+  bool has_car;
+  uint8_t expected;
+};
+
+TEST(CarSelectTest, StepsOverHiddenCarsAndWraps) {
+  const StepCase cases[] = {
+      {"0001111", 0, 0, true, 3},          // the first frame moves off the hidden cars
+      {"0001111", 3, DIK_LEFT, true, 6},   // first to last
+      {"0001111", 6, DIK_RIGHT, true, 3},  // last to first
+      {"1011010", 3, DIK_RIGHT, true, 5},  // over the hidden 4
+      {"1011010", 5, DIK_RIGHT, true, 0},  // over the hidden 6, round to 0
+      {"1011010", 1, DIK_LEFT, true, 0},   // settles forward on 2 first, then steps back
+      {"0100", 1, DIK_LEFT, true, 1},      // one car: Left and Right come back to it
+      {"0100", 1, DIK_RIGHT, true, 1},
+      {"0000", 2, DIK_RIGHT, false, 2},    // no car at all: nothing moves, nothing hangs
+      {"", 0, DIK_LEFT, false, 0},         // an empty table
+  };
+  for (const StepCase& c : cases) {
+    InstallCars(c.cars);
+    CarSelectState state;
+    state.selected_car = c.start;
+    uint8_t keys[256] = {};
+    uint8_t previous[256] = {};
+    if (c.key != 0) keys[c.key] = 0x80;
+    EXPECT_EQ(SettleSelectedCar(state), c.has_car) << c.cars;
+    EXPECT_EQ(HandleCarSelectKeys(state, keys, previous, SCENE_CAR_SELECT), SCENE_CAR_SELECT)
+        << c.cars;
+    EXPECT_EQ(state.selected_car, c.expected) << c.cars << " from " << int(c.start);
+  }
+  ClearCarTable();
+}
+
+TEST(CarSelectTest, SpaceWithACarChangeRacesTheNewCarAndRestartsTheGraph) {
+  InstallCars("0111");
+  CarSelectState state;
+  state.selected_car = 1;
+  state.graph_rpm_limit = 4000;
+  uint8_t keys[256] = {};
+  uint8_t previous[256] = {};
+  keys[DIK_SPACE] = keys[DIK_RIGHT] = 0x80;
+  EXPECT_EQ(HandleCarSelectKeys(state, keys, previous, SCENE_CAR_SELECT), SCENE_RACE_ENTER);
+  EXPECT_EQ(state.selected_car, 2);
+  EXPECT_EQ(state.graph_rpm_limit, 1000);
+  // Held keys act once.
+  EXPECT_EQ(HandleCarSelectKeys(state, keys, keys, SCENE_CAR_SELECT), SCENE_CAR_SELECT);
+  EXPECT_EQ(state.selected_car, 2);
+  // Without any selectable car Space does not start a race.
+  InstallCars("000");
+  EXPECT_EQ(HandleCarSelectKeys(state, keys, previous, SCENE_CAR_SELECT), SCENE_CAR_SELECT);
+  ClearCarTable();
+}
+
+TEST(CarSelectTest, ProgressUnlocksTheFirstRecordOfEachId) {
+  const uint32_t flags[] = {0, 1, 2, 3};
+  const char* expected[] = {"00000", "01000", "00100", "01100"};
+  for (int f = 0; f < 4; ++f) {
+    InstallCars("00000");
+    const int32_t ids[] = {2, 0, 1, 0, 1};  // later duplicates must stay hidden
+    for (int i = 0; i < 5; ++i) car_table[i].id = ids[i];
+    UnlockProgressCars(flags[f]);
+    std::string got;
+    for (const CarRecord& car : car_table) got += car.selectable ? '1' : '0';
+    EXPECT_EQ(got, expected[f]) << flags[f];
+  }
+  ClearCarTable();
+}
+
+TEST(CarSelectTest, LinesOfTheDeliveredCars) {
+  const std::vector<CarRecord> cars = ReadDeliveredCarTable();
+  ASSERT_EQ(cars.size(), 16u);
+  struct Case {
+    int record;
+    const char* lines[4];
+    int32_t x[4];
+  };
+  const Case cases[] = {
+      {4, {" 330.7ps/5600rpm", " 54.5kg-m/3500rpm", "1510kg", "FR"}, {32, 24, 112, 144}},
+      {1, {" 720.1ps/13000rpm", " 41.3kg-m/12000rpm", " 540kg", "MR"}, {24, 16, 112, 144}},
+  };
+  for (const Case& c : cases) {
+    CarSelectLine lines[kCarSelectLines];
+    FormatCarSelectLines(cars[c.record], ScanCarPeaks(cars[c.record]), lines);
+    for (int i = 0; i < kCarSelectLines; ++i) {
+      EXPECT_STREQ(lines[i].text, c.lines[i]) << c.record;
+      EXPECT_EQ(lines[i].x, c.x[i]) << c.lines[i];
+      EXPECT_EQ(lines[i].y, 180 + 64 * i);
+    }
+  }
+  CarSpec odd = MakeRecord4();
+  for (int32_t layout : {-1, 4, 1000}) {
+    odd.drive_layout = layout;
+    CarSelectLine lines[kCarSelectLines];
+    FormatCarSelectLines(odd, ScanCarPeaks(odd), lines);
+    EXPECT_STREQ(lines[3].text, "?") << layout;
+  }
+}
+
+TEST(CarSelectTest, NamesAreCentredOrCutAtTheRightEdge) {
+  struct Case {
+    size_t length;
+    int32_t x, max_chars;
+  };
+  for (const Case& c : {Case{10, 240, 10}, Case{27, 104, 27}, Case{40, 0, 40},
+                        Case{41, 0, 40}, Case{127, 0, 40}}) {
+    char name[128] = {};
+    std::memset(name, 'A', c.length);
+    const NamePlacement placed = PlaceCarName(name);
+    EXPECT_EQ(placed.x, c.x) << c.length;
+    EXPECT_EQ(placed.max_chars, c.max_chars) << c.length;
+  }
+}
+
+TEST(CarSelectTest, GraphScales) {
+  struct Case {
+    float power, torque;
+    float power_steps;
+    int32_t power_height;
+    float torque_steps;
+    int32_t torque_height;
+  };
+  const Case cases[] = {
+      {280.0f, 20.0f, 3.5f, 75, 5.0f, 52},
+      {340.0f, 26.0f, 4.0f, 66, 5.5f, 48},
+      {300.0f, 30.0f, 3.0f, 88, 6.0f, 44},  // 300 × 0.01f truncates to 2
+      {330.7f, 54.5f, 4.0f, 66, 8.0f, 33},  // record 4
+  };
+  for (const Case& c : cases) {
+    const GraphScales scales = MakeGraphScales(c.power, c.torque);
+    EXPECT_EQ(scales.power_steps, c.power_steps) << c.power;
+    EXPECT_EQ(scales.power_step_height, c.power_height) << c.power;
+    EXPECT_EQ(scales.torque_steps, c.torque_steps) << c.torque;
+    EXPECT_EQ(scales.torque_step_height, c.torque_height) << c.torque;
+  }
+}
+
+TEST(CarSelectTest, GraphPointsOfRecord4) {
+  const CarSpec car = MakeRecord4();
+  const GraphScales scales = MakeGraphScales(330.7f, 54.5f);
+  std::vector<GraphPoint> points;
+  PlanGraphPoints(car.torque_curve, scales, 1000, 9000, points);
+  ASSERT_EQ(points.size(), 2u * 801);
+  struct Case {
+    size_t index;  // (rpm - 1000) / 10
+    int32_t x, torque_y, power_y;
+  };
+  for (const Case& c : {Case{0, 33, 194, 262}, Case{150, 82, 120, 171}, Case{250, 115, 109, 113},
+                        Case{460, 184, 149, 70}, Case{800, 297, 285, 279}}) {
+    EXPECT_EQ(points[2 * c.index].curve, GraphCurve::kTorque);
+    EXPECT_EQ(points[2 * c.index].x, c.x) << c.index;
+    EXPECT_EQ(points[2 * c.index].y, c.torque_y) << c.index;
+    EXPECT_EQ(points[2 * c.index + 1].x, c.x) << c.index;
+    EXPECT_EQ(points[2 * c.index + 1].y, c.power_y) << c.index;
+  }
+  // A damaged curve far beyond the scales draws nothing off the surface.
+  CarSpec wild = car;
+  for (double& t : wild.torque_curve) t = 1.0e12;
+  PlanGraphPoints(wild.torque_curve, scales, 1000, 9000, points);
+  EXPECT_TRUE(points.empty());
+}
+
+TEST(CarSelectTest, GraphBackgroundOfRecord4) {
+  std::vector<GraphFill> fills;
+  std::vector<GraphLabel> labels;
+  PlanGraphBackground(MakeGraphScales(330.7f, 54.5f), fills, labels);
+  // Power: 5 lines of 18 dashes; torque: 9 lines of 33 dashes; 9 engine speed lines.
+  EXPECT_EQ(fills.size(), 5u * 18 + 9u * 33 + 9);
+  EXPECT_EQ(fills.back().rect, (PixelRect{297, 24, 298, 288}));
+  std::vector<std::string> texts;
+  for (const GraphLabel& label : labels) texts.push_back(label.text);
+  const std::vector<std::string> expected = {" 100", " 200", " 300", " 400", "(ps)",
+                                             "10", "20", "30", "40", "50", "60", "70", "80",
+                                             "(kg-m)", "1", "2", "3", "4", "5", "6", "7", "8",
+                                             "9", "(*1000rpm)"};
+  EXPECT_EQ(texts, expected);
+  EXPECT_EQ(labels[3].y, 288 - 4 * 66 - 8);
+  EXPECT_EQ(labels[13].x, 277);
+  EXPECT_EQ(labels.back().x, 122);
+}
+
+TEST(CarSelectTest, GraphGrows300RpmPerFrameAndStartsAfreshForANewCar) {
+  CarSelectState state;
+  state.graph_rpm_limit = 1000;
+  GraphStep step = AdvanceGraph(state, 4);
+  EXPECT_TRUE(step.redraw_background);
+  EXPECT_EQ(step.from_rpm, 1000);
+  EXPECT_EQ(step.to_rpm, 1300);
+  int frames = 1;
+  while (state.graph_rpm_limit < 9000) {
+    step = AdvanceGraph(state, 4);
+    EXPECT_FALSE(step.redraw_background);
+    EXPECT_EQ(step.to_rpm - step.from_rpm, std::min(300, 9000 - step.from_rpm));
+    ++frames;
+  }
+  EXPECT_EQ(frames, 27);
+  // A rebuilt surface (id -1) redraws everything up to the limit at once.
+  state.graph_car_id = -1;
+  step = AdvanceGraph(state, 4);
+  EXPECT_TRUE(step.redraw_background);
+  EXPECT_EQ(step.from_rpm, 1000);
+  EXPECT_EQ(step.to_rpm, 9000);
+  // Another car with the limit set back.
+  state.graph_rpm_limit = 1000;
+  step = AdvanceGraph(state, 5);
+  EXPECT_TRUE(step.redraw_background);
+  EXPECT_EQ(step.to_rpm, 1300);
+}
+
+}  // namespace

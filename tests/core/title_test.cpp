@@ -1,0 +1,133 @@
+// The title's opening against a clock set by hand, the menu keys, and the pieces it draws.
+#include "screens/title.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "app/scene_state.h"
+#include "input/key_codes.h"
+
+namespace {
+
+struct Frame {
+  uint32_t now;  // ms
+  uint8_t phase;
+};
+
+uint8_t RunFrame(TitleState& state, uint32_t now, TitlePiece pieces[kMaxTitlePieces],
+                 int* count = nullptr) {
+  AdvanceTitleClock(state, now);
+  const int n = PlanTitleFrame(state, now, pieces);
+  if (count != nullptr) *count = n;
+  return state.title_phase;
+}
+
+TEST(TitleTest, OpeningSwitchesAtItsExactTimes) {
+  // First frame at 5000: the banner alone until the clock passes 6000; the slide starts at
+  // 6001, passes 472 px after more than 188.8 ms, and the wipe ends 2415 ms after it began.
+  const Frame frames[] = {{5000, 0}, {6000, 0}, {6001, 1}, {6001 + 189, 1},
+                          {6001 + 190, 2}, {6191 + 2414, 2}, {6191 + 2415, 3}};
+  TitleState state;
+  TitlePiece pieces[kMaxTitlePieces];
+  for (const Frame& frame : frames) {
+    EXPECT_EQ(RunFrame(state, frame.now, pieces), frame.phase) << frame.now;
+  }
+  // A later visit is complete from its first frame, with the cursor back on item 0.
+  state.title_cursor = 3;
+  ResetTitleVisit(state);
+  int count = 0;
+  EXPECT_EQ(RunFrame(state, 20000, pieces, &count), kTitleComplete);
+  ASSERT_EQ(count, 6);
+  EXPECT_EQ(pieces[5].destination, (PixelRect{168, 230, 472, 262}));
+  EXPECT_EQ(pieces[1].destination, (PixelRect{168, 40, 472, 200}));  // logo where it stands
+  EXPECT_EQ(pieces[3].destination, (PixelRect{168, 40, 472, 200}));  // the whole emblem
+}
+
+TEST(TitleTest, EveryPieceOfTheSlideAndWipeStaysOnScreenAndInThePicture) {
+  TitleState state;
+  TitlePiece pieces[kMaxTitlePieces];
+  RunFrame(state, 0, pieces);
+  for (uint32_t now = 1001; state.title_phase < kTitleComplete; ++now) {
+    int count = 0;
+    RunFrame(state, now, pieces, &count);
+    for (int i = 0; i < count; ++i) {
+      const TitlePiece& p = pieces[i];
+      ASSERT_TRUE(p.destination.InsideOf(640, 480)) << now;
+      ASSERT_TRUE(p.source.InsideOf(304, 704)) << now;
+      ASSERT_EQ(p.source.Width(), p.destination.Width()) << now;
+      ASSERT_EQ(p.source.Height(), p.destination.Height()) << now;
+    }
+  }
+}
+
+TEST(TitleTest, PiecesAreCutToTheScreen) {
+  struct Case {
+    TitlePiece piece;
+    bool kept;
+    TitlePiece cut;
+  };
+  const Case cases[] = {
+      // The subtitle at s = 303, one pixel past the right edge.
+      {{{0, 160, 304, 208}, {337, 180, 641, 228}}, true, {{0, 160, 303, 208}, {337, 180, 640, 228}}},
+      {{{0, 0, 304, 160}, {-10, -5, 294, 155}}, true, {{10, 5, 304, 160}, {0, 0, 294, 155}}},
+      {{{0, 0, 304, 160}, {200, 400, 504, 560}}, true, {{0, 0, 304, 80}, {200, 400, 504, 480}}},
+      {{{0, 0, 10, 10}, {640, 0, 650, 10}}, false, {}},
+  };
+  for (const Case& c : cases) {
+    TitlePiece piece = c.piece;
+    ASSERT_EQ(ClipPieceToScreen(piece, 640, 480), c.kept);
+    if (!c.kept) continue;
+    EXPECT_EQ(piece.source, c.cut.source);
+    EXPECT_EQ(piece.destination, c.cut.destination);
+  }
+}
+
+struct KeyCase {
+  const char* what;
+  uint8_t phase;
+  int8_t cursor;
+  std::initializer_list<int> down;      // keys down now
+  std::initializer_list<int> before;    // keys down in the previous frame
+  uint8_t expected_phase;
+  int8_t expected_cursor;
+  int32_t expected_scene;
+  uint8_t expected_mode;  // race mode, starting from 7
+};
+
+TEST(TitleTest, MenuKeys) {
+  const KeyCase cases[] = {
+      {"Space held skips the opening", 1, 0, {DIK_SPACE}, {DIK_SPACE}, 3, 0, SCENE_TITLE, 7},
+      {"Space pressed skips without choosing", 0, 2, {DIK_SPACE}, {}, 3, 2, SCENE_TITLE, 7},
+      {"Space held in the menu chooses nothing", 3, 2, {DIK_SPACE}, {DIK_SPACE}, 3, 2,
+       SCENE_TITLE, 7},
+      {"400 m", 3, 0, {DIK_SPACE}, {}, 3, 0, SCENE_CAR_SELECT_ENTER, 0},
+      {"1000 m", 3, 1, {DIK_SPACE}, {}, 3, 1, SCENE_CAR_SELECT_ENTER, 1},
+      {"records", 3, 2, {DIK_SPACE}, {}, 3, 2, SCENE_RECORDS_ENTER, 0},
+      {"options", 3, 3, {DIK_SPACE}, {}, 3, 3, SCENE_OPTIONS_ENTER, 7},
+      {"exit", 3, 4, {DIK_SPACE}, {}, 3, 4, SCENE_EXIT, 7},
+      {"Up wraps", 3, 0, {DIK_UP}, {}, 3, 4, SCENE_TITLE, 7},
+      {"Down wraps", 3, 4, {DIK_DOWN}, {}, 3, 0, SCENE_TITLE, 7},
+      {"held Down does not repeat", 3, 1, {DIK_DOWN}, {DIK_DOWN}, 3, 1, SCENE_TITLE, 7},
+      {"the cursor moves during the opening", 0, 0, {DIK_DOWN}, {}, 0, 1, SCENE_TITLE, 7},
+      {"Space and Down choose before moving", 3, 2, {DIK_SPACE, DIK_DOWN}, {}, 3, 3,
+       SCENE_RECORDS_ENTER, 0},
+  };
+  for (const KeyCase& c : cases) {
+    uint8_t keys[256] = {};
+    uint8_t previous[256] = {};
+    for (int k : c.down) keys[k] = 0x80;
+    for (int k : c.before) previous[k] = 0x80;
+    TitleState state;
+    state.title_phase = c.phase;
+    state.title_cursor = c.cursor;
+    uint8_t mode = 7;
+    const int32_t scene = HandleTitleKeys(state, keys, previous, 5000, SCENE_TITLE, mode);
+    EXPECT_EQ(state.title_phase, c.expected_phase) << c.what;
+    EXPECT_EQ(state.title_cursor, c.expected_cursor) << c.what;
+    EXPECT_EQ(scene, c.expected_scene) << c.what;
+    EXPECT_EQ(mode, c.expected_mode) << c.what;
+  }
+}
+
+}  // namespace

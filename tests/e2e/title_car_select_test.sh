@@ -1,0 +1,139 @@
+#!/usr/bin/env bash
+# The game opens on the banner alone, then the menu; the cursor moves; 0-400 m leads to the
+# car select screen, whose cars step with the arrows; Esc comes back to a title that is
+# complete at once. In a window, then in full screen.
+source "$(dirname "$0")/lib.sh"
+
+# "x y" of the game window's 640x480 client area on the screen, or nothing.
+client_origin() {
+  xwininfo -children -id "$game_window" 2>/dev/null |
+    sed -n 's/.* 640x480+-\{0,1\}[0-9]*+-\{0,1\}[0-9]*  *+\(-\{0,1\}[0-9]*\)+\(-\{0,1\}[0-9]*\)$/\1 \2/p' |
+    head -n1
+}
+
+# A screenshot cut to the game's picture.
+shot() {
+  e2e_screenshot "$e2e_work/screen.png"
+  convert "$e2e_work/screen.png" -crop "640x480+$cx+$cy" +repage "$e2e_work/$1.png"
+}
+
+# Number of colours in the rectangle W H X Y of a picture.
+colours() {
+  convert "$e2e_work/$1.png" -crop "${2}x${3}+${4}+${5}" +repage -unique-colors -format '%w' info:
+}
+
+# Pixels that differ between two pictures in the rectangle W H X Y.
+differ() {
+  convert "$e2e_work/$1.png" -crop "${3}x${4}+${5}+${6}" +repage "$e2e_work/differ_a.png"
+  convert "$e2e_work/$2.png" -crop "${3}x${4}+${5}+${6}" +repage "$e2e_work/differ_b.png"
+  compare -metric AE "$e2e_work/differ_a.png" "$e2e_work/differ_b.png" null: 2>&1 | cut -d' ' -f1
+}
+
+# Takes screenshots until the rectangle W H X Y shows more than one colour, at most $2 tries.
+wait_for() {
+  local name=$1 tries=$2 i
+  shift 2
+  for i in $(seq 1 "$tries"); do
+    shot "$name"
+    [ "$(colours "$name" "$@")" -gt 1 ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+menu=(304 160 168 230)
+logo=(640 190 0 40)
+graph=(325 320 295 120)
+name_row=(448 32 96 60)  # the name, without the blinking arrows
+
+# Screen dumps as fast as they come until the menu is up, looked at afterwards, so that the
+# one second of the banner alone cannot fall between two slow looks.
+watch_opening() {
+  local where=$1 i n=0 banner=""
+  for i in $(seq 1 120); do
+    xwd -root -silent >"$e2e_work/opening$i.xwd"
+    n=$i
+    if [ $((i % 4)) = 0 ]; then
+      convert "$e2e_work/opening$i.xwd" -crop "640x480+$cx+$cy" +repage "$e2e_work/probe.png"
+      [ "$(colours probe "${menu[@]}")" -gt 1 ] && break
+    fi
+  done
+  for i in $(seq 1 "$n"); do
+    convert "$e2e_work/opening$i.xwd" -crop "640x480+$cx+$cy" +repage "$e2e_work/$where-opening.png"
+    if [ "$(colours "$where-opening" 304 80 168 390)" -gt 1 ]; then
+      banner=$i
+      break
+    fi
+  done
+  [ -n "$banner" ] || fail "$where: no banner"
+  [ "$(colours "$where-opening" "${logo[@]}")" -eq 1 ] || fail "$where: the logo came with the banner"
+  [ "$(colours "$where-opening" "${menu[@]}")" -eq 1 ] || fail "$where: the menu came with the banner"
+  rm -f "$e2e_work"/opening*.xwd
+}
+
+run_screens() {
+  local where=$1
+  watch_opening "$where"
+  wait_for "$where-menu" 80 "${menu[@]}" || fail "$where: the menu did not come up"
+  sleep 0.3
+  shot "$where-menu"
+  [ "$(colours "$where-menu" "${logo[@]}")" -gt 1 ] || fail "$where: no logo with the menu"
+
+  e2e_press Down
+  sleep 0.2
+  shot "$where-cursor1"
+  [ "$(differ "$where-menu" "$where-cursor1" 304 32 168 230)" -gt 0 ] || fail "$where: the cursor stayed on item 0"
+  [ "$(differ "$where-menu" "$where-cursor1" 304 32 168 262)" -gt 0 ] || fail "$where: the cursor did not reach item 1"
+  e2e_press Up
+  sleep 0.2
+  shot "$where-cursor0"
+  [ "$(differ "$where-menu" "$where-cursor0" "${menu[@]}")" -eq 0 ] || fail "$where: Up did not bring the cursor back"
+
+  e2e_press space
+  wait_for "$where-cars" 30 "${graph[@]}" || fail "$where: no car select screen after 0-400 m"
+  sleep 0.8  # the graph draws itself in over 27 frames
+  shot "$where-car-a"
+  [ "$(colours "$where-car-a" "${name_row[@]}")" -gt 1 ] || fail "$where: no car name"
+  [ "$(colours "$where-car-a" 208 48 216 0)" -gt 1 ] || fail "$where: no screen title"
+  e2e_press Right
+  sleep 0.8
+  shot "$where-car-b"
+  [ "$(differ "$where-car-a" "$where-car-b" "${name_row[@]}")" -gt 0 ] || fail "$where: Right showed the same car"
+  [ "$(differ "$where-car-a" "$where-car-b" "${graph[@]}")" -gt 0 ] || fail "$where: Right kept the graph"
+  e2e_press Left
+  sleep 0.8
+  shot "$where-car-c"
+  [ "$(differ "$where-car-a" "$where-car-c" "${name_row[@]}")" -eq 0 ] || fail "$where: Left did not come back"
+  [ "$(differ "$where-car-a" "$where-car-c" "${graph[@]}")" -eq 0 ] || fail "$where: the graph differs on the same car"
+
+  e2e_press Escape
+  sleep 0.3
+  shot "$where-back"
+  [ "$(differ "$where-menu" "$where-back" "${menu[@]}")" -eq 0 ] || fail "$where: the title is not complete at once after Esc"
+  e2e_alt_f4
+  e2e_wait_exit 5
+}
+
+# In a window on a 24-bit desktop.
+e2e_setup 1024x768x24
+printf '[VORTA]\r\nWINDOW=1\r\n' >"$e2e_work/vorta.ini"
+e2e_start
+e2e_wait_window
+for i in $(seq 1 50); do
+  origin=$(client_origin)
+  [ -n "$origin" ] && break
+  sleep 0.1
+done
+[ -n "$origin" ] || fail "no 640x480 client area in the window"
+read -r cx cy <<<"$origin"
+run_screens window
+vorta_xvfb_stop
+
+# In full screen, on the desktop that can show the 640x480x16 mode.
+vorta_xvfb_start 640x480x16 || fail "Xvfb did not start"
+rm -f "$e2e_work/vorta.ini"
+e2e_start
+e2e_wait_window
+cx=0
+cy=0
+run_screens full
