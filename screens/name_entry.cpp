@@ -57,7 +57,7 @@ void DialHeld(bool held, uint32_t nowMs, uint32_t& repeatAt, char* name, int pla
 
 void CopyName(char* destination, size_t size, const char* name) {
   std::memset(destination, 0, size);
-  std::strncpy(destination, name, kPlayerNameMaxChars);
+  std::memcpy(destination, name, strnlen(name, kPlayerNameMaxChars));
 }
 }  // namespace
 
