@@ -25,16 +25,17 @@ HRESULT ReadKeyboard() {
   return result;
 }
 
-void PollJoystickIntoKeys() {
-  if (joystick == nullptr) return;
+bool ReadJoystick(JoystickReading& reading) {
+  if (joystick == nullptr) return false;
   joystick->Poll();
-  JoystickReading reading = {};
   const HRESULT result = joystick->GetDeviceState(sizeof(reading), &reading);
-  if (result == DIERR_INPUTLOST) {
-    joystick->Acquire();
-    return;
-  }
-  if (FAILED(result)) return;
+  if (result == DIERR_INPUTLOST) joystick->Acquire();
+  return SUCCEEDED(result);
+}
+
+void PollJoystickIntoKeys() {
+  JoystickReading reading = {};
+  if (!ReadJoystick(reading)) return;
   FoldJoystickIntoKeys(reading, joystick_buttons, button_capture, key_state, scene_state);
 }
 

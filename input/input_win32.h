@@ -23,6 +23,11 @@ HRESULT ReadKeyboard();
 // `scene_state` to SCENE_TITLE_ENTER).
 void PollJoystickIntoKeys();
 
+// Polls the joystick and reads its state; false when there is none or the read failed (a lost
+// joystick is acquired again for the next frame).
+struct JoystickReading;
+bool ReadJoystick(JoystickReading& reading);
+
 // The start of every frame state: ReadKeyboard, then PollJoystickIntoKeys. True when the
 // keys may be handled; the scene then ends its key handling with RememberKeyState().
 bool ReadFrameInput();
