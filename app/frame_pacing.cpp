@@ -17,10 +17,11 @@ uint32_t CounterToUnits(uint64_t counter, uint64_t ticksPerUnit) {
   return static_cast<uint32_t>(counter / ticksPerUnit);
 }
 
-WaitStep NextWaitStep(uint64_t now, uint64_t deadline, uint64_t counterFrequency, bool spinOnly) {
+WaitStep NextWaitStep(uint64_t now, uint64_t deadline, uint64_t counterFrequency, FrameWait wait) {
   // The frame ends at the first reading past the deadline, as a pure spin would see it.
   if (now > deadline) return WaitStep::Done;
-  if (spinOnly) return WaitStep::Spin;
+  // Without the 1 ms timer period one Sleep(1) may last a whole system tick (~15.6 ms).
+  if (wait.spin_requested || !wait.timer_period_granted) return WaitStep::Spin;
   const uint64_t remaining = deadline - now;
   return remaining * 1000 > kSpinMarginMs * counterFrequency ? WaitStep::Sleep : WaitStep::Spin;
 }

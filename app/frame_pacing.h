@@ -22,4 +22,8 @@ uint32_t CounterToUnits(uint64_t counter, uint64_t ticksPerUnit);
 // sleeps only while more than kSpinMarginMs remain and spins on the counter for the rest.
 constexpr uint64_t kSpinMarginMs = 2;
 enum class WaitStep { Done, Sleep, Spin };
-WaitStep NextWaitStep(uint64_t now, uint64_t deadline, uint64_t counterFrequency, bool spinOnly);
+struct FrameWait {
+  bool spin_requested;         // the benchmark's pure spin
+  bool timer_period_granted;   // timeBeginPeriod(1) succeeded
+};
+WaitStep NextWaitStep(uint64_t now, uint64_t deadline, uint64_t counterFrequency, FrameWait wait);

@@ -57,7 +57,8 @@ void WaitForFrame() {
   const uint64_t deadline = last_frame_time + ticks_per_frame;
   uint64_t now = ReadCounter();
   for (;;) {
-    const WaitStep step = NextWaitStep(now, deadline, counter_frequency, spin_only);
+    const WaitStep step =
+        NextWaitStep(now, deadline, counter_frequency, FrameWait{spin_only, timer_period_set});
     if (step == WaitStep::Done) break;
     if (step == WaitStep::Sleep) Sleep(1);
     now = ReadCounter();

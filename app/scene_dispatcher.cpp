@@ -16,7 +16,8 @@ void DispatchScene(bool shutDown, SceneServices& services) {
         scene_state = SCENE_EXIT;
         return;
       }
-      services.SetCursorVisible(windowed);
+      // Any non-zero setting means a window, and a window shows the cursor.
+      services.SetCursorVisible(windowed != 0 ? 1 : 0);
       scene_state = SCENE_TITLE_ENTER;
       break;
     case SCENE_TITLE_ENTER: services.EnterTitle(); break;

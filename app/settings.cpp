@@ -37,3 +37,8 @@ void WriteConfiguration(ProfileStringWriter write) {
     write(kSettingRows[row].section, kSettingRows[row].key, text);
   }
 }
+
+int32_t NextSpeedometerStyle(int32_t style) {
+  // Compared before adding: a file may hold any 32-bit value, and the largest has no successor.
+  return style >= 1 ? 0 : style + 1;
+}

@@ -27,6 +27,9 @@ using ProfileStringWriter = void (*)(const char* section, const char* key, const
 // Reads the seven keys into their globals; the joystick buttons keep their low eight bits.
 void ReadConfiguration(ProfileIntReader read);
 
+// The style F1 switches to in the race: one past the current, back to 0 past 1.
+int32_t NextSpeedometerStyle(int32_t style);
+
 // Writes the seven keys from their globals as decimal text (signed for the 32-bit settings,
 // 0..255 for the buttons).
 void WriteConfiguration(ProfileStringWriter write);

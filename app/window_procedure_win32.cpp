@@ -30,7 +30,7 @@ int OnKeyDown(HWND hwnd, UINT message, WPARAM virtualKey, LPARAM lParam) {
       return 1;
     case VK_F1:
       if (scene_state != SCENE_RACE) return 0;
-      speedometer_style = speedometer_style + 1 > 1 ? 0 : speedometer_style + 1;
+      speedometer_style = NextSpeedometerStyle(speedometer_style);
       return 1;
     default:
       return 0;

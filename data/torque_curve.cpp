@@ -22,9 +22,7 @@ double TorqueAt(const double curve[kTorqueCurvePoints], int32_t rpm) {
   const int32_t r = rpm % kTorqueCurveStepRpm;
   const double low = Point(curve, i);
   const double high = Point(curve, i + 1);
-  // The factor is the single-precision constant widened to double, not 1/500 exactly: the
-  // printed peaks and the graph depend on it to the last digit.
-  return low + (high - low) * r * static_cast<double>(kTorqueCurveStepFactor);
+  return InterpolateTorque(low, high, r);
 }
 
 void ScanTorqueCurve(const double curve[kTorqueCurvePoints], float& peakPower,

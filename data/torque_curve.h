@@ -6,10 +6,17 @@
 
 constexpr int kTorqueCurvePoints = 40;
 constexpr int kTorqueCurveStepRpm = 500;  // rpm between two curve points
-// Interpolation and index factor; single precision, as the car model and the graph use it.
-constexpr float kTorqueCurveStepFactor = 0.002f;  // 1 / 500 rpm
+// Interpolation and index factor, 1 / 500 rpm. One factor for the race and the car select
+// screen alike: the single-precision 0.002 widened to double (0.0020000000949949026), not
+// the double 0.002, so the torque the race drives with is the torque the graph shows.
+constexpr float kTorqueCurveStepFactor = 0.002f;
 // kgf·m × rpm → ps: 2π / 60 / 75.
 constexpr double kPsPerKgfmRpm = 0.0013962634015954637;
+
+// Torque `remainder` rpm past the curve point `low`, on the way to the next point `high`.
+inline double InterpolateTorque(double low, double high, double remainder) {
+  return low + (high - low) * remainder * static_cast<double>(kTorqueCurveStepFactor);
+}
 
 // Torque in kgf·m at an integer engine speed, interpolated between the two points around it.
 // Speeds below 0 read the first point and speeds at or past the last point read the last

@@ -4,14 +4,15 @@
 #include <cstdint>
 #include <cstring>
 
+#include "data/torque_curve.h"
+
 namespace {
 
 constexpr double kKmhToMs = 0.2777777777777778;       // 1 / 3.6
 constexpr double kAeroLoadFactor = 0.0625;
 constexpr double kLoadAllowanceKg = 160.0;             // driver and fuel on top of `mass`
-// The curve index uses the single-precision 1/500; the interpolation the double one.
-constexpr double kTorqueIndexFactor = static_cast<double>(0.002f);
-constexpr double kTorqueInterpolationFactor = 0.002;
+// The curve index and the interpolation both use the single-precision 1/500.
+constexpr double kTorqueIndexFactor = static_cast<double>(kTorqueCurveStepFactor);
 constexpr int kTorqueStepRpm = 500;
 // The lookup reads the point and the one after it.
 constexpr int kLastTorqueIndex =
@@ -61,16 +62,16 @@ int64_t WholeRpm(double rpm) {
   return static_cast<int64_t>(rpm);
 }
 
+}  // namespace
+
 // The curve is read through the record itself: CarSpec is packed to 4 bytes, so a plain
 // double pointer into it would claim an alignment the doubles may not have.
 double ThrottleTorque(const CarSpec& car, int index, double rpm) {
   const double low = car.torque_curve[index];
   const double high = car.torque_curve[index + 1];
   const double remainder = static_cast<double>(WholeRpm(rpm) % kTorqueStepRpm);
-  return low + (high - low) * remainder * kTorqueInterpolationFactor;
+  return InterpolateTorque(low, high, remainder);
 }
-
-}  // namespace
 
 bool IsBlockedGearCell(double cell) {
   uint64_t bits;

@@ -47,6 +47,10 @@ void StepCarPhysics(const CarSpec& car, const TachoScaleRow& tacho, CarModelStat
 // at one less than that limit, with the sign of the net force.
 double WholeDriveForce(double netKgf, double tractionLimitN);
 
+// Torque in kgf·m with the throttle open, between curve points `index` and `index` + 1 at the
+// engine speed `rpm` (its whole part past the lower point).
+double ThrottleTorque(const CarSpec& car, int index, double rpm);
+
 // Whether a gear gate cell is a blocked slot: exactly -1.0 (high word 0xBFF00000, low word 0).
 bool IsBlockedGearCell(double cell);
 

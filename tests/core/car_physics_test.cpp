@@ -7,6 +7,7 @@
 
 #include "app/frame_timer.h"
 #include "data/car_table.h"
+#include "data/torque_curve.h"
 #include "delivered_car_table.h"
 #include "race/car_physics.h"
 #include "test_cars.h"
@@ -379,4 +380,11 @@ TEST_F(CarModel, DeliveredRecordFourTakesTheWorkedStep) {
   EXPECT_NEAR(5273.502, race_.engine_rpm, 1e-3);
   EXPECT_NEAR(12316.74, model_.traction_limit, 5e-3);
   EXPECT_EQ(-0.3f, race_.view_pitch);
+}
+
+TEST(CarModelTorque, TheRaceReadsTheCurveAsTheCarSelectScreenDoes) {
+  const CarSpec car = MakeRecord4();
+  for (int rpm : {800, 5250, 5499}) {
+    EXPECT_EQ(ThrottleTorque(car, rpm / 500, rpm), TorqueAt(car.torque_curve, rpm)) << rpm;
+  }
 }

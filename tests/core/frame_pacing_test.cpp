@@ -29,13 +29,16 @@ TEST(FramePacingTest, TimerUnitsAreMillisecondsOfTheCounterAndWrapAt32Bits) {
 TEST(FramePacingTest, WaitSleepsOnlyWellBeforeTheDeadlineAndEndsPastIt) {
   const uint64_t f = 10000000;  // 10 MHz: 10000 ticks per ms
   const uint64_t deadline = 1000000;
-  EXPECT_EQ(NextWaitStep(deadline - 150000, deadline, f, false), WaitStep::Sleep);
-  EXPECT_EQ(NextWaitStep(deadline - 20000, deadline, f, false), WaitStep::Spin)
+  const FrameWait sleeping{false, true};
+  EXPECT_EQ(NextWaitStep(deadline - 150000, deadline, f, sleeping), WaitStep::Sleep);
+  EXPECT_EQ(NextWaitStep(deadline - 20000, deadline, f, sleeping), WaitStep::Spin)
       << "exactly the margin left: spin, the sleep could overshoot";
-  EXPECT_EQ(NextWaitStep(deadline - 1, deadline, f, false), WaitStep::Spin);
-  EXPECT_EQ(NextWaitStep(deadline, deadline, f, false), WaitStep::Spin)
+  EXPECT_EQ(NextWaitStep(deadline - 1, deadline, f, sleeping), WaitStep::Spin);
+  EXPECT_EQ(NextWaitStep(deadline, deadline, f, sleeping), WaitStep::Spin)
       << "the frame ends only after the deadline, never on it";
-  EXPECT_EQ(NextWaitStep(deadline + 1, deadline, f, false), WaitStep::Done);
-  EXPECT_EQ(NextWaitStep(deadline - 150000, deadline, f, true), WaitStep::Spin);
+  EXPECT_EQ(NextWaitStep(deadline + 1, deadline, f, sleeping), WaitStep::Done);
+  EXPECT_EQ(NextWaitStep(deadline - 150000, deadline, f, {true, true}), WaitStep::Spin);
+  EXPECT_EQ(NextWaitStep(deadline - 150000, deadline, f, {false, false}), WaitStep::Spin)
+      << "without the 1 ms timer period one Sleep(1) can last a whole system tick";
 }
 }  // namespace

@@ -53,9 +53,15 @@ class SceneDispatcherTest : public ::testing::Test {
 };
 
 TEST_F(SceneDispatcherTest, BootReadsSettingsStartsAndShowsTheTitle) {
-  DispatchScene(false, services);
-  EXPECT_EQ(services.calls, (Calls{"ReadConfiguration", "StartUp", "SetCursorVisible1", "Poll"}));
-  EXPECT_EQ(scene_state, SCENE_TITLE_ENTER);
+  // Any non-zero setting is a window, and a window shows the cursor.
+  for (const auto& [setting, cursor] : {std::pair{2, "SetCursorVisible1"}, {0, "SetCursorVisible0"}}) {
+    scene_state = SCENE_BOOT;
+    windowed = setting;
+    services.calls.clear();
+    DispatchScene(false, services);
+    EXPECT_EQ(services.calls, (Calls{"ReadConfiguration", "StartUp", cursor, "Poll"}));
+    EXPECT_EQ(scene_state, SCENE_TITLE_ENTER);
+  }
 }
 
 TEST_F(SceneDispatcherTest, FailedStartUpExitsOnTheNextPassWhichSavesShutsDownAndSkipsThePoll) {

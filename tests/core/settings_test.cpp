@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <map>
 #include <string>
 #include <vector>
@@ -75,3 +76,8 @@ TEST_F(SettingsTest, SignedSettingsRoundTripAsSignedText) {
   EXPECT_EQ(profile["DEVICE/HEL"], "12");
 }
 }  // namespace
+
+TEST(SpeedometerStyleTest, F1AlternatesAndWrapsAnyValueFromTheFile) {
+  const std::pair<int32_t, int32_t> steps[] = {{0, 1}, {1, 0}, {5, 0}, {INT32_MAX, 0}};
+  for (const auto& [style, next] : steps) EXPECT_EQ(NextSpeedometerStyle(style), next) << style;
+}
