@@ -88,8 +88,8 @@ int CheckAlive(DWORD timeoutMs) {
 // server, where GetProcessHandleCount answers nothing.
 DWORD HandleCountOf(DWORD pid) {
   using QueryFunction = LONG(WINAPI*)(int, void*, ULONG, ULONG*);
-  auto query = reinterpret_cast<QueryFunction>(
-      GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation"));
+  auto query = reinterpret_cast<QueryFunction>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
   if (query == nullptr) return 0;
   std::vector<unsigned char> buffer(1 << 20);
   ULONG needed = 0;
