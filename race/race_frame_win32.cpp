@@ -1,7 +1,35 @@
 #include "race/race_frame_win32.h"
 
-#include "app/scene_frame_win32.h"
+#include "app/frame_timer.h"
+#include "app/scene_state.h"
+#include "app/shell_win32.h"
+#include "data/car_table.h"
+#include "data/record_data.h"
+#include "display/drawing_win32.h"
+#include "input/input_win32.h"
+#include "input/key_state.h"
+#include "race/car_physics.h"
+#include "race/race_drawing_d3d.h"
+#include "race/race_flow.h"
 #include "race/race_state.h"
 
 void ResetRace() { SetRaceStartValues(race_state); }
-void RaceFrame() { PlainSceneFrame(); }
+
+void RaceFrame() {
+  if (!RecoverLostPictures()) return;
+  // A lost keyboard only costs this frame its keys: the clock, the distance and the drawing
+  // go on.
+  const bool keysRead = ReadFrameInput();
+  const RaceFrameInput input = {ReadTimer(), keysRead,     key_state, previous_key_state,
+                                frame_rate,  physics_rate, race_mode};
+  RaceWorld world = {current_car, TachoScaleFor(current_car), car_model_state, record_data,
+                     result_table};
+  const int32_t next = StepRaceFlow(race_state, input, world);
+  if (keysRead) RememberKeyState();
+  // The joystick's Esc button, read above, has already chosen the title; it wins.
+  if (next != kNoSceneRequest && scene_state == SCENE_RACE) scene_state = next;
+
+  DrawRaceScene();
+  DrawFrameRate();
+  PresentFrame();
+}

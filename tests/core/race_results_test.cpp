@@ -9,23 +9,14 @@
 
 namespace {
 
-RankingEntry Entry(float value, const char* player, uint16_t fps) {
-  RankingEntry e = {};
-  e.value = value;
-  std::strcpy(e.player_name, player);
-  std::strcpy(e.car_name, "TEST FR");
-  e.fps_at_finish = fps;
-  return e;
-}
-
 // Course 0 holds raced entries (10..14 s, 200..160 km/h); course 1 only default ones.
 struct Tables : RecordData {
   Tables() : RecordData() {
     for (int i = 0; i < kRankingEntries; ++i) {
-      tables[0][kTimeTable][i] = Entry(10.0f + i, "BBB", 60);
-      tables[0][kSpeedTable][i] = Entry(200.0f - 10 * i, "BBB", 60);
-      tables[1][kTimeTable][i] = Entry(30.0f + i, "CPU", 0);
-      tables[1][kSpeedTable][i] = Entry(150.0f - i, "CPU", 0);
+      tables[0][kTimeTable][i] = {10.0f + i, "BBB", "TEST FR", 0, 60, {}, 0};
+      tables[0][kSpeedTable][i] = {200.0f - 10 * i, "BBB", "TEST FR", 0, 60, {}, 0};
+      tables[1][kTimeTable][i] = {30.0f + i, "CPU", "X", 0, 0, {}, 0};
+      tables[1][kSpeedTable][i] = {150.0f - i, "CPU", "X", 0, 0, {}, 0};
     }
   }
 };
