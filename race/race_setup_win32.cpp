@@ -79,9 +79,6 @@ void LoadRaceResources(const RaceResourceNames& names) {
 
   for (int i = 0; i < 7; ++i) {
     const RacePicture& picture = kPictures[i];
-    // A fresh load never finds a surface here (the scene release ran first); an old one
-    // would only be lost.
-    ReleaseInterface(*picture.handle);
     *picture.handle = LoadBitmapSurface(display.direct_draw, names.bitmaps[i]);
     if (*picture.handle == nullptr) {
       ShowMessageBox(picture.load_failure, "error");
