@@ -139,13 +139,14 @@ int PlanTitleFrame(TitleState& state, uint32_t now, TitlePiece pieces[kMaxTitleP
       AddPiece(pieces, count, {0, kLogoTop, kPieceWidth, kLogoBottom},
                {s - kPieceWidth, kLogoDestTop, s, kLogoDestBottom});
     }
-    // The subtitle's left part grows out of the right edge, then it moves left to x = 168.
-    // At s = 303 it would end one pixel past the edge; the clip keeps that frame's piece.
+    // The subtitle's left part grows out of the right edge, then it moves left as far as the
+    // logo moves right, to x = 168. At s = 303 it would end one pixel past the edge; the clip
+    // keeps that frame's piece on the screen.
     int32_t w = s + 1;
     int32_t right = kScreenWidth;
     if (w >= kPieceWidth) {
       w = kPieceWidth;
-      right = 944 - s;
+      right = 2 * static_cast<int32_t>(kSlideEnd) - s;
     }
     AddPiece(pieces, count, {0, kSubtitleTop, w, kSubtitleBottom},
              {right - w, kSubtitleDestTop, right, kSubtitleDestBottom});

@@ -74,10 +74,9 @@ watch_opening() {
 run_screens() {
   local where=$1
   watch_opening "$where"
-  wait_for "$where-menu" 80 "${menu[@]}" || fail "$where: the menu did not come up"
   sleep 0.3
   shot "$where-menu"
-  [ "$(colours "$where-menu" "${logo[@]}")" -gt 1 ] || fail "$where: no logo with the menu"
+  [ "$(colours "$where-menu" "${menu[@]}")" -gt 1 ] || fail "$where: the menu did not come up"
 
   e2e_press Down
   sleep 0.2
@@ -94,7 +93,6 @@ run_screens() {
   sleep 0.8  # the graph draws itself in over 27 frames
   shot "$where-car-a"
   [ "$(colours "$where-car-a" "${name_row[@]}")" -gt 1 ] || fail "$where: no car name"
-  [ "$(colours "$where-car-a" 208 48 216 0)" -gt 1 ] || fail "$where: no screen title"
   e2e_press Right
   sleep 0.8
   shot "$where-car-b"

@@ -53,6 +53,20 @@ int CountDifferences(const Pixels& back, const std::vector<uint32_t>& expected) 
   return differ;
 }
 
+constexpr uint32_t kNow = 100000;  // ms
+
+// The title at kNow, slideMs into its slide and wipeMs into its wipe.
+TitleState Opening(uint8_t phase, uint32_t slideMs, uint32_t wipeMs, int8_t cursor = 0) {
+  TitleState state;
+  state.title_phase = phase;
+  state.title_cursor = cursor;
+  state.delay_taken = state.slide_taken = state.wipe_taken = true;
+  state.title_delay_end_ms = kNow + 500;
+  state.slide_start_ms = kNow - slideMs;
+  state.wipe_start_ms = kNow - wipeMs;
+  return state;
+}
+
 TEST_F(ScreensTest, TitleAtEachMomentOfItsOpening) {
   scene_state = SCENE_TITLE;
   LoadTitleArt();
@@ -60,40 +74,24 @@ TEST_F(ScreensTest, TitleAtEachMomentOfItsOpening) {
   const Pixels art = ReadPixels(lpDDSTitle);
   const Piece banner{0, 432, 304, 80, 168, 390};
   const Piece wholeLogo{0, 0, 304, 160, 168, 40};
-  const uint32_t now = 100000;
   struct Moment {
     const char* what;
     TitleState state;
     std::vector<uint32_t> expected;
   };
-  TitleState bannerOnly;
-  bannerOnly.delay_taken = true;
-  bannerOnly.title_delay_end_ms = now + 500;
-  TitleState sliding = bannerOnly;  // 40 ms into the slide: s = 100
-  sliding.title_phase = kTitleSliding;
-  sliding.slide_taken = true;
-  sliding.slide_start_ms = now - 40;
-  TitleState wiping = sliding;  // the slide long over, 80 of the emblem's 160 rows in
-  wiping.title_phase = kTitleWiping;
-  wiping.slide_start_ms = now - 5000;
-  wiping.wipe_taken = true;
-  wiping.wipe_start_ms = now - 80 * 15;
-  TitleState menu = wiping;
-  menu.title_phase = kTitleComplete;
-  menu.title_cursor = 2;
   const Moment moments[] = {
-      {"banner only", bannerOnly, Composite(art, {banner})},
-      {"logo sliding", sliding,
+      {"banner only", Opening(0, 0, 0), Composite(art, {banner})},
+      {"logo sliding, s = 100", Opening(1, 40, 0),
        Composite(art, {banner, {204, 0, 100, 160, 0, 40}, {0, 160, 101, 48, 539, 180}})},
-      {"emblem half-wiped", wiping,
+      {"emblem half-wiped", Opening(2, 5000, 80 * 15),
        Composite(art, {banner, wholeLogo, {0, 160, 304, 48, 168, 180}, {0, 272, 304, 80, 168, 40}})},
-      {"menu, cursor on item 2", menu,
+      {"menu, cursor on item 2", Opening(3, 5000, 5000, 2),
        Composite(art, {banner, wholeLogo, {0, 160, 304, 48, 168, 180}, {0, 272, 304, 160, 168, 40},
                        {0, 512, 304, 160, 168, 230}, {0, 672, 304, 32, 168, 294}})},
   };
   for (const Moment& moment : moments) {
     title_state = moment.state;
-    DrawTitleAt(now);
+    DrawTitleAt(kNow);
     EXPECT_EQ(CountDifferences(ReadPixels(display_context.back_buffer), moment.expected), 0)
         << moment.what;
   }
