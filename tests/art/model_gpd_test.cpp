@@ -3,6 +3,7 @@
 // coordinates that stay inside the cells each model is meant to show.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -61,15 +62,25 @@ TEST(RaceModels, ReservedWordsAreZeroAndColoursAreTheTwoGreys) {
   }
 }
 
-TEST(RaceModels, EveryVertexLiesWithinTheModelsExtents) {
+TEST(RaceModels, BoundingBoxIsTheModelsExtents) {
   for (const ModelSpec& wanted : ModelSpecs()) {
     SCOPED_TRACE(wanted.name);
     GpdModel model;
     ASSERT_TRUE(LoadModel(wanted.name, model));
+    ASSERT_GT(model.vertex_count, 0);
+    const GpdVertex& first = model.vertices[0];
+    model_test::Range x{first.x, first.x}, y{first.y, first.y}, z{first.z, first.z};
     for (size_t i = 0; i < model.vertex_count; ++i) {
       const GpdVertex& v = model.vertices[i];
-      EXPECT_TRUE(wanted.x.Holds(v.x) && wanted.y.Holds(v.y) && wanted.z.Holds(v.z))
-          << "vertex " << i << " at (" << v.x << ", " << v.y << ", " << v.z << ")";
+      for (auto [range, value] : {std::pair{&x, v.x}, {&y, v.y}, {&z, v.z}}) {
+        range->lo = std::min(range->lo, value);
+        range->hi = std::max(range->hi, value);
+      }
+    }
+    const std::pair<model_test::Range, model_test::Range> axes[] = {{x, wanted.x}, {y, wanted.y}, {z, wanted.z}};
+    for (int axis = 0; axis < 3; ++axis) {
+      EXPECT_NEAR(axes[axis].first.lo, axes[axis].second.lo, 1e-4) << "axis " << "xyz"[axis];
+      EXPECT_NEAR(axes[axis].first.hi, axes[axis].second.hi, 1e-4) << "axis " << "xyz"[axis];
     }
   }
 }
