@@ -10,7 +10,10 @@ int debug_mode = 0;
 
 namespace {
 LogSink log_sink = nullptr;
+LogClock log_clock = &LocalLogTime;
 }  // namespace
+
+void SetLogClock(LogClock clock) { log_clock = clock != nullptr ? clock : &LocalLogTime; }
 
 void SetLogDebuggerSink(LogSink sink) { log_sink = sink; }
 
@@ -46,7 +49,7 @@ void WriteLog(const char* format, ...) {
 
   // Opened and closed for every entry so the log is complete up to the last one even when
   // the program stops abruptly. The entry is written as text, never as a format.
-  const std::string entry = FormatLogEntry(LocalLogTime(), message);
+  const std::string entry = FormatLogEntry(log_clock(), message);
   if (std::FILE* file = std::fopen(kLogFileName, "a")) {
     std::fwrite(entry.data(), 1, entry.size(), file);
     std::fclose(file);

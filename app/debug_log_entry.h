@@ -13,7 +13,10 @@ struct LogTime {
 // "%4d/%02d/%02d %02d:%02d:%02d\t" followed by the message, unchanged.
 std::string FormatLogEntry(const LogTime& time, const char* message);
 
+// The local time from the C runtime; the platform layer hands in its own clock.
 LogTime LocalLogTime();
+using LogClock = LogTime (*)();
+void SetLogClock(LogClock clock);
 
 // Where each formatted message also goes (the debugger output on Windows).
 using LogSink = void (*)(const char* message);

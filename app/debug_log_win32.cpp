@@ -8,11 +8,20 @@
 
 namespace {
 void SendToDebugger(const char* message) { OutputDebugStringW(WidenUtf8(message).c_str()); }
+
+// The system's local time: the C runtime's own zone handling reads a Unix TZ name such as
+// "Europe/Berlin" (passed on by Wine) as UTC.
+LogTime SystemLocalTime() {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
+}
 }  // namespace
 
 void StartDebugLog() {
   debug_mode = 1;
   SetLogDebuggerSink(&SendToDebugger);
+  SetLogClock(&SystemLocalTime);
   DeleteFileA(".\\vorta.log");
   WriteLog("%s", kDebugModeMessage);
 }

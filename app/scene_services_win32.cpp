@@ -17,9 +17,10 @@ class GameServices final : public SceneServices {
  public:
   void ReadConfiguration() override { ReadSettingsAtBoot(); }
   bool StartUp() override {
-    const bool started = ::StartUp(windowed);
-    shell_booted = true;
-    return started;
+    // Keys count only once the game runs: after a failed start-up an Esc or F2 would turn
+    // the exit into the title or build a display and flip the mode the exit writes.
+    shell_booted = ::StartUp(windowed);
+    return shell_booted;
   }
   void ShutDown() override { ::ShutDown(); }
   void SetCursorVisible(int flag) override { ::SetCursorVisible(flag); }

@@ -47,5 +47,6 @@ LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
 // Esc, F2 and (in the race) F1; 1 when the key was consumed.
 int OnKeyDown(HWND hwnd, UINT message, WPARAM virtualKey, LPARAM lParam);
 
-// True once the boot step has run; keys that arrive before it are ignored.
+// True once the boot step has started the game; keys that arrive before it, or after a
+// start-up that failed, are ignored.
 extern bool shell_booted;

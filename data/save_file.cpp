@@ -4,9 +4,12 @@
 
 namespace {
 bool records_loaded = false;
+bool file_kept = false;  // the file was there but unreadable: the exit leaves it alone
 }  // namespace
 
 bool RecordsAreLoaded() { return records_loaded; }
+
+bool RecordsMayBeWritten() { return records_loaded && !file_kept; }
 
 void AdoptSaveReadOutcome(SaveReadOutcome outcome, const RecordData& decoded) {
   if (outcome == SaveReadOutcome::kLoaded) {
@@ -15,9 +18,11 @@ void AdoptSaveReadOutcome(SaveReadOutcome outcome, const RecordData& decoded) {
     BuildDefaultRecords();
   }
   records_loaded = true;
+  file_kept = SaveFileMustBeKept(outcome);
 }
 
 void ForgetRecords() {
   std::memset(&record_data, 0, sizeof record_data);
   records_loaded = false;
+  file_kept = false;
 }

@@ -110,6 +110,7 @@ const char* SaveReadOutcomeText(SaveReadOutcome outcome) {
     case SaveReadOutcome::kLoaded:
       return nullptr;
     case SaveReadOutcome::kNoFile:
+    case SaveReadOutcome::kUnopenable:
       return "セーブデータをオープンできません。\n";
     case SaveReadOutcome::kReadError:
       return "ReadFile() 関数が失敗しました。\n";
@@ -137,8 +138,13 @@ bool SaveFileShouldBeSetAside(SaveReadOutcome outcome) {
       return true;
     case SaveReadOutcome::kLoaded:
     case SaveReadOutcome::kNoFile:
+    case SaveReadOutcome::kUnopenable:
     case SaveReadOutcome::kReadError:
       return false;
   }
   return false;
+}
+
+bool SaveFileMustBeKept(SaveReadOutcome outcome) {
+  return outcome == SaveReadOutcome::kUnopenable || outcome == SaveReadOutcome::kReadError;
 }

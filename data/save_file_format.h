@@ -23,7 +23,8 @@ void InvertWords(void* data, size_t length);
 // outcome means the defaults.
 enum class SaveReadOutcome {
   kLoaded,
-  kNoFile,         // could not be opened (missing, or held by another program)
+  kNoFile,         // not there (file or path not found)
+  kUnopenable,     // there, but could not be opened (held by another program, denied)
   kReadError,      // the system refused to read it
   kForeignTitle,
   kWrongVersion,   // the word at 36 is not 0 or the version at 38 is not 75
@@ -46,3 +47,7 @@ const char* SaveReadOutcomeText(SaveReadOutcome outcome);
 // Whether the file on disk is damaged or foreign and should be kept aside before the
 // defaults are written over it. A missing or unreadable file is not.
 bool SaveFileShouldBeSetAside(SaveReadOutcome outcome);
+
+// Whether the file on disk may hold good records that could not be read this time, so the
+// exit must not write over it.
+bool SaveFileMustBeKept(SaveReadOutcome outcome);

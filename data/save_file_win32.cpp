@@ -56,7 +56,16 @@ void ReadSaveFile() {
   SaveReadOutcome outcome = SaveReadOutcome::kNoFile;
   HANDLE file = CreateFileA(kSaveFileName, GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file != INVALID_HANDLE_VALUE) {
+  if (file == INVALID_HANDLE_VALUE) {
+    // Only a file that is not there is no file; one that is locked or denied may hold the
+    // player's records.
+    const DWORD error = GetLastError();
+    if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) {
+      outcome = SaveReadOutcome::kUnopenable;
+      WriteLog("セーブデータを開けません (エラー %lu)。終了時にも書き込みません。\n",
+               static_cast<unsigned long>(error));
+    }
+  } else {
     uint8_t bytes[kSaveFileBytes];
     DWORD size = 0;
     const bool read = ReadUpTo(file, bytes, sizeof bytes, size);
@@ -75,6 +84,10 @@ void ReadSaveFile() {
 bool WriteSaveFile() {
   if (!RecordsAreLoaded()) {
     WriteLog("セーブデータを読み込んでいないので書き込みません。\n");
+    return false;
+  }
+  if (!RecordsMayBeWritten()) {
+    WriteLog("読めなかったセーブデータを残すため書き込みません。\n");
     return false;
   }
 

@@ -3,6 +3,7 @@
 // coordinates that stay inside the cells each model is meant to show.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -23,10 +24,6 @@ P Sub(P a, P b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
 P Cross(P a, P b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
 double Dot(P a, P b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 
-uint32_t U32At(const std::vector<uint8_t>& bytes, size_t offset) {
-  return uint32_t(bytes[offset]) | uint32_t(bytes[offset + 1]) << 8 |
-         uint32_t(bytes[offset + 2]) << 16 | uint32_t(bytes[offset + 3]) << 24;
-}
 
 TEST(RaceModels, GameParserAcceptsEveryModelWithinTheDrawLimits) {
   for (const ModelSpec& wanted : ModelSpecs()) {
@@ -40,36 +37,25 @@ TEST(RaceModels, GameParserAcceptsEveryModelWithinTheDrawLimits) {
   }
 }
 
-TEST(RaceModels, ReservedWordsAreZeroAndColoursAreTheTwoGreys) {
-  for (const ModelSpec& wanted : ModelSpecs()) {
-    SCOPED_TRACE(wanted.name);
-    const std::vector<uint8_t> bytes = model_test::ReadModelBytes(wanted.name);
-    ASSERT_GE(bytes.size(), kGpdHeaderBytes);
-    const size_t vertices = bytes[kGpdVertexCountOffset] | bytes[kGpdVertexCountOffset + 1] << 8;
-    const size_t faces = bytes[kGpdFaceCountOffset] | bytes[kGpdFaceCountOffset + 1] << 8;
-    ASSERT_EQ(bytes.size(), GpdResourceBytes(vertices, faces));
-    for (size_t v = 0; v < vertices; ++v) {
-      const size_t record = kGpdHeaderBytes + kGpdVertexRecordBytes * v;
-      EXPECT_EQ(U32At(bytes, record + 32), 0u) << "vertex " << v;
-      const uint32_t colour = U32At(bytes, record + 36);
-      EXPECT_TRUE(colour == 0x808080 || colour == 0xC8C8C8) << "vertex " << v << " colour " << colour;
-    }
-    for (size_t f = 0; f < faces; ++f) {
-      const size_t record = kGpdHeaderBytes + kGpdVertexRecordBytes * vertices + kGpdFaceRecordBytes * f;
-      EXPECT_EQ(bytes[record + 6] | bytes[record + 7] << 8, 0) << "face " << f;
-    }
-  }
-}
-
-TEST(RaceModels, EveryVertexLiesWithinTheModelsExtents) {
+TEST(RaceModels, BoundingBoxIsTheModelsExtents) {
   for (const ModelSpec& wanted : ModelSpecs()) {
     SCOPED_TRACE(wanted.name);
     GpdModel model;
     ASSERT_TRUE(LoadModel(wanted.name, model));
+    ASSERT_GT(model.vertex_count, 0);
+    const GpdVertex& first = model.vertices[0];
+    model_test::Range x{first.x, first.x}, y{first.y, first.y}, z{first.z, first.z};
     for (size_t i = 0; i < model.vertex_count; ++i) {
       const GpdVertex& v = model.vertices[i];
-      EXPECT_TRUE(wanted.x.Holds(v.x) && wanted.y.Holds(v.y) && wanted.z.Holds(v.z))
-          << "vertex " << i << " at (" << v.x << ", " << v.y << ", " << v.z << ")";
+      for (auto [range, value] : {std::pair{&x, v.x}, {&y, v.y}, {&z, v.z}}) {
+        range->lo = std::min(range->lo, value);
+        range->hi = std::max(range->hi, value);
+      }
+    }
+    const std::pair<model_test::Range, model_test::Range> axes[] = {{x, wanted.x}, {y, wanted.y}, {z, wanted.z}};
+    for (int axis = 0; axis < 3; ++axis) {
+      EXPECT_NEAR(axes[axis].first.lo, axes[axis].second.lo, 1e-4) << "axis " << "xyz"[axis];
+      EXPECT_NEAR(axes[axis].first.hi, axes[axis].second.hi, 1e-4) << "axis " << "xyz"[axis];
     }
   }
 }
@@ -117,51 +103,6 @@ TEST(RaceModels, TrianglesStayInsideOneOfTheirModelsTextureCells) {
       }
       const GpdVertex& v = model.vertices[model.indices[t]];
       EXPECT_TRUE(inside) << "triangle " << t / 3 << " starts at uv (" << v.u << ", " << v.v << ")";
-    }
-  }
-}
-
-// The driving surface shows the whole asphalt band once, with the band's bottom (where the
-// line texture paints the start and finish line) at the near end of the piece: the race lays
-// the piece that begins at the line with its near end on it.
-TEST(RaceModels, RoadSurfaceCarriesTheAsphaltBandWithTheLineAtTheNearEnd) {
-  GpdModel course;
-  ASSERT_TRUE(LoadModel("course", course));
-  float near_v = 1, far_v = 0, min_u = 1, max_u = 0;
-  int surface_vertices = 0;
-  for (size_t i = 0; i < course.vertex_count; ++i) {
-    const GpdVertex& v = course.vertices[i];
-    if (!model_test::kRoadBand.Holds(v.u, v.v)) continue;
-    ++surface_vertices;
-    EXPECT_NEAR(v.y, -1.72f, 1e-5) << "the asphalt lies on the road surface";
-    EXPECT_GT(v.ny, 0.99f) << "and faces up";
-    min_u = std::fmin(min_u, v.u);
-    max_u = std::fmax(max_u, v.u);
-    if (v.z <= -9.99f) near_v = std::fmin(near_v, v.v);
-    if (v.z >= 9.99f) far_v = std::fmax(far_v, v.v);
-  }
-  ASSERT_GE(surface_vertices, 4);
-  EXPECT_GT(near_v, 0.36f) << "near end reaches the band's bottom row";
-  EXPECT_LT(far_v, 0.01f) << "far end reaches the band's top row";
-  EXPECT_LT(min_u, 0.01f);
-  EXPECT_GT(max_u, 0.99f);
-}
-
-// The six lamps are one lens in six colours: only their texture cells tell them apart.
-TEST(RaceModels, SignalLampsShareOneShape) {
-  GpdModel first;
-  ASSERT_TRUE(LoadModel("sig0", first));
-  for (int lamp = 1; lamp < 6; ++lamp) {
-    SCOPED_TRACE(lamp);
-    GpdModel other;
-    ASSERT_TRUE(LoadModel("sig" + std::to_string(lamp), other));
-    ASSERT_EQ(other.vertex_count, first.vertex_count);
-    ASSERT_EQ(other.index_count, first.index_count);
-    EXPECT_EQ(std::memcmp(other.indices.get(), first.indices.get(), 2u * first.index_count), 0);
-    for (size_t i = 0; i < first.vertex_count; ++i) {
-      EXPECT_EQ(other.vertices[i].x, first.vertices[i].x);
-      EXPECT_EQ(other.vertices[i].y, first.vertices[i].y);
-      EXPECT_EQ(other.vertices[i].z, first.vertices[i].z);
     }
   }
 }

@@ -46,19 +46,20 @@ struct ModelSpec {
   std::vector<TexCell> cells;
 };
 
-// The eleven models in the order the race loads them, with their extents in model units.
+// The eleven models in the order the race loads them, with their extents in model units. The
+// lamp lenses are 0.04 high either way, not 0.06: the race's 1.75 aspect shows them round.
 inline std::vector<ModelSpec> ModelSpecs() {
   return {
       {"course", {-8.3f, 8.3f}, {-1.72f, 1.72f}, {-10.0f, 10.0f}, {kRoadBand, kKerb, kGrass, kWall}},
       {"pool", {-9.55f, 9.55f}, {0.0f, 6.55f}, {-0.15f, 0.0f}, {kDarkSquare}},
       {"board", {-1.5f, 1.5f}, {3.95f, 6.25f}, {0.0f, 0.0f}, {kNamePlate, kDarkSquare}},
       {"sig_box", {-0.08f, 0.08f}, {-0.08f, 0.08f}, {-0.08f, 0.08f}, {kGrey}},
-      {"sig0", {-0.06f, 0.06f}, {-0.06f, 0.06f}, {-0.1f, -0.08f}, {kAmberUnlit}},
-      {"sig1", {-0.06f, 0.06f}, {-0.06f, 0.06f}, {-0.1f, -0.08f}, {kAmberLit}},
-      {"sig2", {-0.06f, 0.06f}, {-0.06f, 0.06f}, {-0.1f, -0.08f}, {kGreenUnlit}},
-      {"sig3", {-0.06f, 0.06f}, {-0.06f, 0.06f}, {-0.1f, -0.08f}, {kGreenLit}},
-      {"sig4", {-0.06f, 0.06f}, {-0.06f, 0.06f}, {-0.1f, -0.08f}, {kRedUnlit}},
-      {"sig5", {-0.06f, 0.06f}, {-0.06f, 0.06f}, {-0.1f, -0.08f}, {kRedLit}},
+      {"sig0", {-0.06f, 0.06f}, {-0.04f, 0.04f}, {-0.1f, -0.08f}, {kAmberUnlit}},
+      {"sig1", {-0.06f, 0.06f}, {-0.04f, 0.04f}, {-0.1f, -0.08f}, {kAmberLit}},
+      {"sig2", {-0.06f, 0.06f}, {-0.04f, 0.04f}, {-0.1f, -0.08f}, {kGreenUnlit}},
+      {"sig3", {-0.06f, 0.06f}, {-0.04f, 0.04f}, {-0.1f, -0.08f}, {kGreenLit}},
+      {"sig4", {-0.06f, 0.06f}, {-0.04f, 0.04f}, {-0.1f, -0.08f}, {kRedUnlit}},
+      {"sig5", {-0.06f, 0.06f}, {-0.04f, 0.04f}, {-0.1f, -0.08f}, {kRedLit}},
       {"sigpool", {-0.52f, 0.52f}, {-0.03f, 1.07f}, {-0.03f, 0.0f}, {kGrey}},
   };
 }

@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int kUpper = 0, kNeutral = 1, kLower = 2;
+constexpr int kUpper = 0, kLower = 2;
 
 class CarModel : public ::testing::Test {
  protected:
@@ -59,16 +59,6 @@ TEST_F(CarModel, WorkedStepInFirstGearAtFullThrottle) {
   EXPECT_NEAR(12316.74, model_.traction_limit, 5e-3);
   EXPECT_EQ(-0.3f, race_.view_pitch);  // the lift is capped at 0.2
   EXPECT_EQ(0, model_.limiter_active);
-}
-
-TEST_F(CarModel, RecordsPackedBackToBackStepAlike) {
-  // Records are 612 bytes, so every other one of a table has its doubles off an 8-byte
-  // boundary; the sanitizer build checks that the model reads them soundly there too.
-  const std::vector<CarSpec> table(2, car_);
-  WorkedStart(20000.0);
-  StepCarPhysics(table[1], tacho_, model_, race_, THROTTLE, 100000, 60);
-  EXPECT_NEAR(50.56455, race_.speed, 5e-6);
-  EXPECT_NEAR(5273.502, race_.engine_rpm, 1e-3);
 }
 
 TEST_F(CarModel, FirstStepAfterResetStartsTheEngineAtIdle) {
@@ -134,30 +124,6 @@ TEST_F(CarModel, RevLimiterHoldEndsAcrossTheClockWrap) {
   EXPECT_EQ(0, model_.limiter_active);
 }
 
-TEST_F(CarModel, EngineNeverExceedsLimitPlusOne) {
-  for (double& t : car_.torque_curve) t = 60.0;
-  for (int32_t limit : {10000, 16000, 18000}) {
-    tacho_ = MakeTachoRow(limit);
-    // Free revving, then wheelspin in first gear from standstill.
-    SetRaceStartValues(race_);
-    race_.engine_rpm = 6000.0f;
-    float highest = 0.0f;
-    for (int i = 0; i < 300; ++i) {
-      Step(CLUTCH | THROTTLE, 5000 + 17 * i);
-      highest = std::max(highest, race_.engine_rpm);
-    }
-    Gear(kUpper, 0);
-    race_.speed = 0.0;
-    model_.traction_limit = 1.0;
-    for (int i = 0; i < 300; ++i) {
-      Step(THROTTLE, 20000 + 17 * i);
-      highest = std::max(highest, race_.engine_rpm);
-    }
-    EXPECT_LE(highest, static_cast<float>(limit + 1)) << limit;
-    EXPECT_GT(highest, static_cast<float>(limit - 1000)) << limit;
-  }
-}
-
 TEST_F(CarModel, StallGuardLimitsTheDropAndNudgesAStandingCar) {
   // First gear at standstill, clutch out, no throttle, the engine far above the road speed
   // and a traction limit left from a heavy load: the wheels would drag the engine down by
@@ -213,14 +179,6 @@ TEST_F(CarModel, EmptyLowerRightSlotBehavesAsNeutral) {
   EXPECT_LT(race_.speed, 80.0) << "coasting, not driven";
   EXPECT_GT(race_.engine_rpm, 4000.0f) << "the engine revs freely";
   EXPECT_EQ(-0.5f, race_.view_pitch);
-}
-
-TEST_F(CarModel, SpeedNeverGoesNegative) {
-  Gear(kNeutral, 1);
-  race_.speed = 0.005;
-  race_.engine_rpm = 800.0f;
-  Step(CLUTCH);
-  EXPECT_EQ(0.0, race_.speed);
 }
 
 TEST_F(CarModel, DriveForceAtTheTractionLimitIsHeldNotWrapped) {
@@ -318,13 +276,6 @@ TEST_F(CarModel, ForceOverTheLimitTipsMarginalGripIntoSpin) {
   // Under the limit the same state keeps its grip: the engine follows the wheels.
   nearlyGripping(20000.0);
   EXPECT_NEAR(5000.0 * race_.speed / engineKmh, race_.engine_rpm, 0.01);
-}
-
-TEST_F(CarModel, ZeroStepRateIsTakenAsSixty) {
-  WorkedStart(20000.0);
-  Step(THROTTLE, 100000, 0);
-  EXPECT_NEAR(50.56455, race_.speed, 5e-6);
-  EXPECT_NEAR(5273.502, race_.engine_rpm, 1e-3);
 }
 
 TEST_F(CarModel, BrokenRecordsNeverProduceNonFiniteState) {

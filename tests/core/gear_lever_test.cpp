@@ -53,8 +53,6 @@ class GearLever : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(GearLever, StartsInTheMiddleNeutralCell) { ExpectAt(1, 1); }
-
 TEST_F(GearLever, ArrowsDoNothingWithoutTheClutch) {
   for (int code : {kKeyCodeUp, kKeyCodeDown, kKeyCodeLeft, kKeyCodeRight}) {
     Press(Keys().Down(code));

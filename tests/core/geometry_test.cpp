@@ -49,19 +49,6 @@ void ExpectMatrixNear(const Grid& expected, const D3DMATRIX& actual, float toler
 
 }  // namespace
 
-TEST(VectorOps, MagnitudeAndDotProduct) {
-  EXPECT_FLOAT_EQ(29.0f, SquareMagnitude(MakeVector(2.0f, -3.0f, 4.0f)));
-  EXPECT_FLOAT_EQ(2.0f * 5.0f - 3.0f * 6.0f + 4.0f * -7.0f,
-                  DotProduct(MakeVector(2.0f, -3.0f, 4.0f), MakeVector(5.0f, 6.0f, -7.0f)));
-}
-
-TEST(MatrixBuilders, IdentityOverwritesEveryElement) {
-  D3DMATRIX m = Sentinel();
-  SetIdentityMatrix(m);
-  const Grid identity = {{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1}};
-  ExpectMatrixNear(identity, m, 0.0f);
-}
-
 TEST(ViewMatrix, RaceStartCameraIsIdentityRotationLiftedHalfAMetre) {
   D3DMATRIX m = Sentinel();
   ASSERT_EQ(0, SetViewMatrix(m, MakeVector(0, -0.5f, 0), MakeVector(0, -0.5f, 10),
@@ -119,21 +106,6 @@ TEST(ViewMatrix, DegenerateInputsFailAndLeaveMatrixUntouched) {
                              MakeVector(0, 1, 0)));
 }
 
-TEST(ViewMatrix, UpAlongViewFallsBackToWorldY) {
-  D3DMATRIX m = Sentinel();
-  ASSERT_EQ(0, SetViewMatrix(m, MakeVector(0, 0, 0), MakeVector(0, 0, 5), MakeVector(0, 0, 3)));
-  const Grid expected = {{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1}};
-  ExpectMatrixNear(expected, m, 1e-7f);
-}
-
-TEST(ViewMatrix, LookingStraightUpFallsBackToWorldZ) {
-  D3DMATRIX m = Sentinel();
-  ASSERT_EQ(0, SetViewMatrix(m, MakeVector(0, 0, 0), MakeVector(0, 3, 0), MakeVector(0, 1, 0)));
-  // view = +y, up = +z, right = up x view = -x.
-  const Grid expected = {{-1, 0, 0, 0}, {0, 0, 1, 0}, {0, 1, 0, 0}, {0, 0, 0, 1}};
-  ExpectMatrixNear(expected, m, 1e-7f);
-}
-
 TEST(ProjectionMatrix, RaceValues) {
   D3DMATRIX m = Sentinel();
   ASSERT_EQ(0, SetProjectionMatrix(m, 2.65f, 1.75f, 0.05f, 250.0f));
@@ -159,16 +131,6 @@ TEST(ProjectionMatrix, DegenerateInputsFailAndLeaveMatrixUntouched) {
   // A full turn: the half-angle sine is ~0 again.
   EXPECT_EQ(E_INVALIDARG, SetProjectionMatrix(m, 6.2831855f, 1.0f, 0.05f, 250.0f));
   EXPECT_TRUE(SameBytes(before, m));
-}
-
-TEST(ProjectionMatrix, ThresholdsAreTheSinglePrecisionHundredth) {
-  // 0.01f is a little below 0.01; a plane gap of exactly 0.01f is accepted, which a
-  // comparison against the double 0.01 would refuse.
-  D3DMATRIX m;
-  EXPECT_EQ(0, SetProjectionMatrix(m, 1.0f, 1.0f, 0.0f, 0.01f));
-  EXPECT_EQ(E_INVALIDARG, SetProjectionMatrix(m, 1.0f, 1.0f, 0.0f, 0.0099f));
-  EXPECT_EQ(0, SetProjectionMatrix(m, 0.0201f, 1.0f, 0.05f, 250.0f));
-  EXPECT_EQ(E_INVALIDARG, SetProjectionMatrix(m, 0.0199f, 1.0f, 0.05f, 250.0f));
 }
 
 TEST(RotateXMatrix, QuarterTurnTakesUpToForward) {

@@ -33,8 +33,6 @@ std::vector<Placed> WalkText(const char* text, int32_t maxChars, int32_t x, int3
   return placed;
 }
 
-constexpr int32_t kSmallFontWidth = 384, kSmallFontHeight = 32;  // 8x16 cells, 48 x 2
-constexpr int32_t kLargeFontWidth = 640, kLargeFontHeight = 160;  // 16x32 cells, 40 x 5
 
 TEST(GlyphLayoutTest, GlyphCellsOfBothFontSizes) {
   EXPECT_EQ(GlyphSourceRect('A', 8), Rect(264, 0, 272, 16));
@@ -49,21 +47,6 @@ TEST(GlyphLayoutTest, GlyphCellsOfBothFontSizes) {
   EXPECT_EQ(CellsPerRow(8), 48);
   EXPECT_EQ(CellsPerRow(16), 40);
   EXPECT_EQ(CellsPerRow(12), 40) << "any width but 8 has forty cells a row";
-}
-
-TEST(GlyphLayoutTest, WhichCodesHaveACellInsideTheirFont) {
-  EXPECT_TRUE(GlyphSourceRect(127, 8).InsideOf(kSmallFontWidth, kSmallFontHeight));
-  EXPECT_FALSE(GlyphSourceRect(128, 8).InsideOf(kSmallFontWidth, kSmallFontHeight))
-      << "codes above 127 fall below the 16-pixel font";
-  EXPECT_TRUE(GlyphSourceRect(223, 16).InsideOf(kLargeFontWidth, kLargeFontHeight));
-  EXPECT_TRUE(GlyphSourceRect(140, 16).InsideOf(kLargeFontWidth, kLargeFontHeight))
-      << "the empty cells between ASCII and katakana are still cells";
-  EXPECT_FALSE(GlyphSourceRect(255, 16).InsideOf(kLargeFontWidth, kLargeFontHeight));
-  for (int code = 1; code < 32; ++code) {
-    const PixelRect cell = GlyphSourceRect(static_cast<uint8_t>(code), 8);
-    EXPECT_FALSE(cell.InsideOf(kSmallFontWidth, kSmallFontHeight))
-        << "control code " << code << " must not land on a real glyph";
-  }
 }
 
 TEST(GlyphLayoutTest, TextIsPlacedOneCellApartFromItsPosition) {
@@ -116,25 +99,6 @@ TEST(NumberTextTest, DecimalPointIsKernedAndMovesTheCallersX) {
   EXPECT_EQ(placed[4].destination.left, 164 - 11);
   EXPECT_EQ(placed[2].source, GlyphSourceRect('.', 16));
   EXPECT_EQ(x, 100 - 11) << "the caller's x carries the kerning";
-}
-
-TEST(NumberTextTest, EveryPointAddsItsKerningAndDigitsAreTold) {
-  int32_t x = 0;
-  std::vector<int32_t> lefts;
-  WalkNumberText("1.2.3", 5, x, 0, 16, [&](uint8_t, const PixelRect&, const PixelRect& d) {
-    lefts.push_back(d.left);
-  });
-  EXPECT_EQ(lefts, (std::vector<int32_t>{0, 16 - 4, 32 - 11, 48 - 15, 64 - 22}));
-  EXPECT_EQ(x, -22);
-
-  int32_t unmoved = 40;
-  EXPECT_EQ(WalkNumberText("987", 2, unmoved, 0, 16, [](uint8_t, const PixelRect&,
-                                                        const PixelRect&) {}),
-            2);
-  EXPECT_EQ(unmoved, 40) << "no point, no kerning";
-
-  for (char c = '0'; c <= '9'; ++c) EXPECT_TRUE(IsDigitCode(static_cast<uint8_t>(c)));
-  for (char c : std::string(" .-:/kmAO")) EXPECT_FALSE(IsDigitCode(static_cast<uint8_t>(c)));
 }
 
 TEST(FrameRateTextTest, ThreeDigitsAndFpsFillTheTopRightCorner) {

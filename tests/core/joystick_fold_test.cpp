@@ -196,11 +196,3 @@ TEST(KeyState, PressedMeansDownNowAndNotBefore) {
   std::memset(key_state, 0, sizeof(key_state));
   std::memset(previous_key_state, 0, sizeof(previous_key_state));
 }
-
-TEST(KeyState, CodesAreDirectInputScanCodes) {
-  // Values of the published DirectInput table; the keyboard read indexes by them.
-  const int codes[] = {DIK_ESCAPE, DIK_RETURN, DIK_LCONTROL, DIK_LMENU, DIK_SPACE,
-                       DIK_UP,     DIK_LEFT,   DIK_RIGHT,    DIK_DOWN};
-  const int published[] = {0x01, 0x1C, 0x1D, 0x38, 0x39, 0xC8, 0xCB, 0xCD, 0xD0};
-  for (size_t i = 0; i < std::size(codes); ++i) EXPECT_EQ(published[i], codes[i]) << i;
-}

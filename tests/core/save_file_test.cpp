@@ -68,17 +68,6 @@ TEST(ChecksumWords, OnesComplementSumOfLittleEndianWordsWithoutFinalComplement) 
   }
 }
 
-TEST(InvertWords, InvertsEveryByteAndIsItsOwnInverse) {
-  uint8_t bytes[] = {0x00, 0xFF, 0x5A, 0x01};
-  InvertWords(bytes, sizeof bytes);
-  EXPECT_EQ(bytes[0], 0xFF);
-  EXPECT_EQ(bytes[1], 0x00);
-  EXPECT_EQ(bytes[2], 0xA5);
-  EXPECT_EQ(bytes[3], 0xFE);
-  InvertWords(bytes, sizeof bytes);
-  EXPECT_EQ(bytes[2], 0x5A);
-}
-
 TEST(EncodeSaveFile, HeaderLayoutAndInvertedBody) {
   const std::vector<uint8_t> file = Encoded(RecordData{});
   ASSERT_EQ(file.size(), 1098u);
@@ -195,30 +184,4 @@ TEST(DecodeSaveFile, SealedFilesWithUnsafeContentsAreRefused) {
   std::memset(records.tables[0][0][0].car_name, 'C', 27);
   file = Encoded(records);
   EXPECT_EQ(DecodeSaveFile(file.data(), file.size(), decoded), SaveReadOutcome::kLoaded);
-}
-
-TEST(SaveReadOutcome, OnlyDamagedOrForeignFilesAreSetAside) {
-  for (SaveReadOutcome kept :
-       {SaveReadOutcome::kLoaded, SaveReadOutcome::kNoFile, SaveReadOutcome::kReadError}) {
-    EXPECT_FALSE(SaveFileShouldBeSetAside(kept)) << int(kept);
-  }
-  for (SaveReadOutcome bad : {SaveReadOutcome::kForeignTitle, SaveReadOutcome::kWrongVersion,
-                              SaveReadOutcome::kShort, SaveReadOutcome::kAltered,
-                              SaveReadOutcome::kBadContents}) {
-    EXPECT_TRUE(SaveFileShouldBeSetAside(bad)) << int(bad);
-  }
-}
-
-TEST(SaveReadOutcome, EachFailureHasItsLogLine) {
-  EXPECT_EQ(SaveReadOutcomeText(SaveReadOutcome::kLoaded), nullptr);
-  EXPECT_STREQ(SaveReadOutcomeText(SaveReadOutcome::kNoFile), "セーブデータをオープンできません。\n");
-  EXPECT_STREQ(SaveReadOutcomeText(SaveReadOutcome::kReadError), "ReadFile() 関数が失敗しました。\n");
-  EXPECT_STREQ(SaveReadOutcomeText(SaveReadOutcome::kForeignTitle),
-               "VORTA のセーブデータではありません。\n");
-  EXPECT_STREQ(SaveReadOutcomeText(SaveReadOutcome::kWrongVersion),
-               "セーブデータのバージョンが異なります。\n");
-  EXPECT_STREQ(SaveReadOutcomeText(SaveReadOutcome::kAltered),
-               "セーブデータが改変されている可能性があります。\n");
-  ASSERT_NE(SaveReadOutcomeText(SaveReadOutcome::kShort), nullptr);
-  ASSERT_NE(SaveReadOutcomeText(SaveReadOutcome::kBadContents), nullptr);
 }

@@ -106,15 +106,6 @@ TEST(TextureBitmap, EveryByteCountIsCheckedAgainstTheResource) {
   EXPECT_EQ(TextureBitmapStatus::kOk, Read(exact, bitmap));
 }
 
-TEST(TextureBitmap, RefusalKeepsNothingOfAnEarlierRead) {
-  TextureBitmap bitmap;
-  ASSERT_EQ(TextureBitmapStatus::kOk, Read(FourByTwo(), bitmap));
-  std::vector<uint8_t> damaged = FourByTwo();
-  damaged.resize(1000);
-  EXPECT_EQ(TextureBitmapStatus::kTruncated, Read(damaged, bitmap));
-  ExpectEmpty(bitmap);
-}
-
 TEST(TextureBitmap, RowsOfOddWidthsSkipTheirPadding) {
   // 3 pixels wide: each stored row is 4 bytes, the last one padding.
   TextureBitmap bitmap;
@@ -127,39 +118,4 @@ TEST(TextureBitmap, RowsOfOddWidthsSkipTheirPadding) {
   EXPECT_EQ(1064u + 8u, bytes.size());
   bytes.pop_back();
   EXPECT_EQ(TextureBitmapStatus::kTruncated, Read(bytes, bitmap));
-}
-
-TEST(TextureBitmap, ShortPaletteIsReadAsStoredAndTheRestIsBlack) {
-  // 2 colours used: the palette is 8 bytes and the rows follow right after it.
-  std::vector<uint8_t> bytes(40 + 8 + 4, 0);
-  PutU32(bytes, 0, 40);
-  PutU32(bytes, 4, 4);
-  PutU32(bytes, 8, 1);
-  PutU16(bytes, 14, 8);
-  PutU32(bytes, 32, 2);
-  bytes[40] = 10;  // entry 0: blue 10
-  bytes[44 + 2] = 250;  // entry 1: red 250
-  bytes[48] = 0;
-  bytes[49] = 1;
-  bytes[50] = 1;
-  bytes[51] = 0;
-  TextureBitmap bitmap;
-  ASSERT_EQ(TextureBitmapStatus::kOk, Read(bytes, bitmap));
-  EXPECT_EQ(10, bitmap.palette[0].blue);
-  EXPECT_EQ(250, bitmap.palette[1].red);
-  EXPECT_EQ(0, bitmap.palette[2].red);
-  EXPECT_EQ(0, bitmap.palette[255].green);
-  EXPECT_EQ((std::vector<uint8_t>{0, 1, 1, 0}), bitmap.pixels);
-
-  // A bigger header (a BITMAPV5HEADER of 124 bytes) moves the palette along with it.
-  std::vector<uint8_t> v5(124 + 1024 + 4, 0);
-  PutU32(v5, 0, 124);
-  PutU32(v5, 4, 4);
-  PutU32(v5, 8, 1);
-  PutU16(v5, 14, 8);
-  v5[124 + 4 * 3 + 1] = 77;  // entry 3: green 77
-  v5[124 + 1024] = 3;
-  ASSERT_EQ(TextureBitmapStatus::kOk, Read(v5, bitmap));
-  EXPECT_EQ(77, bitmap.palette[3].green);
-  EXPECT_EQ(3, bitmap.pixels[0]);
 }

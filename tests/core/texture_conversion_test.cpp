@@ -116,14 +116,6 @@ TEST(TextureFormatChoice, FirstSixteenBitRgbWithAlphaWins) {
   EXPECT_EQ(FormatVerdict::kSkip, JudgeTextureFormat(Argb32()));
 }
 
-TEST(TextureFormatChoice, WithoutAlphaTheLastSixteenBitRgbIsUsed) {
-  bool found = false;
-  EXPECT_TRUE(SameFormat(kX1R5G5B5, Choose({kR5G6B5, kX1R5G5B5}, &found)));
-  EXPECT_TRUE(found);
-  EXPECT_TRUE(SameFormat(kR5G6B5, Choose({kX1R5G5B5, kR5G6B5}, &found)));
-  EXPECT_TRUE(SameFormat(kR5G6B5, Choose({kX1R5G5B5, kR5G6B5, Argb32(), Palettised8()}, &found)));
-}
-
 TEST(TextureFormatChoice, NoSixteenBitRgbFormatMeansNoTexture) {
   bool found = true;
   const TexturePixelFormat chosen = Choose({Argb32(), Palettised8(), BumpMap16()}, &found);
@@ -132,16 +124,6 @@ TEST(TextureFormatChoice, NoSixteenBitRgbFormatMeansNoTexture) {
   TexturePixelFormat fromNothing = kR5G6B5;
   EXPECT_FALSE(ChooseTextureFormat(nullptr, 0, fromNothing));
   EXPECT_EQ(0u, fromNothing.rgb_bit_count);
-}
-
-TEST(TextureChannels, WidthAndShiftComeFromTheMasks) {
-  // The 16-bit formats are covered through the colour tables below; here the masks no
-  // texture format of ours has: a full byte at the top and none at all.
-  TexturePixelFormat topByteAlpha = kR5G6B5;
-  topByteAlpha.alpha_mask = 0xFF000000;
-  EXPECT_EQ(8, ChannelLayoutOf(topByteAlpha).bits[kAlpha]);
-  EXPECT_EQ(24, ChannelLayoutOf(topByteAlpha).shifts[kAlpha]);
-  EXPECT_EQ(0, ChannelLayoutOf(kR5G6B5).bits[kAlpha]);
 }
 
 TEST(TextureColorTable, PaletteColoursAreCutToTheChannelWidths) {
@@ -196,30 +178,6 @@ TEST(TextureConversion, FirstStoredRowEndsUpAsTheLastSurfaceRow) {
     }
   }
   EXPECT_TRUE(surface.GuardsUntouched());
-}
-
-TEST(TextureConversion, RowsFollowThePitchTheLockReports) {
-  const TextureBitmap bitmap = ReadDib(MakeDib(3, 2, {{1, 2, 3}, {4, 5, 6}}));
-  uint16_t table[kPaletteEntries];
-  for (int i = 0; i < kPaletteEntries; ++i) table[i] = static_cast<uint16_t>(0x1000 + i);
-
-  // A pitch wider than a row leaves the bytes past the row as they were.
-  Surface wide(3, 2, 16);
-  ASSERT_TRUE(ConvertTexturePixels(bitmap, table, wide.Lock()));
-  EXPECT_EQ(0x1004, wide.Texel(0, 0));
-  EXPECT_EQ(0x1006, wide.Texel(2, 0));
-  EXPECT_EQ(0x1001, wide.Texel(0, 1));
-  EXPECT_EQ(0xCDCD, wide.Texel(3, 0));
-  EXPECT_EQ(0xCDCD, wide.Texel(7, 1));
-  EXPECT_TRUE(wide.GuardsUntouched());
-
-  // An odd pitch counts whole texels only, as the row offset pitch / 2 * 2 does.
-  Surface odd(3, 2, 7);
-  ASSERT_TRUE(ConvertTexturePixels(bitmap, table, odd.Lock()));
-  const uint8_t* second = odd.memory.data() + Surface::kGuard + 6;
-  EXPECT_EQ(0x01, second[0]);
-  EXPECT_EQ(0x10, second[1]);
-  EXPECT_TRUE(odd.GuardsUntouched());
 }
 
 TEST(TextureConversion, NeverWritesPastASmallerSurface) {

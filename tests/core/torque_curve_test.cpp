@@ -81,17 +81,6 @@ TEST(ScanTorqueCurve, DeliveredCarsPrintTheirKnownPeaks) {
   EXPECT_EQ(record1.torque, " 41.3kg-m/12000rpm");
 }
 
-TEST(ScanTorqueCurve, PowerIsTorqueTimesRpmInMetricHorsepower) {
-  double curve[40] = {};
-  for (int i = 0; i < 40; ++i) curve[i] = 20.0;  // flat: power peaks at the last sample
-  const Peaks p = Scan(curve, 1000, 6000, 500);
-  EXPECT_EQ(p.power_rpm, 5500);
-  EXPECT_FLOAT_EQ(p.power, static_cast<float>(20.0 * 5500 * 2 * M_PI / 60 / 75));
-  // A flat top reports its lowest rpm.
-  EXPECT_EQ(p.torque_rpm, 1000);
-  EXPECT_EQ(p.torque, 20.0f);
-}
-
 TEST(ScanTorqueCurve, PlateauKeepsItsLowestRpmEvenWhenNotExactInSinglePrecision) {
   double curve[40] = {0, 10, 20, 30.1, 30.1, 30.1, 20, 10};  // 30.1 has no exact float
   const Peaks p = Scan(curve, 1000, 4000, 100);

@@ -3,7 +3,9 @@
 // screen that cannot change its mode, and ReleaseDisplay's safety.
 #include "display/display_win32.h"
 
+#include "app/scene_dispatcher.h"
 #include "app/scene_state.h"
+#include "app/settings.h"
 #include "display/drawing_win32.h"
 #include "display_test_support.h"
 
@@ -155,6 +157,22 @@ TEST_F(WindowedDisplayTest, FullScreenOnAScreenThatCannotChangeModeFailsCleanly)
   EXPECT_TRUE(AllInterfacesEmpty());
   // Exclusive mode was given back: the window can have its display again.
   EXPECT_TRUE(CreateDisplay(hwnd_, 640, 480, 1, 0));
+}
+
+TEST_F(WindowedDisplayTest, KeysAfterAFailedStartUpLeaveTheExitAlone) {
+  // No vorta.ini: the game asks for full screen, which this desktop cannot give.
+  ScratchFolder folder;
+  ASSERT_TRUE(folder.Entered());
+  instance = GetModuleHandleA(nullptr);
+  MessageBoxWatcher watcher;
+  scene_state = SCENE_BOOT;
+  DispatchScene(false, GameSceneServices());
+  ASSERT_EQ(scene_state, SCENE_EXIT);
+  EXPECT_EQ(OnKeyDown(hwnd_, WM_KEYDOWN, VK_ESCAPE, 0), 1);
+  EXPECT_EQ(OnKeyDown(hwnd_, WM_KEYDOWN, VK_F2, 0), 1);
+  EXPECT_EQ(scene_state, SCENE_EXIT) << "Esc turned the exit into the title";
+  EXPECT_EQ(windowed, 0) << "F2 switched the mode that the exit writes";
+  ShutDown();
 }
 
 TEST_F(WindowedDisplayTest, SmallFontThatCannotLoadShowsItsMessageAndEndsTheGame) {

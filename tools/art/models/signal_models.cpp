@@ -10,9 +10,9 @@ namespace {
 
 // The race sees the signal from below and close by, through a lens that stretches whatever
 // sits this high in the picture: a round lamp would show half again as tall as it is wide.
-// So the lens is an ellipse 3:2 wide, and the housing lower than it is wide, and both look
-// round and square from the driver's seat. metres
-constexpr float kBoxHalfX = 0.08f, kBoxHalfY = 0.065f, kBoxHalfZ = 0.08f;
+// So the lens is an ellipse 3:2 wide and looks round from the driver's seat; the housing is
+// the 0.16 m cube the signal's layout is built around. metres
+constexpr float kBoxHalfX = 0.08f, kBoxHalfY = 0.08f, kBoxHalfZ = 0.08f;
 constexpr float kBevel = 0.012f;        // the housing's front edges are chamfered this deep
 constexpr float kLensHalfX = 0.06f, kLensHalfY = 0.04f;
 constexpr float kLensRimZ = -0.08f;     // on the housing's front
