@@ -152,6 +152,7 @@ void DrawRaceScene() {
   display.viewport->Clear(1, &clear, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER);
   device->BeginScene();
 
+  FollowCarWithCamera(race);
   SetViewMatrix(race.view_matrix, race.camera_eye, race.camera_at, race.camera_up);
   device->SetTransform(D3DTRANSFORMSTATE_VIEW, &race.view_matrix);
 

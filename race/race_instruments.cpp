@@ -167,3 +167,8 @@ int32_t CarNameX(const char* name) {
   const size_t length = strnlen(name, sizeof(CarSpec::name));
   return 320 - 8 * static_cast<int32_t>(length);
 }
+
+void FollowCarWithCamera(RaceState& race) {
+  race.camera_eye.z = race.distance;
+  race.camera_at.y = race.view_pitch;
+}

@@ -91,3 +91,7 @@ InstrumentBlit RecordBanner();
 // The car's name centred on the 16-pixel cells; x of its first cell.
 int32_t CarNameX(const char* name);
 constexpr int32_t kCarNameY = 440;  // pixels
+
+// The camera rides with the car: the eye at the distance driven, the look-at point at the
+// height the car's pitch gives (its z is moved on with the distance by the race clock).
+void FollowCarWithCamera(RaceState& race);

@@ -2,6 +2,7 @@
 
 #include "display/display_win32.h"
 #include "gfx3d/geometry.h"
+#include "race/race_instruments.h"
 #include "race/race_state.h"
 
 namespace {
@@ -16,6 +17,7 @@ void ApplyRaceView() {
   RaceState& race = race_state;
   IDirect3DDevice3* device = display_context.device;
   if (device == nullptr) return;
+  FollowCarWithCamera(race);
   SetViewMatrix(race.view_matrix, race.camera_eye, race.camera_at, race.camera_up);
   device->SetTransform(D3DTRANSFORMSTATE_VIEW, &race.view_matrix);
   SetProjectionMatrix(race.projection_matrix, kFieldOfView, kAspect, kNearPlane, kFarPlane);

@@ -31,6 +31,7 @@ sleep 3  # the graph draws itself in about half a second
 e2e_picture "$out/car_select.png"
 e2e_keys space
 sleep 1.5
+race_locate
 race_into_first
 e2e_key_down Alt_L
 race_wait_for_go "$race_clock_digital"

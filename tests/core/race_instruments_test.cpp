@@ -90,3 +90,13 @@ TEST(RaceInstrumentsTest, SignalRowsLightTheCountdownThenGoOrFalseStart) {
 }
 
 }  // namespace
+
+TEST(RaceInstrumentsTest, CameraRidesWithTheCarAndItsPitch) {
+  RaceState race;
+  SetRaceStartValues(race);
+  race.distance = 123.5f;
+  race.view_pitch = -0.3f;
+  FollowCarWithCamera(race);
+  EXPECT_EQ(123.5f, race.camera_eye.z);
+  EXPECT_EQ(-0.3f, race.camera_at.y);
+}

@@ -15,7 +15,7 @@ e2e_keys space          # 400 m
 sleep 1.5
 e2e_picture "$e2e_work/car_select.png"
 e2e_keys space          # the first selectable car
-race_drive "$race_clock_digital" 7
+race_drive "$race_clock_digital"
 e2e_picture "$e2e_work/finish.png"
 e2e_keys space          # placed: the name entry
 sleep 1.5
