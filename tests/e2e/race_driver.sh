@@ -55,6 +55,33 @@ race_wait_for_finish() {
   fail "no finish banner within ${1:-40} s"
 }
 
+# The distance panel's hundreds and tens cells as they look showing the two digits of $1.
+race_distance_cells() {
+  local out="$e2e_work/distance_$1.png"
+  [ -f "$out" ] || convert "$race_font_bmp" \
+    \( -clone 0 -crop 32x32+185+416 +repage \) \
+    \( -clone 0 -crop "16x32+$((16 * ${1:0:1}))+416" +repage -transparent black \) \
+    \( -clone 0 -crop "16x32+$((16 * ${1:1:1}))+416" +repage -transparent black \) \
+    -delete 0 \( -clone 0 -clone 1 -geometry +0+0 -composite \) \
+    \( -clone 3 -clone 2 -geometry +16+0 -composite \) -delete 0-3 -type TrueColor "$out"
+  echo "$out"
+}
+
+# Waits (up to 40 s) until the distance shown lies in one of the ten-metre bands given as two
+# digits (hundreds and tens: "03" for 30..39 m). The car model takes one step per frame, so
+# shifting by the distance instead of the clock holds however fast frames come.
+race_wait_distance() {
+  local end=$((SECONDS + 40)) band
+  while [ "$SECONDS" -lt "$end" ]; do
+    race_grab "61 58 32 32" "$e2e_work/distance_seen.png"
+    for band in "$@"; do
+      [ "$(race_differs "$(race_distance_cells "$band")" "$e2e_work/distance_seen.png")" -lt 60 ] &&
+        return 0
+    done
+  done
+  fail "the distance never reached the bands $*"
+}
+
 race_into_first() {
   e2e_key_down Control_L
   sleep 0.1
@@ -66,11 +93,13 @@ race_shift() {
   e2e_key_up Alt_L
   e2e_key_down Control_L
   local key
+  # Each press and each release must last a frame even when frames come slowly, or a second
+  # press of the same key is lost.
   for key in "$@"; do
     xdotool keydown "$key"
-    sleep 0.06
+    sleep 0.12
     xdotool keyup "$key"
-    sleep 0.06
+    sleep 0.12
   done
   e2e_key_up Control_L
   e2e_key_down Alt_L
@@ -86,14 +115,29 @@ race_drive() {
   e2e_key_down Alt_L
   race_wait_for_go "$region"
   e2e_key_up Control_L
-  sleep 2.3
+  race_wait_distance 02 03 04
   race_shift Down Down
-  sleep 3.3
+  race_wait_distance 11 12 13 14
   race_shift Up Right Up
   if [ "$gears" = fourth ]; then
-    sleep 5
+    race_wait_distance 36 37 38 39 40
     race_shift Down Down
   fi
   race_wait_for_finish 40
   e2e_key_up Alt_L
+}
+
+# After the finish: Space until the record screen's heading shows (a placed run), at most
+# three presses.
+race_open_result() {
+  local i
+  convert "$(dirname "${BASH_SOURCE[0]}")/../../resources/bitmaps/RECORD.bmp" \
+    -crop 256x48+0+32 +repage -type TrueColor "$e2e_work/heading.png"
+  for i in 1 2 3; do
+    e2e_press space 0.1
+    sleep 1.5
+    race_grab "192 0 256 48" "$e2e_work/heading_seen.png"
+    [ "$(race_differs "$e2e_work/heading.png" "$e2e_work/heading_seen.png")" -lt 1500 ] && return 0
+  done
+  fail "Space after the finish did not open the record screen"
 }
