@@ -51,16 +51,6 @@ class CarModel : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(CarModel, WorkedStepInFirstGearAtFullThrottle) {
-  WorkedStart(20000.0);
-  Step(THROTTLE);
-  EXPECT_NEAR(50.56455, race_.speed, 5e-6);
-  EXPECT_NEAR(5273.502, race_.engine_rpm, 1e-3);
-  EXPECT_NEAR(12316.74, model_.traction_limit, 5e-3);
-  EXPECT_EQ(-0.3f, race_.view_pitch);  // the lift is capped at 0.2
-  EXPECT_EQ(0, model_.limiter_active);
-}
-
 TEST_F(CarModel, FirstStepAfterResetStartsTheEngineAtIdle) {
   // Lever in neutral, engine stopped, nothing pressed: the idle hold starts the engine at
   // idle_rpm with the throttle open. The torque point is still the one of 0 rpm, so the
@@ -219,24 +209,6 @@ TEST_F(CarModel, TractionLimitFollowsTheDrivenAxle) {
     Step(THROTTLE);
     EXPECT_NEAR(expected[layout], model_.traction_limit, 0.05) << "layout " << layout;
   }
-}
-
-TEST_F(CarModel, EngineBrakingKeepsItsSignAndLowersTheLookAtPoint) {
-  // Engine braking in first against a limit of 300 N: the force is held at -299 kgf.
-  WorkedStart(300.0);
-  Step(0);
-  EXPECT_NEAR(50.0 - 299.0 * 9.8 / 1681.049 * 3.6 / 60.0, race_.speed, 2e-6);
-  const double accel = -299.0 * 9.8 / 1681.049 * 3.6;
-  const double transfer = accel / 3.6 * 0.408 * 1679.4598 / 2.55;
-  EXPECT_NEAR(transfer / 6120.0 - 0.5, race_.view_pitch, 2e-6);
-  EXPECT_LT(race_.view_pitch, -0.5f);
-
-  // A high centre of gravity would tip it further; it stops at -0.7.
-  SetUp();
-  car_.cg_height = 3.0f;
-  WorkedStart(300.0);
-  Step(0);
-  EXPECT_EQ(-0.7f, race_.view_pitch);
 }
 
 TEST_F(CarModel, WheelspinLowersTheTractionLimit) {

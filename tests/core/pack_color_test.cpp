@@ -36,28 +36,4 @@ TEST(PackColorTest, SixteenBitFormats) {
   EXPECT_EQ(PackColorFor(argb, 255, 255, 255), 0x7FFFu) << "alpha is never set";
 }
 
-TEST(PackColorTest, ThirtyTwoBitAndUnusualFormats) {
-  const ChannelLayout x8r8g8b8 = ReadChannelLayout(0xFF0000, 0xFF00, 0xFF, 0, 32);
-  EXPECT_EQ(PackColorFor(x8r8g8b8, 0x12, 0x34, 0x56), 0x123456u);
-
-  const ChannelLayout palettised = ReadChannelLayout(0, 0, 0, 0, 8);
-  EXPECT_EQ(palettised.shifts[kRed], kNoChannelShift);
-  EXPECT_EQ(PackColorFor(palettised, 255, 255, 255), 0u) << "no channels, nothing packed";
-
-  const ChannelLayout a2r10g10b10 = ReadChannelLayout(0x3FF00000, 0xFFC00, 0x3FF, 0xC0000000, 32);
-  EXPECT_EQ(a2r10g10b10.bits[kRed], 10);
-  EXPECT_EQ(PackColorFor(a2r10g10b10, 255, 0, 0), 0x3FC00000u)
-      << "a wide channel gets the value in its top bits";
-
-  // Mask bits beyond the pixel's size are not part of it, and a size beyond 32 bits is
-  // treated as 32.
-  const ChannelLayout truncated = ReadChannelLayout(0xF800, 0x07E0, 0x001F, 0, 8);
-  EXPECT_EQ(truncated.bits[kRed], 0);
-  EXPECT_EQ(truncated.bits[kGreen], 3);
-  EXPECT_EQ(truncated.shifts[kGreen], 5);
-  const ChannelLayout oversized = ReadChannelLayout(0x80000000u, 0, 0, 0, 200);
-  EXPECT_EQ(oversized.bits[kRed], 1);
-  EXPECT_EQ(oversized.shifts[kRed], 31);
-  EXPECT_EQ(PackColorFor(oversized, 255, 0, 0), 0x80000000u);
-}
 }  // namespace

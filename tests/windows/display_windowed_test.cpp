@@ -131,23 +131,6 @@ TEST_F(WindowedDisplayTest, PackColorMatchesThePrimarysFormat) {
   EXPECT_LT(green, format.dwGBitMask) << "half green is neither none nor all";
 }
 
-TEST_F(WindowedDisplayTest, ReleaseIsSafeEmptyTwiceAndTheDisplayCanBeBuiltAgain) {
-  ReleaseDisplay();
-  EXPECT_TRUE(AllInterfacesEmpty()) << "release of a context never built";
-
-  ASSERT_TRUE(CreateDisplay(hwnd_, 640, 480, 1, 0));
-  ReleaseDisplay();
-  EXPECT_TRUE(AllInterfacesEmpty());
-  ReleaseDisplay();
-  EXPECT_TRUE(AllInterfacesEmpty());
-
-  ASSERT_TRUE(CreateDisplay(hwnd_, 640, 480, 1, 0));
-  EXPECT_TRUE(FillBackBuffer(display_context.clear_rect, PackColor(0, 0, 0)));
-  // A second create over a live one starts from a clean context instead of leaking it.
-  ASSERT_TRUE(CreateDisplay(hwnd_, 640, 480, 1, 1));
-  EXPECT_EQ(display_context.hardware_device, 0);
-}
-
 TEST_F(WindowedDisplayTest, FullScreenOnAScreenThatCannotChangeModeFailsCleanly) {
   // This desktop is 1024x768 and the X server cannot switch it to 640x480.
   StartFreshLog();

@@ -173,16 +173,6 @@ TEST_F(TextureTest, RefusedBitmapLeavesTheRecordEmptyKeepsTheDeviceAndIsLogged) 
   EXPECT_EQ(device_, texture.device);
 }
 
-TEST_F(TextureTest, LoadingAgainReleasesTheFormerSurface) {
-  ASSERT_EQ(1, Load(TestBitmap()));
-  IDirectDrawSurface4* former = texture.surface;
-  former->AddRef();
-  ASSERT_EQ(1, Load(TestBitmap()));
-  EXPECT_NE(nullptr, texture.surface);
-  // Our reference is the last one: the loader gave back both of its own.
-  EXPECT_EQ(0u, former->Release());
-}
-
 // The way the race set-up loads them: for the game display's device, in the memory its
 // hardware flag chooses, each unbound again afterwards.
 TEST_F(TextureTest, RaceTexturesLoadForTheDisplayDevice) {
