@@ -284,11 +284,6 @@ TEST(CarModelGlobals, StepsTheSelectedCarOnTheOneRace) {
   EXPECT_NEAR(50.56455, race_state.speed, 5e-6);
   EXPECT_NEAR(12316.74, car_model_state.traction_limit, 5e-3);
 
-  uint8_t keys[256] = {}, previous[256] = {};
-  keys[kKeyCodeLeftCtrl] = 0x80;
-  keys[kKeyCodeDown] = 0x80;
-  MoveGearLever(keys, previous);
-  EXPECT_EQ(1, race_state.gear_row);
 }
 
 TEST_F(CarModel, DeliveredRecordFourTakesTheWorkedStep) {

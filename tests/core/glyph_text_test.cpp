@@ -34,17 +34,6 @@ std::vector<Placed> WalkText(const char* text, int32_t maxChars, int32_t x, int3
 }
 
 
-TEST(GlyphLayoutTest, TextIsPlacedOneCellApartFromItsPosition) {
-  int32_t count = 0;
-  const std::vector<Placed> placed = WalkText("AB", 10, 100, 50, 16, &count);
-  ASSERT_EQ(count, 2);
-  ASSERT_EQ(placed.size(), 2u);
-  EXPECT_EQ(placed[0].destination, Rect(100, 50, 116, 82));
-  EXPECT_EQ(placed[1].destination, Rect(116, 50, 132, 82));
-  EXPECT_EQ(placed[1].source, GlyphSourceRect('B', 16));
-  EXPECT_EQ(placed[0].code, 'A');
-}
-
 TEST(GlyphLayoutTest, MaximumTerminatorAndEmptyInputs) {
   int32_t count = -1;
   EXPECT_EQ(WalkText("HELLO", 3, 0, 0, 8, &count).size(), 3u);

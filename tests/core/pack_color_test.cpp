@@ -6,22 +6,6 @@ namespace {
 const ChannelLayout kR5G6B5 = ReadChannelLayout(0xF800, 0x07E0, 0x001F, 0, 16);
 const ChannelLayout kX1R5G5B5 = ReadChannelLayout(0x7C00, 0x03E0, 0x001F, 0, 16);
 
-TEST(PackColorTest, ChannelBitsAndShiftsComeFromTheMasks) {
-  EXPECT_EQ(kR5G6B5.bits[kRed], 5);
-  EXPECT_EQ(kR5G6B5.bits[kGreen], 6);
-  EXPECT_EQ(kR5G6B5.bits[kBlue], 5);
-  EXPECT_EQ(kR5G6B5.bits[kAlpha], 0);
-  EXPECT_EQ(kR5G6B5.shifts[kRed], 11);
-  EXPECT_EQ(kR5G6B5.shifts[kGreen], 5);
-  EXPECT_EQ(kR5G6B5.shifts[kBlue], 0);
-  EXPECT_EQ(kR5G6B5.shifts[kAlpha], kNoChannelShift) << "no alpha bits: 255";
-
-  const ChannelLayout argb = ReadChannelLayout(0x7C00, 0x03E0, 0x001F, 0x8000, 16);
-  EXPECT_EQ(argb.bits[kAlpha], 1);
-  EXPECT_EQ(argb.shifts[kAlpha], 15);
-  EXPECT_EQ(argb.shifts[kRed], 10);
-}
-
 TEST(PackColorTest, SixteenBitFormats) {
   EXPECT_EQ(PackColorFor(kR5G6B5, 255, 255, 255), 0xFFFFu);
   EXPECT_EQ(PackColorFor(kX1R5G5B5, 255, 255, 255), 0x7FFFu);
