@@ -63,21 +63,6 @@ TEST_F(CarModel, FirstStepAfterResetStartsTheEngineAtIdle) {
   EXPECT_EQ(-0.5f, race_.view_pitch);
 }
 
-TEST_F(CarModel, DisconnectedEngineSettlesAtIdle) {
-  race_.engine_rpm = 3000.0f;
-  float lowest = 1e9f, highest = 0.0f;
-  for (int i = 0; i < 1200; ++i) {
-    Step(CLUTCH, 100000 + 17 * i);
-    if (i >= 600) {
-      lowest = std::min(lowest, race_.engine_rpm);
-      highest = std::max(highest, race_.engine_rpm);
-    }
-  }
-  EXPECT_GE(lowest, 790.0f);
-  EXPECT_LE(highest, 860.0f);
-  EXPECT_EQ(0.0, race_.speed);
-}
-
 TEST_F(CarModel, RevLimiterCutsAboveTheLimitFor30Ms) {
   // A flat curve so the throttle always adds revs and its cut always costs them.
   for (double& t : car_.torque_curve) t = 30.0;

@@ -68,6 +68,34 @@ TEST_F(FullScreenDisplayTest, PresentationCopiesAndNeverFlips) {
   EXPECT_EQ(back.At(620, 460), cyan);
 }
 
+TEST_F(FullScreenDisplayTest, RebuildSwitchesBetweenWindowAndFullScreen) {
+  window = hwnd_;
+  ASSERT_TRUE(CreateDisplay(hwnd_, 640, 480, 0, 0));
+  LoadSmallFont();
+
+  ASSERT_TRUE(RebuildDisplay(1));
+  EXPECT_EQ(display_context.windowed, 1);
+  EXPECT_NE(display_context.clipper, nullptr);
+  // The exact 640x480 client area is checked on a desktop-sized screen (the windowed test):
+  // on this 640x480 screen a window with a caption cannot be that tall, and the X server
+  // clamps it to the screen.
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  EXPECT_EQ(client.right, 640);
+  EXPECT_GT(client.bottom, 400);
+  EXPECT_NE(lpDDSFontDFPOP16OTHER1, nullptr) << "the small font is loaded again";
+  EXPECT_EQ(scene_state, SCENE_TITLE);
+  EXPECT_TRUE(FillBackBuffer(display_context.clear_rect, PackColor(0, 0, 0)));
+  DrawFrameRate();
+  ShowBackBuffer();
+
+  ASSERT_TRUE(RebuildDisplay(0));
+  EXPECT_EQ(display_context.windowed, 0);
+  EXPECT_EQ(FormatOf(display_context.primary).dwRGBBitCount, 16u);
+  EXPECT_NE(lpDDSFontDFPOP16OTHER1, nullptr);
+  EXPECT_TRUE(FillBackBuffer(display_context.clear_rect, PackColor(0, 0, 0)));
+}
+
 // The full screen loses its surfaces when another program is switched to (Alt+Tab); the
 // program keeps running its frames meanwhile, and the pictures must be whole again once the
 // player is back.

@@ -1,9 +1,8 @@
 // Bitmap surfaces and text on a real windowed display: bitmaps from files and resources, the
-// black colour key, glyph cells on the back buffer, number kerning between two fonts, the
-// frame-rate read-out, GDI text, the presentation, and pictures brought back after a loss.
+// black colour key, glyph cells on the back buffer, GDI text, and pictures brought back after
+// a loss.
 #include "display/drawing_win32.h"
 
-#include "app/frame_timer.h"
 #include "app/scene_state.h"
 #include "display_test_support.h"
 
@@ -16,13 +15,6 @@ Rgb CellColour(int index) {
   return Rgb{static_cast<uint8_t>((index % 8) * 32 + 16),
              static_cast<uint8_t>(((index / 8) % 8) * 32 + 16),
              static_cast<uint8_t>(((index / 64) % 4) * 64 + 32)};
-}
-
-// A second font with other colours, so that a glyph's font can be told from its pixels.
-Rgb OtherCellColour(int index) {
-  const Rgb c = CellColour(index);
-  return Rgb{static_cast<uint8_t>(255 - c.r), static_cast<uint8_t>(255 - c.g),
-             static_cast<uint8_t>(c.b ^ 0x80)};
 }
 
 bool WriteTestFont(const char* path, int cellWidth, Rgb (*colour)(int)) {
@@ -49,8 +41,6 @@ class DisplayTextTest : public DisplayTest {
     DisplayTest::SetUp();
     ASSERT_TRUE(CreateDisplay(hwnd_, 640, 480, 1, 0));
     ASSERT_TRUE(WriteTestFont("display_test_font8.bmp", 8, &CellColour));
-    ASSERT_TRUE(WriteTestFont("display_test_font16.bmp", 16, &CellColour));
-    ASSERT_TRUE(WriteTestFont("display_test_other16.bmp", 16, &OtherCellColour));
     blue_ = PackColor(0, 0, 255);
     ASSERT_TRUE(FillBackBuffer(display_context.clear_rect, blue_));
   }
@@ -163,23 +153,6 @@ TEST_F(DisplayTextTest, GdiTextPaintsItsCellsInTheDescribedColours) {
   int changed = 0;
   for (int x = 20; x < 80; ++x) changed += back.At(x, 205) != 0 ? 1 : 0;
   EXPECT_GT(changed, 0) << "without a description the context's own font draws";
-}
-
-TEST_F(DisplayTextTest, PresentationCopiesTheBackBufferIntoTheWindow) {
-  ASSERT_TRUE(FillBackBuffer(display_context.clear_rect, PackColor(0, 255, 0)));
-  RECT top_left = {0, 0, 40, 40};
-  ASSERT_TRUE(FillBackBuffer(top_left, PackColor(255, 0, 255)));
-  ShowBackBuffer();
-  POINT origin = {0, 0};
-  ClientToScreen(hwnd_, &origin);
-  const Pixels front = ReadPixels(display_context.primary);
-  ASSERT_GT(front.width, origin.x + 700);
-  EXPECT_EQ(front.At(origin.x + 10, origin.y + 10), PackColor(255, 0, 255));
-  EXPECT_EQ(front.At(origin.x + 39, origin.y + 39), PackColor(255, 0, 255));
-  EXPECT_EQ(front.At(origin.x + 320, origin.y + 240), PackColor(0, 255, 0));
-  EXPECT_EQ(front.At(origin.x + 639, origin.y + 479), PackColor(0, 255, 0));
-  EXPECT_NE(front.At(origin.x + 700, origin.y + 240), PackColor(0, 255, 0))
-      << "the clipper keeps the copy inside the window";
 }
 
 TEST_F(DisplayTextTest, RestoredSurfacesGetTheirPicturesBackAtTheNextFrame) {

@@ -172,30 +172,3 @@ TEST_F(TextureTest, RefusedBitmapLeavesTheRecordEmptyKeepsTheDeviceAndIsLogged) 
   ReleaseTexture(texture);
   EXPECT_EQ(device_, texture.device);
 }
-
-// The way the race set-up loads them: for the game display's device, in the memory its
-// hardware flag chooses, each unbound again afterwards.
-TEST_F(TextureTest, RaceTexturesLoadForTheDisplayDevice) {
-  for (Texture* race : {&tex_sig, &tex_Way, &tex_Way2}) {
-    const char* name = race == &tex_sig ? "TEX_SIG" : race == &tex_Way ? "TEX_WAY" : "TEX_WAY2";
-    ASSERT_EQ(1, LoadTexture(*race, name, display_context.device, display_context.direct_draw,
-                             display_context.hardware_device))
-        << name;
-    EXPECT_EQ(D3D_OK, race->device->SetTexture(0, nullptr));
-    const ReadBack back = Read(race->surface);
-    EXPECT_EQ(256u, back.rows.size()) << name;
-    EXPECT_EQ(256u, back.rows[0].size()) << name;
-    const bool video = display_context.hardware_device != 0;
-    EXPECT_NE(0u, back.caps & (video ? DDSCAPS_VIDEOMEMORY : DDSCAPS_SYSTEMMEMORY)) << name;
-    EXPECT_EQ(0u, back.caps & (video ? DDSCAPS_SYSTEMMEMORY : DDSCAPS_VIDEOMEMORY)) << name;
-  }
-  EXPECT_EQ(D3D_OK, tex_Way.device->SetTexture(0, tex_Way.texture));
-  EXPECT_EQ(D3D_OK, tex_Way.device->SetTexture(0, nullptr));
-
-  // Released before the display, as the scene release runs before ReleaseDisplay.
-  for (Texture* race : {&tex_sig, &tex_Way, &tex_Way2}) {
-    ReleaseTexture(*race);
-    EXPECT_EQ(nullptr, race->surface);
-    EXPECT_EQ(nullptr, race->texture);
-  }
-}
