@@ -22,22 +22,6 @@ CarRecord Car(const char* name, int32_t selectable) {
 
 }  // namespace
 
-TEST(Random, FollowsTheLinearCongruentialSequenceFromStateOne) {
-  uint32_t state = 1;
-  // state = state × 214013 + 2531011; result = bits 16..30.
-  EXPECT_EQ(NextRandom(state), 41);
-  EXPECT_EQ(state, 2745024u);
-  EXPECT_EQ(NextRandom(state), 18467);
-  EXPECT_EQ(NextRandom(state), 6334);
-  EXPECT_EQ(NextRandom(state), 26500);
-  // The state wraps modulo 2^32 and the result never exceeds 15 bits.
-  state = 0xFFFFFFFFu;
-  const int32_t r = NextRandom(state);
-  EXPECT_EQ(state, 0xFFFFFFFFu * 214013u + 2531011u);
-  EXPECT_GE(r, 0);
-  EXPECT_LE(r, 0x7FFF);
-}
-
 TEST(DefaultRecords, ValuesNamesAndFlags) {
   RecordData records;
   std::memset(&records, 0x77, sizeof records);

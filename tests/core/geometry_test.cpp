@@ -91,21 +91,6 @@ TEST(ViewMatrix, GeneralCameraMapsEyeToOriginAndTargetOntoPositiveZ) {
   EXPECT_EQ(1.0f, g[3][3]);
 }
 
-TEST(ViewMatrix, DegenerateInputsFailAndLeaveMatrixUntouched) {
-  const D3DMATRIX before = Sentinel();
-  D3DMATRIX m = before;
-  EXPECT_EQ(E_INVALIDARG, SetViewMatrix(m, MakeVector(1, 2, 3), MakeVector(1, 2, 3),
-                                        MakeVector(0, 1, 0)));
-  EXPECT_TRUE(SameBytes(before, m));
-  // Closer together than 1e-6.
-  EXPECT_EQ(E_INVALIDARG, SetViewMatrix(m, MakeVector(0, 0, 0), MakeVector(0, 0, 5e-7f),
-                                        MakeVector(0, 1, 0)));
-  EXPECT_TRUE(SameBytes(before, m));
-  // 2e-6 apart is a real direction.
-  EXPECT_EQ(0, SetViewMatrix(m, MakeVector(0, 0, 0), MakeVector(0, 0, 2e-6f),
-                             MakeVector(0, 1, 0)));
-}
-
 TEST(ProjectionMatrix, RaceValues) {
   D3DMATRIX m = Sentinel();
   ASSERT_EQ(0, SetProjectionMatrix(m, 2.65f, 1.75f, 0.05f, 250.0f));
@@ -120,17 +105,6 @@ TEST(ProjectionMatrix, RaceValues) {
   EXPECT_NEAR(0.43902, m._11, 5e-6);
   EXPECT_NEAR(1.0002, m._33, 5e-6);
   EXPECT_NEAR(-0.05001, m._43, 5e-6);
-}
-
-TEST(ProjectionMatrix, DegenerateInputsFailAndLeaveMatrixUntouched) {
-  const D3DMATRIX before = Sentinel();
-  D3DMATRIX m = before;
-  EXPECT_EQ(E_INVALIDARG, SetProjectionMatrix(m, 1.0f, 1.0f, 1.0f, 1.005f));
-  EXPECT_EQ(E_INVALIDARG, SetProjectionMatrix(m, 1.0f, 1.0f, 1.005f, 1.0f));
-  EXPECT_EQ(E_INVALIDARG, SetProjectionMatrix(m, 0.01f, 1.0f, 0.05f, 250.0f));
-  // A full turn: the half-angle sine is ~0 again.
-  EXPECT_EQ(E_INVALIDARG, SetProjectionMatrix(m, 6.2831855f, 1.0f, 0.05f, 250.0f));
-  EXPECT_TRUE(SameBytes(before, m));
 }
 
 TEST(RotateXMatrix, QuarterTurnTakesUpToForward) {

@@ -34,32 +34,6 @@ std::vector<Placed> WalkText(const char* text, int32_t maxChars, int32_t x, int3
 }
 
 
-TEST(GlyphLayoutTest, GlyphCellsOfBothFontSizes) {
-  EXPECT_EQ(GlyphSourceRect('A', 8), Rect(264, 0, 272, 16));
-  EXPECT_EQ(GlyphSourceRect('A', 16), Rect(528, 0, 544, 32));
-  EXPECT_EQ(GlyphSourceRect(177, 16), Rect(400, 96, 416, 128)) << "half-width katakana";
-  EXPECT_EQ(GlyphSourceRect(' ', 8), Rect(0, 0, 8, 16)) << "the space is the first cell";
-  // The last cell of each row, and the first of the next: the row lengths differ.
-  EXPECT_EQ(GlyphSourceRect(32 + 47, 8), Rect(376, 0, 384, 16));
-  EXPECT_EQ(GlyphSourceRect(32 + 48, 8), Rect(0, 16, 8, 32));
-  EXPECT_EQ(GlyphSourceRect(32 + 39, 16), Rect(624, 0, 640, 32));
-  EXPECT_EQ(GlyphSourceRect(32 + 40, 16), Rect(0, 32, 16, 64));
-  EXPECT_EQ(CellsPerRow(8), 48);
-  EXPECT_EQ(CellsPerRow(16), 40);
-  EXPECT_EQ(CellsPerRow(12), 40) << "any width but 8 has forty cells a row";
-}
-
-TEST(GlyphLayoutTest, TextIsPlacedOneCellApartFromItsPosition) {
-  int32_t count = 0;
-  const std::vector<Placed> placed = WalkText("AB", 10, 100, 50, 16, &count);
-  ASSERT_EQ(count, 2);
-  ASSERT_EQ(placed.size(), 2u);
-  EXPECT_EQ(placed[0].destination, Rect(100, 50, 116, 82));
-  EXPECT_EQ(placed[1].destination, Rect(116, 50, 132, 82));
-  EXPECT_EQ(placed[1].source, GlyphSourceRect('B', 16));
-  EXPECT_EQ(placed[0].code, 'A');
-}
-
 TEST(GlyphLayoutTest, MaximumTerminatorAndEmptyInputs) {
   int32_t count = -1;
   EXPECT_EQ(WalkText("HELLO", 3, 0, 0, 8, &count).size(), 3u);

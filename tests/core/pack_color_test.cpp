@@ -6,22 +6,6 @@ namespace {
 const ChannelLayout kR5G6B5 = ReadChannelLayout(0xF800, 0x07E0, 0x001F, 0, 16);
 const ChannelLayout kX1R5G5B5 = ReadChannelLayout(0x7C00, 0x03E0, 0x001F, 0, 16);
 
-TEST(PackColorTest, ChannelBitsAndShiftsComeFromTheMasks) {
-  EXPECT_EQ(kR5G6B5.bits[kRed], 5);
-  EXPECT_EQ(kR5G6B5.bits[kGreen], 6);
-  EXPECT_EQ(kR5G6B5.bits[kBlue], 5);
-  EXPECT_EQ(kR5G6B5.bits[kAlpha], 0);
-  EXPECT_EQ(kR5G6B5.shifts[kRed], 11);
-  EXPECT_EQ(kR5G6B5.shifts[kGreen], 5);
-  EXPECT_EQ(kR5G6B5.shifts[kBlue], 0);
-  EXPECT_EQ(kR5G6B5.shifts[kAlpha], kNoChannelShift) << "no alpha bits: 255";
-
-  const ChannelLayout argb = ReadChannelLayout(0x7C00, 0x03E0, 0x001F, 0x8000, 16);
-  EXPECT_EQ(argb.bits[kAlpha], 1);
-  EXPECT_EQ(argb.shifts[kAlpha], 15);
-  EXPECT_EQ(argb.shifts[kRed], 10);
-}
-
 TEST(PackColorTest, SixteenBitFormats) {
   EXPECT_EQ(PackColorFor(kR5G6B5, 255, 255, 255), 0xFFFFu);
   EXPECT_EQ(PackColorFor(kX1R5G5B5, 255, 255, 255), 0x7FFFu);
@@ -36,28 +20,4 @@ TEST(PackColorTest, SixteenBitFormats) {
   EXPECT_EQ(PackColorFor(argb, 255, 255, 255), 0x7FFFu) << "alpha is never set";
 }
 
-TEST(PackColorTest, ThirtyTwoBitAndUnusualFormats) {
-  const ChannelLayout x8r8g8b8 = ReadChannelLayout(0xFF0000, 0xFF00, 0xFF, 0, 32);
-  EXPECT_EQ(PackColorFor(x8r8g8b8, 0x12, 0x34, 0x56), 0x123456u);
-
-  const ChannelLayout palettised = ReadChannelLayout(0, 0, 0, 0, 8);
-  EXPECT_EQ(palettised.shifts[kRed], kNoChannelShift);
-  EXPECT_EQ(PackColorFor(palettised, 255, 255, 255), 0u) << "no channels, nothing packed";
-
-  const ChannelLayout a2r10g10b10 = ReadChannelLayout(0x3FF00000, 0xFFC00, 0x3FF, 0xC0000000, 32);
-  EXPECT_EQ(a2r10g10b10.bits[kRed], 10);
-  EXPECT_EQ(PackColorFor(a2r10g10b10, 255, 0, 0), 0x3FC00000u)
-      << "a wide channel gets the value in its top bits";
-
-  // Mask bits beyond the pixel's size are not part of it, and a size beyond 32 bits is
-  // treated as 32.
-  const ChannelLayout truncated = ReadChannelLayout(0xF800, 0x07E0, 0x001F, 0, 8);
-  EXPECT_EQ(truncated.bits[kRed], 0);
-  EXPECT_EQ(truncated.bits[kGreen], 3);
-  EXPECT_EQ(truncated.shifts[kGreen], 5);
-  const ChannelLayout oversized = ReadChannelLayout(0x80000000u, 0, 0, 0, 200);
-  EXPECT_EQ(oversized.bits[kRed], 1);
-  EXPECT_EQ(oversized.shifts[kRed], 31);
-  EXPECT_EQ(PackColorFor(oversized, 255, 0, 0), 0x80000000u);
-}
 }  // namespace

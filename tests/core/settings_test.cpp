@@ -31,38 +31,6 @@ class SettingsTest : public ::testing::Test {
   }
 };
 
-TEST_F(SettingsTest, MissingFileGivesTheDefaultsAndWritesExactlyTheSevenKeys) {
-  windowed = 7;
-  ReadConfiguration(&ReadFake);
-  EXPECT_EQ(windowed, 0);
-  EXPECT_EQ(speedometer_style, 0);
-  EXPECT_EQ(joystick_buttons[0], 2);
-  EXPECT_EQ(joystick_buttons[1], 5);
-  EXPECT_EQ(joystick_buttons[2], 8);
-  EXPECT_EQ(joystick_buttons[3], 9);
-  EXPECT_EQ(software_device, 0);
-
-  WriteConfiguration(&WriteFake);
-  EXPECT_EQ(write_order,
-            (std::vector<std::string>{"VORTA/WINDOW", "VORTA/SPEEDMETER", "JOYSTICK/ALT",
-                                      "JOYSTICK/CTRL", "JOYSTICK/SPACE_ENTER", "JOYSTICK/ESC",
-                                      "DEVICE/HEL"}));
-  EXPECT_EQ(profile["JOYSTICK/ALT"], "2");
-  EXPECT_EQ(profile["JOYSTICK/ESC"], "9");
-  EXPECT_EQ(profile["VORTA/WINDOW"], "0");
-}
-
-TEST_F(SettingsTest, ButtonsKeepTheirLowByteAndAreWrittenBackSo) {
-  profile["JOYSTICK/ALT"] = "258";
-  profile["JOYSTICK/CTRL"] = "-1";
-  ReadConfiguration(&ReadFake);
-  EXPECT_EQ(joystick_buttons[0], 2);
-  EXPECT_EQ(joystick_buttons[1], 255);
-  WriteConfiguration(&WriteFake);
-  EXPECT_EQ(profile["JOYSTICK/ALT"], "2");
-  EXPECT_EQ(profile["JOYSTICK/CTRL"], "255");
-}
-
 TEST_F(SettingsTest, SignedSettingsRoundTripAsSignedText) {
   profile["VORTA/WINDOW"] = "1";
   profile["VORTA/SPEEDMETER"] = "-3";

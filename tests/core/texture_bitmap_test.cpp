@@ -27,19 +27,6 @@ void ExpectEmpty(const TextureBitmap& bitmap) {
 
 }  // namespace
 
-TEST(TextureBitmap, ReadsSizesPaletteAndRowsInStoredOrder) {
-  TextureBitmap bitmap;
-  ASSERT_EQ(TextureBitmapStatus::kOk, Read(FourByTwo(), bitmap));
-  EXPECT_EQ(4, bitmap.width);
-  EXPECT_EQ(2, bitmap.height);
-  EXPECT_EQ((std::vector<uint8_t>{1, 2, 3, 4, 5, 6, 7, 8}), bitmap.pixels);
-  // Entries are stored blue, green, red.
-  EXPECT_EQ(200, bitmap.palette[200].red);
-  EXPECT_EQ(55, bitmap.palette[200].green);
-  EXPECT_EQ(100, bitmap.palette[200].blue);
-  EXPECT_EQ(255, bitmap.palette[0].green);
-}
-
 TEST(TextureBitmap, OnlyEightBitUncompressedBitmapsAreRead) {
   TextureBitmap bitmap;
   std::vector<uint8_t> truecolour = FourByTwo();

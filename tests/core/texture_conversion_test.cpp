@@ -45,13 +45,6 @@ TexturePixelFormat Argb32() {
   format.alpha_mask = 0xFF000000;
   return format;
 }
-// A 16-bit format that is not RGB (a bump map, say).
-TexturePixelFormat BumpMap16() {
-  TexturePixelFormat format;
-  format.flags = 0x00080000;  // DDPF_BUMPDUDV
-  format.rgb_bit_count = 16;
-  return format;
-}
 
 bool SameFormat(const TexturePixelFormat& a, const TexturePixelFormat& b) {
   return a.flags == b.flags && a.rgb_bit_count == b.rgb_bit_count && a.red_mask == b.red_mask &&
@@ -114,16 +107,6 @@ TEST(TextureFormatChoice, FirstSixteenBitRgbWithAlphaWins) {
   EXPECT_EQ(FormatVerdict::kTakeAndStop, JudgeTextureFormat(kA1R5G5B5));
   EXPECT_EQ(FormatVerdict::kTake, JudgeTextureFormat(kR5G6B5));
   EXPECT_EQ(FormatVerdict::kSkip, JudgeTextureFormat(Argb32()));
-}
-
-TEST(TextureFormatChoice, NoSixteenBitRgbFormatMeansNoTexture) {
-  bool found = true;
-  const TexturePixelFormat chosen = Choose({Argb32(), Palettised8(), BumpMap16()}, &found);
-  EXPECT_FALSE(found);
-  EXPECT_EQ(0u, chosen.rgb_bit_count);
-  TexturePixelFormat fromNothing = kR5G6B5;
-  EXPECT_FALSE(ChooseTextureFormat(nullptr, 0, fromNothing));
-  EXPECT_EQ(0u, fromNothing.rgb_bit_count);
 }
 
 TEST(TextureColorTable, PaletteColoursAreCutToTheChannelWidths) {

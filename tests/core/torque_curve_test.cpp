@@ -110,13 +110,3 @@ TEST(ScanTorqueCurve, TheCarSelectRangeReadsNoPointPast29) {
   EXPECT_EQ(p.torque_rpm, 14400);
   EXPECT_NEAR(p.torque, 38.8, 1e-5);
 }
-
-TEST(TorqueAt, ReadsCurvesOfPackedRecordsWhereverTheySit) {
-  // Every second record of a plain CarSpec array has its curve off 8-byte alignment.
-  std::vector<CarSpec> packed(2);
-  for (int i = 0; i < 40; ++i) packed[1].torque_curve[i] = 2.0 * i;
-  EXPECT_NEAR(TorqueAt(packed[1].torque_curve, 1250), 5.0, 1e-6);
-  const Peaks p = Scan(packed[1].torque_curve, 2000, 2600, 100);
-  EXPECT_EQ(p.torque_rpm, 2500);
-  EXPECT_EQ(p.torque, 10.0f);
-}

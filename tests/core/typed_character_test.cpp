@@ -68,19 +68,3 @@ TEST(TypedCharacter, LowestKeyCodeWinsAndOnlyDownKeysAreAsked) {
   EXPECT_EQ('r', toggled.Typed());
   EXPECT_EQ(std::vector<int>{'R'}, translated);
 }
-
-TEST(TypedCharacter, HighCodePageBytesComeBackAsSignedChars) {
-  EXPECT_EQ(-79, Keyboard().Down(0xDE).Typed());  // 0xB1 as a signed char
-}
-
-TEST(TypedCharacter, KeyCode255IsNeverAsked) {
-  Keyboard reserved;
-  reserved.Down(0xFF);
-  EXPECT_EQ(0, reserved.Typed());
-  EXPECT_TRUE(translated.empty());
-
-  Keyboard first;
-  first.Down(0x00).Down(0xFE);
-  first.Typed();
-  EXPECT_EQ((std::vector<int>{0x00, 0xFE}), translated);
-}

@@ -1,9 +1,8 @@
 // Bitmap surfaces and text on a real windowed display: bitmaps from files and resources, the
-// black colour key, glyph cells on the back buffer, number kerning between two fonts, the
-// frame-rate read-out, GDI text, the presentation, and pictures brought back after a loss.
+// black colour key, glyph cells on the back buffer, GDI text, and pictures brought back after
+// a loss.
 #include "display/drawing_win32.h"
 
-#include "app/frame_timer.h"
 #include "app/scene_state.h"
 #include "display_test_support.h"
 
@@ -16,13 +15,6 @@ Rgb CellColour(int index) {
   return Rgb{static_cast<uint8_t>((index % 8) * 32 + 16),
              static_cast<uint8_t>(((index / 8) % 8) * 32 + 16),
              static_cast<uint8_t>(((index / 64) % 4) * 64 + 32)};
-}
-
-// A second font with other colours, so that a glyph's font can be told from its pixels.
-Rgb OtherCellColour(int index) {
-  const Rgb c = CellColour(index);
-  return Rgb{static_cast<uint8_t>(255 - c.r), static_cast<uint8_t>(255 - c.g),
-             static_cast<uint8_t>(c.b ^ 0x80)};
 }
 
 bool WriteTestFont(const char* path, int cellWidth, Rgb (*colour)(int)) {
@@ -49,8 +41,6 @@ class DisplayTextTest : public DisplayTest {
     DisplayTest::SetUp();
     ASSERT_TRUE(CreateDisplay(hwnd_, 640, 480, 1, 0));
     ASSERT_TRUE(WriteTestFont("display_test_font8.bmp", 8, &CellColour));
-    ASSERT_TRUE(WriteTestFont("display_test_font16.bmp", 16, &CellColour));
-    ASSERT_TRUE(WriteTestFont("display_test_other16.bmp", 16, &OtherCellColour));
     blue_ = PackColor(0, 0, 255);
     ASSERT_TRUE(FillBackBuffer(display_context.clear_rect, blue_));
   }
@@ -138,65 +128,6 @@ TEST_F(DisplayTextTest, KeyedAndOpaqueTextCells) {
   EXPECT_EQ(back.At(104, 66), blue_) << "nothing below the cell";
 }
 
-TEST_F(DisplayTextTest, MaximumUnknownCodesAndTheEdgeOfThePicture) {
-  IDirectDrawSurface4* font = Load("display_test_font8.bmp");
-  ASSERT_NE(font, nullptr);
-  EXPECT_EQ(DrawBitmapText(font, "ABCDEF", 3, POINT{0, 200}, 8, 0), 3);
-  EXPECT_EQ(DrawBitmapText(font, "\x80\x05", 2, POINT{0, 300}, 8, 0), 2)
-      << "codes without a cell still count";
-  EXPECT_EQ(DrawBitmapText(font, "AB", 2, POINT{636, 400}, 8, 0), 2);
-  EXPECT_EQ(DrawBitmapText(font, "A", 0, POINT{0, 440}, 8, 0), 0);
-  EXPECT_EQ(DrawBitmapText(nullptr, "A", 1, POINT{0, 440}, 8, 0), 1) << "a missing font draws nothing";
-  const Pixels back = ReadPixels(display_context.back_buffer);
-  EXPECT_NE(back.At(20, 205), blue_) << "third cell drawn";
-  EXPECT_EQ(back.At(28, 205), blue_) << "fourth cell not drawn";
-  for (int x = 0; x < 16; ++x) EXPECT_EQ(back.At(x, 305), blue_) << "x " << x;
-  EXPECT_EQ(back.At(638, 405), blue_) << "a cell crossing the right edge is left out";
-  EXPECT_EQ(back.At(4, 445), blue_);
-}
-
-TEST_F(DisplayTextTest, NumbersTakeDigitsFromOneFontAndKernThePoint) {
-  IDirectDrawSurface4* digits = Load("display_test_font16.bmp");
-  IDirectDrawSurface4* others = Load("display_test_other16.bmp");
-  ASSERT_NE(digits, nullptr);
-  ASSERT_NE(others, nullptr);
-  const Pixels digitGlyphs = ReadPixels(digits);
-  const Pixels otherGlyphs = ReadPixels(others);
-
-  POINT position = {200, 100};
-  EXPECT_EQ(DrawNumberText(digits, others, "1.5", 8, position, 16, 0), 3);
-  EXPECT_EQ(position.x, 200 - 11) << "the kerning moves the caller's x";
-  const Pixels back = ReadPixels(display_context.back_buffer);
-  const POINT one = {('1' - 32) * 16, 0};
-  const POINT point = {('.' - 32) * 16, 0};
-  const POINT five = {('5' - 32) * 16, 0};
-  // Later cells cover the start of earlier ones; compare the parts left visible.
-  ExpectCell(back, digitGlyphs, 200, 100, one.x, one.y, 12, 32, false, blue_, "digit 1");
-  ExpectCell(back, otherGlyphs, 212, 100, point.x, point.y, 9, 32, false, blue_, "point");
-  ExpectCell(back, digitGlyphs, 221, 100, five.x, five.y, 16, 32, false, blue_, "digit 5");
-  EXPECT_EQ(back.At(237, 110), blue_) << "the text ends 11 pixels short of the fixed pitch";
-}
-
-TEST_F(DisplayTextTest, FrameRateReadOutFillsTheTopRightCorner) {
-  LoadSmallFont();
-  ASSERT_NE(lpDDSFontDFPOP16OTHER1, nullptr);
-  const Pixels glyphs = ReadPixels(lpDDSFontDFPOP16OTHER1);
-  for (int32_t rate : {60, 7}) {
-    ASSERT_TRUE(FillBackBuffer(display_context.clear_rect, blue_));
-    frame_rate = rate;
-    DrawFrameRate();
-    const Pixels back = ReadPixels(display_context.back_buffer);
-    const std::string text = rate == 60 ? "060FPS" : "007FPS";
-    for (size_t i = 0; i < text.size(); ++i) {
-      const int cell = text[i] - 32;
-      ExpectCell(back, glyphs, 592 + static_cast<int>(i) * 8, 0, (cell % 48) * 8,
-                 (cell / 48) * 16, 8, 16, false, blue_, text.c_str());
-    }
-    EXPECT_EQ(back.At(591, 8), blue_);
-    EXPECT_EQ(back.At(600, 16), blue_) << "16 pixels tall";
-  }
-}
-
 TEST_F(DisplayTextTest, GdiTextPaintsItsCellsInTheDescribedColours) {
   ASSERT_TRUE(FillBackBuffer(display_context.clear_rect, PackColor(0, 0, 0)));
   const GdiFontDescription help = {RGB(255, 255, 255), RGB(255, 0, 0), 16, FW_NORMAL, 0,
@@ -222,23 +153,6 @@ TEST_F(DisplayTextTest, GdiTextPaintsItsCellsInTheDescribedColours) {
   int changed = 0;
   for (int x = 20; x < 80; ++x) changed += back.At(x, 205) != 0 ? 1 : 0;
   EXPECT_GT(changed, 0) << "without a description the context's own font draws";
-}
-
-TEST_F(DisplayTextTest, PresentationCopiesTheBackBufferIntoTheWindow) {
-  ASSERT_TRUE(FillBackBuffer(display_context.clear_rect, PackColor(0, 255, 0)));
-  RECT top_left = {0, 0, 40, 40};
-  ASSERT_TRUE(FillBackBuffer(top_left, PackColor(255, 0, 255)));
-  ShowBackBuffer();
-  POINT origin = {0, 0};
-  ClientToScreen(hwnd_, &origin);
-  const Pixels front = ReadPixels(display_context.primary);
-  ASSERT_GT(front.width, origin.x + 700);
-  EXPECT_EQ(front.At(origin.x + 10, origin.y + 10), PackColor(255, 0, 255));
-  EXPECT_EQ(front.At(origin.x + 39, origin.y + 39), PackColor(255, 0, 255));
-  EXPECT_EQ(front.At(origin.x + 320, origin.y + 240), PackColor(0, 255, 0));
-  EXPECT_EQ(front.At(origin.x + 639, origin.y + 479), PackColor(0, 255, 0));
-  EXPECT_NE(front.At(origin.x + 700, origin.y + 240), PackColor(0, 255, 0))
-      << "the clipper keeps the copy inside the window";
 }
 
 TEST_F(DisplayTextTest, RestoredSurfacesGetTheirPicturesBackAtTheNextFrame) {

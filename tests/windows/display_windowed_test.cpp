@@ -91,24 +91,6 @@ TEST_F(WindowedDisplayTest, BuildsEveryInterfaceAroundAnExactClientArea) {
   EXPECT_FALSE(Contains(log, "強制 HEL")) << "the setting was off";
 }
 
-TEST_F(WindowedDisplayTest, SoftwareDeviceNeverTriesTheHardwareOne) {
-  StartFreshLog();
-  ASSERT_TRUE(CreateDisplay(hwnd_, 640, 480, 1, 1));
-  const std::string log = ReadLog();
-  EXPECT_TRUE(Contains(log, "強制 HEL モードで起動しています。\n")) << log;
-  EXPECT_FALSE(Contains(log, "HAL Device")) << log;
-  EXPECT_TRUE(Contains(log, "MMX Device が見つかりました。\n") ||
-              Contains(log, "RGB Device が見つかりました。\n"))
-      << log;
-  EXPECT_LT(log.find("強制 HEL"), log.find(" Device が見つかりました"))
-      << "the forced line comes first";
-  EXPECT_EQ(display_context.hardware_device, 0);
-  DDSCAPS2 caps = {};
-  ASSERT_NE(display_context.z_buffer, nullptr);
-  ASSERT_TRUE(SUCCEEDED(display_context.z_buffer->GetCaps(&caps)));
-  EXPECT_TRUE(caps.dwCaps & DDSCAPS_SYSTEMMEMORY) << "software depth lives in system memory";
-}
-
 TEST_F(WindowedDisplayTest, PackColorMatchesThePrimarysFormat) {
   ASSERT_TRUE(CreateDisplay(hwnd_, 640, 480, 1, 0));
   const DDPIXELFORMAT format = FormatOf(display_context.primary);
@@ -129,23 +111,6 @@ TEST_F(WindowedDisplayTest, PackColorMatchesThePrimarysFormat) {
   const uint32_t green = pixels.At(320, 240) & format.dwGBitMask;
   EXPECT_GT(green, 0u);
   EXPECT_LT(green, format.dwGBitMask) << "half green is neither none nor all";
-}
-
-TEST_F(WindowedDisplayTest, ReleaseIsSafeEmptyTwiceAndTheDisplayCanBeBuiltAgain) {
-  ReleaseDisplay();
-  EXPECT_TRUE(AllInterfacesEmpty()) << "release of a context never built";
-
-  ASSERT_TRUE(CreateDisplay(hwnd_, 640, 480, 1, 0));
-  ReleaseDisplay();
-  EXPECT_TRUE(AllInterfacesEmpty());
-  ReleaseDisplay();
-  EXPECT_TRUE(AllInterfacesEmpty());
-
-  ASSERT_TRUE(CreateDisplay(hwnd_, 640, 480, 1, 0));
-  EXPECT_TRUE(FillBackBuffer(display_context.clear_rect, PackColor(0, 0, 0)));
-  // A second create over a live one starts from a clean context instead of leaking it.
-  ASSERT_TRUE(CreateDisplay(hwnd_, 640, 480, 1, 1));
-  EXPECT_EQ(display_context.hardware_device, 0);
 }
 
 TEST_F(WindowedDisplayTest, FullScreenOnAScreenThatCannotChangeModeFailsCleanly) {

@@ -119,24 +119,6 @@ TEST_F(InputTest, KeyboardIsReadWhileAnotherWindowIsInFront) {
   EXPECT_TRUE(held);
 }
 
-TEST_F(InputTest, ReleaseTwiceIsHarmlessAndReadingThenFails) {
-  ASSERT_TRUE(CreateInput(instance, window));
-  ReleaseInput();
-  EXPECT_EQ(nullptr, direct_input);
-  EXPECT_EQ(nullptr, keyboard_device);
-  EXPECT_EQ(nullptr, joystick);
-  ReleaseInput();
-  EXPECT_EQ(nullptr, direct_input);
-  EXPECT_TRUE(FAILED(ReadKeyboard()));
-  EXPECT_FALSE(ReadFrameInput());
-  PollJoystickIntoKeys();
-
-  // And the devices can be made again afterwards, as a display rebuild never needs but a
-  // second start-up would.
-  ASSERT_TRUE(CreateInput(instance, window));
-  EXPECT_EQ(DI_OK, ReadKeyboard());
-}
-
 TEST_F(InputTest, TypedCharacterFollowsTheThreadKeyboardState) {
   struct Case {
     bool shift;

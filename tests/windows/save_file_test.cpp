@@ -57,18 +57,6 @@ class SaveFileOnDisk : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(SaveFileOnDisk, CarDataLoadsFromTheExecutableAndIsReleased) {
-  EXPECT_EQ(car_count, 16);
-  ASSERT_EQ(car_table.size(), 16u);
-  EXPECT_EQ(car_table[5].id, 15);
-  EXPECT_EQ(car_table[4].torque_curve[7], 54.5);
-  ReleaseCarData();
-  EXPECT_EQ(car_count, 0);
-  EXPECT_TRUE(car_table.empty());
-  ReleaseCarData();  // a second release is harmless
-  EXPECT_EQ(car_count, 0);
-}
-
 TEST_F(SaveFileOnDisk, NoFileGivesTheDefaultsAndSetsNothingAside) {
   ReadSaveFile();
   EXPECT_TRUE(RecordsAreLoaded());
