@@ -42,7 +42,13 @@ vorta_wine_prefix_init
 vorta_xvfb_start 640x480x16 || fail "Xvfb did not start"
 cp "$VORTA_WIN64_DIR/vorta.exe" "$work/vorta.exe"
 
-probe() { wine "$probe" "$@" 2>/dev/null | tr -d '\r'; }
+probe() {
+  local out status
+  out=$(wine "$probe" "$@" 2>/dev/null)
+  status=$?
+  printf '%s\n' "${out//$'\r'/}"
+  return $status
+}
 
 start_game() {
   (cd "$work" && exec wine "$work/vorta.exe" >/dev/null 2>&1) &

@@ -110,8 +110,13 @@ e2e_pixel() {
 }
 
 # The probe that looks at the game from beside it (tools/probe), built next to vorta.exe.
+# Its output without Windows line ends; its own exit code.
 e2e_probe() {
-  wine "$(dirname "$VORTA_EXE")/vorta_probe.exe" "$@" 2>/dev/null | tr -d '\r'
+  local out status
+  out=$(wine "$(dirname "$VORTA_EXE")/vorta_probe.exe" "$@" 2>/dev/null)
+  status=$?
+  printf '%s\n' "${out//$'\r'/}"
+  return $status
 }
 
 # Key down and up on their own, for keys held across other presses (the throttle, the clutch).
@@ -145,14 +150,17 @@ e2e_save_tables() {
 }
 
 # How many pixels of the text $2, drawn with the 16x32 font bitmap $1 (40 cells a row, first
-# cell the space) at ($3, $4) of the picture $5, differ from the font's own cells.
+# cell the space) at ($3, $4) of the picture $5, differ from the font's own cells. The text is
+# keyed: only the glyphs' own pixels count, whatever shows through around them.
 e2e_text_differs() {
-  local font=$1 text=$2 x=$3 y=$4 shot=$5 expected="$e2e_work/text_expected.png" i code cells=()
+  local font=$1 text=$2 x=$3 y=$4 shot=$5 i code cells=()
+  local glyphs="$e2e_work/text_glyphs.png" seen="$e2e_work/text_seen.png"
   for ((i = 0; i < ${#text}; i++)); do
     code=$(printf '%d' "'${text:i:1}")
     cells+=(\( -clone 0 -crop "16x32+$(( (code - 32) % 40 * 16 ))+$(( (code - 32) / 40 * 32 ))" +repage \))
   done
-  convert "$font" "${cells[@]}" -delete 0 +append -type TrueColor "$expected"
-  convert "$shot" -crop "$((16 * ${#text}))x32+$x+$y" +repage -type TrueColor "$e2e_work/text_seen.png"
-  compare -metric AE -fuzz 8% "$expected" "$e2e_work/text_seen.png" null: 2>&1 | cut -d' ' -f1
+  convert "$font" "${cells[@]}" -delete 0 +append -transparent black "$glyphs"
+  convert "$shot" -crop "$((16 * ${#text}))x32+$x+$y" +repage -type TrueColor "$seen"
+  convert "$seen" "$glyphs" -composite -type TrueColor "$e2e_work/text_expected.png"
+  compare -metric AE -fuzz 8% "$e2e_work/text_expected.png" "$seen" null: 2>&1 | cut -d' ' -f1
 }

@@ -46,9 +46,10 @@ check_case() {
   else
     sleep 2
     e2e_probe alive 2000 >/dev/null || fail "without $name: the game stopped running"
-    # Back to the title and out through its last menu item, the orderly exit.
+    # Back to the title and out through its last menu item, the orderly exit. A box at
+    # start-up held the title's first visit back, so its opening may still be running.
     e2e_keys Escape
-    sleep 1
+    e2e_wait_title_menu
     e2e_keys Up space
     e2e_wait_exit 15
   fi

@@ -9,6 +9,7 @@
 race_clock_digital="43 89 168 48"
 race_clock_dial="280 66 110 32"
 race_font_bmp="$(dirname "${BASH_SOURCE[0]}")/../../resources/bitmaps/FONT.bmp"
+race_orange_bmp="$(dirname "${BASH_SOURCE[0]}")/../../resources/bitmaps/FONT_DFPOP_32_ORANGE.bmp"
 
 # Where the game's picture is on the X screen: race_x, race_y.
 race_locate() {
@@ -71,13 +72,24 @@ race_distance_cells() {
 # digits (hundreds and tens: "03" for 30..39 m). The car model takes one step per frame, so
 # shifting by the distance instead of the clock holds however fast frames come.
 race_wait_distance() {
-  local end=$((SECONDS + 40)) band
+  local end=$((SECONDS + 40)) band text
   while [ "$SECONDS" -lt "$end" ]; do
-    race_grab "61 58 32 32" "$e2e_work/distance_seen.png"
-    for band in "$@"; do
-      [ "$(race_differs "$(race_distance_cells "$band")" "$e2e_work/distance_seen.png")" -lt 60 ] &&
-        return 0
-    done
+    if [ "$race_style" = dial ]; then
+      # "%4.0fm" centred at x 320: its hundreds and tens characters, a space below 100 m.
+      race_grab "296 98 32 32" "$e2e_work/distance_seen.png"
+      for band in "$@"; do
+        text=$band
+        [ "${band:0:1}" = 0 ] && text=" ${band:1:1}"
+        [ "$(e2e_text_differs "$race_orange_bmp" "$text" 0 0 "$e2e_work/distance_seen.png")" -lt 8 ] &&
+          return 0
+      done
+    else
+      race_grab "61 58 32 32" "$e2e_work/distance_seen.png"
+      for band in "$@"; do
+        [ "$(race_differs "$(race_distance_cells "$band")" "$e2e_work/distance_seen.png")" -lt 60 ] &&
+          return 0
+      done
+    fi
   done
   fail "the distance never reached the bands $*"
 }
@@ -109,6 +121,8 @@ race_shift() {
 # the gears and stops at the finish banner. $2 "fourth" shifts once more, for the long course.
 race_drive() {
   local region=$1 gears=${2:-third}
+  race_style=digital
+  [ "$region" = "$race_clock_dial" ] && race_style=dial
   race_locate
   sleep 1
   race_into_first
