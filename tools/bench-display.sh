@@ -7,23 +7,10 @@
 #   VORTA_WIN64_DIR=<a configured and built Windows build> skips building the whole tree.
 set -euo pipefail
 frames=${1:-600}
-root=$(cd "$(dirname "$0")/.." && pwd)
-if [ -z "${VORTA_WIN64_DIR:-}" ]; then
-  source "$root/tools/configure.sh"
-  cmake --build "$build" -j2 --target win64 >/dev/null
-  VORTA_WIN64_DIR=$build/win64
-  export VORTA_WINEPREFIX=${VORTA_WINEPREFIX:-$build/wineprefix}
-fi
+source "$(dirname "$0")/win64-build.sh"
 win=$VORTA_WIN64_DIR
-export VORTA_WINEPREFIX=${VORTA_WINEPREFIX:-$win/wineprefix}
-
 bench=$win/display_bench.exe
-x86_64-w64-mingw32-g++-posix -std=c++17 -O2 -I"$root" -DDIRECTINPUT_VERSION=0x0500 \
-  "$root/tools/bench/display_bench.cpp" "$win/resources/CMakeFiles/vorta_resources.dir/vorta.rc.res" \
-  "$win/libvorta_platform.a" "$win/libvorta_core.a" \
-  -static -static-libgcc -static-libstdc++ \
-  -lddraw -ldxguid -ldinput -ldsound -lole32 -loleaut32 -luuid -lgdi32 -luser32 -lwinmm -limm32 \
-  -o "$bench"
+vorta_link_bench "$root/tools/bench/display_bench.cpp" "$bench"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

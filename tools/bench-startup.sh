@@ -6,13 +6,7 @@
 # Usage: tools/bench-startup.sh [runs]   (VORTA_WIN64_DIR=<a built Windows build> skips the build)
 set -euo pipefail
 runs=${1:-3}
-root=$(cd "$(dirname "$0")/.." && pwd)
-if [ -z "${VORTA_WIN64_DIR:-}" ]; then
-  source "$root/tools/configure.sh"
-  cmake --build "$build" -j2 --target win64 >/dev/null
-  VORTA_WIN64_DIR=$build/win64
-  export VORTA_WINEPREFIX=${VORTA_WINEPREFIX:-$build/wineprefix}
-fi
+source "$(dirname "$0")/win64-build.sh"
 export VORTA_EXE=$VORTA_WIN64_DIR/vorta.exe
 export VORTA_E2E_WORK=$(mktemp -d)
 source "$root/tests/e2e/lib.sh"

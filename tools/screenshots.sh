@@ -4,13 +4,7 @@
 # Writes docs/screenshots/*.png.
 # Usage: tools/screenshots.sh   (VORTA_WIN64_DIR=<a built Windows build> skips the build)
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-if [ -z "${VORTA_WIN64_DIR:-}" ]; then
-  source "$root/tools/configure.sh"
-  cmake --build "$build" -j2 --target win64 >/dev/null
-  VORTA_WIN64_DIR=$build/win64
-  export VORTA_WINEPREFIX=${VORTA_WINEPREFIX:-$build/wineprefix}
-fi
+source "$(dirname "$0")/win64-build.sh"
 export VORTA_EXE=$VORTA_WIN64_DIR/vorta.exe
 export VORTA_E2E_WORK=$(mktemp -d)
 out=$root/docs/screenshots

@@ -54,7 +54,7 @@ vorta_wine_stop() {
 vorta_xvfb_start() {
   local geometry=${1:-1024x768x24} fdfile
   fdfile=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 "$geometry" -nolisten tcp -noreset 3>"$fdfile" </dev/null >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "$geometry" -nolisten tcp -noreset -r 3>"$fdfile" </dev/null >/dev/null 2>&1 &
   vorta_xvfb_pid=$!
   local i
   for i in $(seq 1 100); do

@@ -144,6 +144,18 @@ e2e_wait_title_menu() {
   sleep "${1:-6}"
 }
 
+# A save file as the game writes it on a first run (the default records), made by starting and
+# closing it once; $1 where it goes. The working folder's own save file is replaced.
+e2e_make_save_file() {
+  rm -f "$e2e_work/vorta.sav"
+  e2e_start
+  e2e_wait_window
+  sleep 2
+  e2e_alt_f4
+  e2e_wait_exit 10
+  [ "$1" = "$e2e_work/vorta.sav" ] || mv "$e2e_work/vorta.sav" "$1"
+}
+
 # The save file's tables, one entry a line (tests/e2e/save_reader.py); fails on a bad file.
 e2e_save_tables() {
   python3 "$(dirname "${BASH_SOURCE[0]}")/save_reader.py" "$1" || fail "$1 is not a sound save file"

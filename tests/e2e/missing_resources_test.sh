@@ -11,12 +11,7 @@ e2e_setup 1024x768x24
 
 # A save file of the real game to start every case from.
 printf '[VORTA]\r\nWINDOW=1\r\n' >"$e2e_work/vorta.ini"
-e2e_start
-e2e_wait_window
-sleep 2
-e2e_alt_f4
-e2e_wait_exit 10
-cp "$e2e_work/vorta.sav" "$e2e_work/before.sav"
+e2e_make_save_file "$e2e_work/before.sav"
 cp "$e2e_work/vorta.ini" "$e2e_work/before.ini"
 
 # $1 resource left out, $2 keys from the title's menu to the scene that needs it (comma list),

@@ -3,11 +3,20 @@
 # clutch, lever and throttle to the finish banner, the name typed for the record, a new race
 # with the same car, Esc, the title's exit. The save file then holds the run with the name;
 # started again, the record screen shows it.
+#
+# The game starts without settings but with a save file whose 400 m tables a finished run
+# beats: a driver made of key presses through Wine launches late and shifts slowly, and the
+# default records are set for a player.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/race_driver.sh"
 
 e2e_setup 1024x768x24
 printf '[VORTA]\r\nWINDOW=1\r\n' >"$e2e_work/vorta.ini"
+e2e_make_save_file "$e2e_work/vorta.sav"
+for place in 0 1 2 3 4; do
+  printf '0\t0\t%d\t%d\tSLOW\tnobody\t0\t0\n' "$place" $((40 + 5 * place))
+  printf '0\t1\t%d\t%d\tSLOW\tnobody\t0\t0\n' "$place" $((120 - 5 * place))
+done | python3 "$(dirname "$0")/save_reader.py" --write "$e2e_work/vorta.sav" "$e2e_work/vorta.sav"
 e2e_start
 e2e_wait_window
 e2e_wait_title_menu
@@ -21,7 +30,7 @@ race_open_result        # placed: the name entry
 e2e_picture "$e2e_work/result.png"
 e2e_keys r a c e r Return
 sleep 1
-e2e_keys Return         # a second naming when the run placed in both tables; else nothing
+e2e_keys Return         # the second naming, in the top-speed table
 sleep 2
 e2e_probe alive 2000 >/dev/null || fail "the game stopped after the name entry"
 e2e_picture "$e2e_work/new_race.png"
@@ -32,11 +41,9 @@ e2e_wait_exit 15
 
 tables=$(e2e_save_tables "$e2e_work/vorta.sav")
 echo "$tables"
-# The run is in the 400 m tables it placed in, named, at the place its value earns. The time
-# placed when frames came at full speed; the top speed, counted in steps of the car model,
-# places whatever the frame rate.
+# The run is first in both 400 m tables, named, at the place its value earns.
 runs=$(awk -F'\t' '$1 == 0 && NF == 9 && $8 > 0' <<<"$tables")
-[ -n "$runs" ] || fail "the run is in neither 400 m table"
+[ "$(wc -l <<<"$runs")" -eq 2 ] || fail "the run is not in both 400 m tables: $runs"
 while IFS=$'\t' read -r _ table place value player car fps_signal fps_finish _; do
   [ "$player" = racerAAA ] || fail "table $table place $place named '$player'"
   [ "$car" = "ARATA Kazami･MR" ] || fail "the entry's car is '$car'"

@@ -5,12 +5,7 @@ source "$(dirname "$0")/lib.sh"
 
 e2e_setup 1024x768x24
 printf '[VORTA]\r\nWINDOW=1\r\n' >"$e2e_work/vorta.ini"
-e2e_start
-e2e_wait_window
-sleep 2
-e2e_alt_f4
-e2e_wait_exit 10
-cp "$e2e_work/vorta.sav" "$e2e_work/locked.sav"
+e2e_make_save_file "$e2e_work/locked.sav"
 {
   printf '0\t0\t0\t12.5\tFAST\tKOGANE F-11 Formula\t60\t60\n'
   printf '0\t1\t0\t180\tFAST\tKOGANE F-11 Formula\t60\t60\n'
