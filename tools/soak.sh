@@ -20,9 +20,10 @@ probe=$VORTA_WIN64_DIR/vorta_probe.exe
 work=$(mktemp -d)
 game_pid=""
 
-# Growth allowed between the first and the last sample of one run of the game: the working set
-# moves by a few hundred kB with the scene on screen and Wine's own caches.
-max_growth_kb=8192
+# Growth allowed between the first and the last sample of one run of the game, both on the
+# title: private memory moves by a few MB with Wine's own caches. (The working set is printed
+# too, but it swings by tens of MB as the system pages.)
+max_growth_kb=16384
 max_handle_growth=16
 
 cleanup() {
@@ -78,11 +79,23 @@ random_key() {
 
 sample() { probe stats; }
 
+# The figures are taken on the title, after a first round of keys has been through the other
+# screens: Wine's and the driver's caches fill once on the first race, which is no leak.
+title_sample() {
+  xdotool windowfocus "$game_window" 2>/dev/null
+  xdotool keydown Escape
+  sleep 0.15
+  xdotool keyup Escape
+  sleep 2
+  sample
+}
+
 runs=0
 start_game
-first=$(sample)
-echo "start: $first"
+warm_up=$(( seconds / 4 ))
 deadline=$(( $(date +%s) + seconds ))
+warmed=$(( $(date +%s) + warm_up ))
+first=""
 last_sample=$(date +%s)
 while [ "$(date +%s)" -lt "$deadline" ]; do
   random_key
@@ -94,7 +107,11 @@ while [ "$(date +%s)" -lt "$deadline" ]; do
     runs=$((runs + 1))
     echo "the game left in order after $last_key; started again"
     start_game
-    first=$(sample)
+    first=""
+    warmed=$(( $(date +%s) + warm_up ))
+  fi
+  if [ -z "$first" ] && [ "$(date +%s)" -ge "$warmed" ]; then
+    first=$(title_sample)
     echo "start: $first"
   fi
   if [ $(( $(date +%s) - last_sample )) -ge 8 ]; then
@@ -106,7 +123,8 @@ while [ "$(date +%s)" -lt "$deadline" ]; do
   fi
 done
 
-last=$(sample)
+[ -n "$first" ] || first=$(title_sample)
+last=$(title_sample)
 echo "end:   $last"
 xdotool windowfocus "$game_window" 2>/dev/null
 xdotool keydown alt key F4 keyup alt
@@ -115,9 +133,9 @@ kill -0 "$game_pid" 2>/dev/null && fail "the game did not end after Alt+F4"
 game_pid=""
 
 value() { sed -n "s/.*$1=\([0-9]*\).*/\1/p" <<<"$2"; }
-growth_kb=$(( $(value working_set_kb "$last") - $(value working_set_kb "$first") ))
+growth_kb=$(( $(value private_kb "$last") - $(value private_kb "$first") ))
 growth_handles=$(( $(value handles "$last") - $(value handles "$first") ))
-echo "growth over the last run: ${growth_kb} kB, ${growth_handles} handles; orderly exits on the way: $runs"
-[ "$growth_kb" -le "$max_growth_kb" ] || fail "working set grew by $growth_kb kB"
+echo "growth over the last run: ${growth_kb} kB private, ${growth_handles} handles; orderly exits on the way: $runs"
+[ "$growth_kb" -le "$max_growth_kb" ] || fail "private memory grew by $growth_kb kB"
 [ "$growth_handles" -le "$max_handle_growth" ] || fail "handle count grew by $growth_handles"
 echo "soak passed"

@@ -5,7 +5,8 @@
 //   vorta_probe alive <ms>    exit 0 when the game window answers a message within <ms>: its
 //                             loop handles messages once per frame, so a frame loop that stopped
 //                             for that long fails
-//   vorta_probe stats         prints "handles=<n> working_set_kb=<n>" of vorta.exe
+//   vorta_probe stats         prints "handles=<n> working_set_kb=<n> private_kb=<n>" of
+//                             vorta.exe
 //
 // Runs under Wine beside the game, in the same prefix and on the same X server.
 #include <windows.h>
@@ -128,8 +129,10 @@ int PrintStats() {
   memory.cb = sizeof memory;
   GetProcessMemoryInfo(process, &memory, sizeof memory);
   CloseHandle(process);
-  std::printf("handles=%lu working_set_kb=%lu\n", static_cast<unsigned long>(handles),
-              static_cast<unsigned long>(memory.WorkingSetSize / 1024));
+  std::printf("handles=%lu working_set_kb=%lu private_kb=%lu\n",
+              static_cast<unsigned long>(handles),
+              static_cast<unsigned long>(memory.WorkingSetSize / 1024),
+              static_cast<unsigned long>(memory.PagefileUsage / 1024));
   return 0;
 }
 }  // namespace
