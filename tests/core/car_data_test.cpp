@@ -137,39 +137,6 @@ TEST(TachoScale, TheLowByteOfTheTypePicksTheRow) {
   }
 }
 
-TEST(CarTable, TablesWithoutASelectableCarAnswerNone) {
-  ClearCarTable();
-  EXPECT_EQ(car_count, 0);
-  EXPECT_EQ(FindCarById(0), nullptr);
-  EXPECT_FALSE(IsSelectableCar(0));
-  EXPECT_FALSE(AnySelectableCar());
-  EXPECT_EQ(StepToSelectableCar(0, 1), -1);
-  EXPECT_EQ(StepToSelectableCar(0, -1), -1);
-
-  InstallCarTable({NamedCar(0, "a", 0), NamedCar(1, "b", 0)});
-  EXPECT_EQ(car_count, 2);
-  EXPECT_FALSE(AnySelectableCar());
-  EXPECT_EQ(StepToSelectableCar(1, 1), -1);
-  ClearCarTable();
-}
-
-TEST(CarTable, StepsWrapAroundAndSkipHiddenCars) {
-  InstallCarTable({NamedCar(0, "a", 0), NamedCar(1, "b", 1), NamedCar(2, "c", 0),
-                   NamedCar(3, "d", 1)});
-  EXPECT_EQ(StepToSelectableCar(1, 1), 3);
-  EXPECT_EQ(StepToSelectableCar(3, 1), 1);
-  EXPECT_EQ(StepToSelectableCar(1, -1), 3);
-  EXPECT_EQ(StepToSelectableCar(3, -1), 1);
-  EXPECT_EQ(StepToSelectableCar(0, -1), 3);
-  // A single selectable car comes back to itself.
-  car_table[3].selectable = 0;
-  EXPECT_EQ(StepToSelectableCar(1, 1), 1);
-  EXPECT_EQ(StepToSelectableCar(1, -1), 1);
-  EXPECT_FALSE(IsSelectableCar(-1));
-  EXPECT_FALSE(IsSelectableCar(4));
-  ClearCarTable();
-}
-
 TEST(CarTable, FindsTheFirstRecordWithAnId) {
   InstallCarTable({NamedCar(5, "a"), NamedCar(0, "first"), NamedCar(0, "second")});
   ASSERT_NE(FindCarById(0), nullptr);
@@ -192,8 +159,6 @@ TEST(DeliveredCarData, IsSixteenRecordsIn9796Bytes) {
     const CarRecord& car = cars[i];
     EXPECT_EQ(car.id, ids[i]) << i;
     EXPECT_EQ(car.selectable, i >= 3 ? 1 : 0) << i;
-    EXPECT_EQ(car.rolling_coef, 0.015f) << i;
-    EXPECT_EQ(car.engine_drag, 3.0f) << i;
     const size_t length = std::strlen(car.name);
     EXPECT_GT(length, 0u) << i;
     EXPECT_LE(length, 27u) << i;

@@ -82,14 +82,8 @@ TEST(GpdParser, ReadsHandMadeLittleEndianBytes) {
   ASSERT_EQ(1, model.vertex_count);
   ASSERT_EQ(3, model.index_count);
   const GpdVertex& v = model.vertices[0];
-  EXPECT_EQ(1.0f, v.x);
-  EXPECT_EQ(-2.0f, v.y);
-  EXPECT_EQ(3.0f, v.z);
-  EXPECT_EQ(0.0f, v.nx);
-  EXPECT_EQ(1.0f, v.ny);
-  EXPECT_EQ(0.0f, v.nz);
-  EXPECT_EQ(0.5f, v.u);
-  EXPECT_EQ(0.25f, v.v);
+  const std::vector<float> read = {v.x, v.y, v.z, v.nx, v.ny, v.nz, v.u, v.v};
+  EXPECT_EQ(read, (std::vector<float>{1.0f, -2.0f, 3.0f, 0.0f, 1.0f, 0.0f, 0.5f, 0.25f}));
 }
 
 TEST(GpdParser, EmptyMeshLoadsAsEmptyModel) {

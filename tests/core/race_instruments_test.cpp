@@ -39,6 +39,11 @@ TEST(RaceInstrumentsTest, PanelsShowEveryPlaceAndTheCourseOnceFinished) {
   EXPECT_EQ(196u, ShownDistance(196.96f, false, 400.0f));
   EXPECT_EQ(400u, ShownDistance(412.7f, true, 400.0f));  // rolls on, shows the course
   EXPECT_STREQ("1000m", DistanceText(1003.0f, true, 1000.0f).text);
+  // Finished: the banner shows for a second, then is gone for half a second.
+  for (const auto& [ms, on] : {std::pair{1500u, true}, {2499u, true}, {2500u, false}, {2999u, false}}) {
+    EXPECT_EQ(on, FinishBannerVisible(true, ms)) << ms;
+  }
+  EXPECT_FALSE(FinishBannerVisible(false, 0));
 }
 
 TEST(RaceInstrumentsTest, GateFollowsTheLowerRightCell) {

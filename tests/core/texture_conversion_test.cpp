@@ -14,37 +14,24 @@ using texture_test::SetPaletteColour;
 namespace {
 
 // The formats Direct3D 6 devices list, with DirectDraw's flag values.
-TexturePixelFormat Rgb16(uint32_t red, uint32_t green, uint32_t blue, uint32_t alpha = 0) {
+TexturePixelFormat Format(uint32_t flags, uint32_t bits, uint32_t red, uint32_t green,
+                          uint32_t blue, uint32_t alpha) {
   TexturePixelFormat format;
-  format.flags = kPixelFormatRgb | (alpha != 0 ? kPixelFormatAlphaPixels : 0);
-  format.rgb_bit_count = 16;
+  format.flags = flags | (alpha != 0 ? kPixelFormatAlphaPixels : 0);
+  format.rgb_bit_count = bits;
   format.red_mask = red;
   format.green_mask = green;
   format.blue_mask = blue;
   format.alpha_mask = alpha;
   return format;
 }
-const TexturePixelFormat kR5G6B5 = Rgb16(0xF800, 0x07E0, 0x001F);
-const TexturePixelFormat kX1R5G5B5 = Rgb16(0x7C00, 0x03E0, 0x001F);
-const TexturePixelFormat kA1R5G5B5 = Rgb16(0x7C00, 0x03E0, 0x001F, 0x8000);
-const TexturePixelFormat kA4R4G4B4 = Rgb16(0x0F00, 0x00F0, 0x000F, 0xF000);
-
-TexturePixelFormat Palettised8() {
-  TexturePixelFormat format;
-  format.flags = 0x00000020;  // DDPF_PALETTEINDEXED8
-  format.rgb_bit_count = 8;
-  return format;
-}
-TexturePixelFormat Argb32() {
-  TexturePixelFormat format;
-  format.flags = kPixelFormatRgb | kPixelFormatAlphaPixels;
-  format.rgb_bit_count = 32;
-  format.red_mask = 0x00FF0000;
-  format.green_mask = 0x0000FF00;
-  format.blue_mask = 0x000000FF;
-  format.alpha_mask = 0xFF000000;
-  return format;
-}
+const TexturePixelFormat kR5G6B5 = Format(kPixelFormatRgb, 16, 0xF800, 0x07E0, 0x001F, 0);
+const TexturePixelFormat kX1R5G5B5 = Format(kPixelFormatRgb, 16, 0x7C00, 0x03E0, 0x001F, 0);
+const TexturePixelFormat kA1R5G5B5 = Format(kPixelFormatRgb, 16, 0x7C00, 0x03E0, 0x001F, 0x8000);
+const TexturePixelFormat kA4R4G4B4 = Format(kPixelFormatRgb, 16, 0x0F00, 0x00F0, 0x000F, 0xF000);
+const TexturePixelFormat kPalettised8 = Format(0x00000020, 8, 0, 0, 0, 0);  // DDPF_PALETTEINDEXED8
+const TexturePixelFormat kArgb32 =
+    Format(kPixelFormatRgb, 32, 0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000);
 
 bool SameFormat(const TexturePixelFormat& a, const TexturePixelFormat& b) {
   return a.flags == b.flags && a.rgb_bit_count == b.rgb_bit_count && a.red_mask == b.red_mask &&
@@ -102,11 +89,11 @@ TEST(TextureFormatChoice, FirstSixteenBitRgbWithAlphaWins) {
   EXPECT_TRUE(SameFormat(kA1R5G5B5, Choose({kA1R5G5B5, kR5G6B5, kX1R5G5B5}, &found)));
   // Formats of other sizes or kinds are passed over, alpha or not.
   EXPECT_TRUE(
-      SameFormat(kA1R5G5B5, Choose({Argb32(), Palettised8(), kA1R5G5B5, kR5G6B5}, &found)));
+      SameFormat(kA1R5G5B5, Choose({kArgb32, kPalettised8, kA1R5G5B5, kR5G6B5}, &found)));
 
   EXPECT_EQ(FormatVerdict::kTakeAndStop, JudgeTextureFormat(kA1R5G5B5));
   EXPECT_EQ(FormatVerdict::kTake, JudgeTextureFormat(kR5G6B5));
-  EXPECT_EQ(FormatVerdict::kSkip, JudgeTextureFormat(Argb32()));
+  EXPECT_EQ(FormatVerdict::kSkip, JudgeTextureFormat(kArgb32));
 }
 
 TEST(TextureColorTable, PaletteColoursAreCutToTheChannelWidths) {

@@ -1,22 +1,13 @@
-// Torque lookup and the peak power and torque that the car select screen prints.
+// Torque lookup and the scan for peak power and torque.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cmath>
-#include <cstdio>
 #include <limits>
-#include <string>
 
 #include "data/torque_curve.h"
-#include "delivered_car_table.h"
 
 namespace {
-
-// The car select screen's read-out: rpm to the nearest 100, then the two printed lines.
-struct PrintedPeaks {
-  std::string power;
-  std::string torque;
-};
 
 struct Peaks {
   float power = -1, torque = -1;
@@ -27,17 +18,6 @@ Peaks Scan(const double* curve, int32_t from, int32_t to, int32_t step) {
   Peaks p;
   ScanTorqueCurve(curve, p.power, p.power_rpm, p.torque, p.torque_rpm, from, to, step);
   return p;
-}
-
-PrintedPeaks PrintPeaks(const double curve[40]) {
-  const Peaks p = Scan(curve, 2000, 14500, 100);
-  char line[64];
-  PrintedPeaks printed;
-  std::snprintf(line, sizeof line, "%6.1fps/%4drpm", p.power, (p.power_rpm + 50) / 100 * 100);
-  printed.power = line;
-  std::snprintf(line, sizeof line, "%5.1fkg-m/%4drpm", p.torque, (p.torque_rpm + 50) / 100 * 100);
-  printed.torque = line;
-  return printed;
 }
 
 }  // namespace
@@ -68,17 +48,6 @@ TEST(TorqueAt, SpeedsOutsideTheCurveReadItsEnds) {
   EXPECT_EQ(TorqueAt(curve, 19999), 139.0);
   EXPECT_EQ(TorqueAt(curve, std::numeric_limits<int32_t>::max()), 139.0);
   EXPECT_NEAR(TorqueAt(curve, 19499), 138.0 + 0.998, 1e-6);
-}
-
-TEST(ScanTorqueCurve, DeliveredCarsPrintTheirKnownPeaks) {
-  const std::vector<CarRecord> cars = ReadDeliveredCarTable();
-  ASSERT_EQ(cars.size(), 16u);
-  PrintedPeaks record4 = PrintPeaks(cars[4].torque_curve);
-  EXPECT_EQ(record4.power, " 330.7ps/5600rpm");
-  EXPECT_EQ(record4.torque, " 54.5kg-m/3500rpm");
-  PrintedPeaks record1 = PrintPeaks(cars[1].torque_curve);
-  EXPECT_EQ(record1.power, " 720.1ps/13000rpm");
-  EXPECT_EQ(record1.torque, " 41.3kg-m/12000rpm");
 }
 
 TEST(ScanTorqueCurve, PlateauKeepsItsLowestRpmEvenWhenNotExactInSinglePrecision) {
