@@ -41,10 +41,9 @@ e2e_setup 1024x768x24
 printf '[VORTA]\r\nWINDOW=1\r\n' >"$e2e_work/vorta.ini"
 e2e_start /d
 e2e_wait_window
-sleep 2
-origin=$(e2e_client_origin)
-[ -n "$origin" ] || fail "no 640x480 client area in the window"
-read -r cx cy <<<"$origin"
+read -r cx cy <<<"$(e2e_wait_client)"
+[ -n "${cy:-}" ] || fail "no 640x480 client area in the window"
+sleep 1
 e2e_screenshot "$e2e_work/window.png"
 corner_has_text "$e2e_work/window.png" $((cx + 592)) "$cy" || fail "the top right corner is blank"
 if [ -f "$font_bmp" ]; then
@@ -61,8 +60,7 @@ vorta_xvfb_start 640x480x16 || fail "Xvfb did not start"
 rm -f "$e2e_work/vorta.log"
 e2e_start /d
 e2e_wait_window
-sleep 2
-[ -n "$(e2e_client_origin)" ] || fail "no 640x480 client area before F2"
+e2e_wait_client >/dev/null
 f2 "to full screen"
 [ "$(window_geometry)" = "640x480+0+0" ] || fail "full screen window is $(window_geometry)"
 e2e_screenshot "$e2e_work/full.png"

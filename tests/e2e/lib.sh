@@ -87,6 +87,18 @@ e2e_client_origin() {
     head -n1
 }
 
+# Waits up to 10 s for the window's 640x480 client area (the display is made after the window
+# shows, slowly on a busy machine); prints its origin, or fails.
+e2e_wait_client() {
+  local i origin
+  for i in $(seq 1 100); do
+    origin=$(e2e_client_origin)
+    [ -n "$origin" ] && { echo "$origin"; return 0; }
+    sleep 0.1
+  done
+  fail "no 640x480 client area in the window"
+}
+
 # The game's 640x480 picture as PNG: the client area in a window, the screen in full screen.
 e2e_picture() {
   local origin cx cy

@@ -5,13 +5,6 @@
 source "$(dirname "$0")/lib.sh"
 record_bmp="$(dirname "$0")/../../resources/bitmaps/RECORD.bmp"
 
-# "x y" of the game window's 640x480 client area on the screen, or nothing.
-client_origin() {
-  xwininfo -children -id "$game_window" 2>/dev/null |
-    sed -n 's/.* 640x480+-\{0,1\}[0-9]*+-\{0,1\}[0-9]*  *+\(-\{0,1\}[0-9]*\)+\(-\{0,1\}[0-9]*\)$/\1 \2/p' |
-    head -n1
-}
-
 # The whole 640x480 screen is the full-screen picture; a window is anything else.
 in_window() {
   xwininfo -id "$game_window" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
@@ -60,7 +53,7 @@ title_choose() {
 e2e_setup 1024x768x24
 printf '[VORTA]\r\nWINDOW=1\r\n' >"$e2e_work/vorta.ini"
 start_at_title
-read -r cx cy <<<"$(client_origin)"
+read -r cx cy <<<"$(e2e_client_origin)"
 [ -n "${cy:-}" ] || fail "no 640x480 client area in the window"
 title_choose 2
 labels_shown records_400_time 0 0 || fail "400 m time table not shown"

@@ -4,18 +4,7 @@
 # complete at once. In a window, then in full screen.
 source "$(dirname "$0")/lib.sh"
 
-# "x y" of the game window's 640x480 client area on the screen, or nothing.
-client_origin() {
-  xwininfo -children -id "$game_window" 2>/dev/null |
-    sed -n 's/.* 640x480+-\{0,1\}[0-9]*+-\{0,1\}[0-9]*  *+\(-\{0,1\}[0-9]*\)+\(-\{0,1\}[0-9]*\)$/\1 \2/p' |
-    head -n1
-}
-
-# A screenshot cut to the game's picture.
-shot() {
-  e2e_screenshot "$e2e_work/screen.png"
-  convert "$e2e_work/screen.png" -crop "640x480+$cx+$cy" +repage "$e2e_work/$1.png"
-}
+shot() { e2e_picture "$e2e_work/$1.png"; }
 
 # Number of colours in the rectangle W H X Y of a picture.
 colours() {
@@ -117,13 +106,8 @@ e2e_setup 1024x768x24
 printf '[VORTA]\r\nWINDOW=1\r\n' >"$e2e_work/vorta.ini"
 e2e_start
 e2e_wait_window
-for i in $(seq 1 50); do
-  origin=$(client_origin)
-  [ -n "$origin" ] && break
-  sleep 0.1
-done
-[ -n "$origin" ] || fail "no 640x480 client area in the window"
-read -r cx cy <<<"$origin"
+read -r cx cy <<<"$(e2e_wait_client)"
+[ -n "${cy:-}" ] || fail "no 640x480 client area in the window"
 run_screens window
 vorta_xvfb_stop
 
