@@ -10,38 +10,12 @@
 #include <vector>
 
 #include "app/win_globals.h"
+#include "tools/bench/bench_window_win32.h"
 #include "display/bitmap_surface_win32.h"
 #include "display/display_win32.h"
 #include "display/drawing_win32.h"
 
 namespace {
-double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) /
-         static_cast<double>(frequency.QuadPart);
-}
-
-LARGE_INTEGER Now() {
-  LARGE_INTEGER now;
-  QueryPerformanceCounter(&now);
-  return now;
-}
-
-HWND MakeWindow() {
-  WNDCLASSEXA windowClass = {};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = DefWindowProcA;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.lpszClassName = "display_bench";
-  RegisterClassExA(&windowClass);
-  HWND hwnd = CreateWindowExA(WS_EX_CLIENTEDGE | WS_EX_WINDOWEDGE, "display_bench",
-                              "display bench", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0,
-                              644, 504, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-  ShowWindow(hwnd, SW_SHOW);
-  return hwnd;
-}
-
 struct Summary {
   double mean, median, p99;
 };
@@ -88,7 +62,7 @@ void RunFrames(const char* what, IDirectDrawSurface4* font, int cellWidth, DWORD
 int main(int argc, char** argv) {
   const bool windowedMode = argc < 2 || std::strcmp(argv[1], "full") != 0;
   const int frames = argc > 2 ? std::max(10, std::atoi(argv[2])) : 600;
-  window = MakeWindow();
+  window = MakeBenchWindow("display_bench");
 
   std::vector<double> creates;
   for (int i = 0; i < 6; ++i) {

@@ -18,6 +18,7 @@
 #include "app/settings.h"
 #include "app/shell_win32.h"
 #include "app/win_globals.h"
+#include "tools/bench/bench_window_win32.h"
 #include "data/car_data_loader.h"
 #include "data/car_table.h"
 #include "display/bitmap_surface_win32.h"
@@ -33,33 +34,6 @@
 #include "race/race_view_d3d.h"
 
 namespace {
-double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) /
-         static_cast<double>(frequency.QuadPart);
-}
-
-LARGE_INTEGER Now() {
-  LARGE_INTEGER now;
-  QueryPerformanceCounter(&now);
-  return now;
-}
-
-HWND MakeWindow() {
-  WNDCLASSEXA windowClass = {};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = DefWindowProcA;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.lpszClassName = "race_bench";
-  RegisterClassExA(&windowClass);
-  HWND hwnd = CreateWindowExA(WS_EX_CLIENTEDGE | WS_EX_WINDOWEDGE, "race_bench", "race bench",
-                              WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 644, 504, nullptr,
-                              nullptr, GetModuleHandleA(nullptr), nullptr);
-  ShowWindow(hwnd, SW_SHOW);
-  return hwnd;
-}
-
 // The back buffer as a 24-bit bitmap file, for looking at.
 void SaveBackBuffer(const std::string& folder, const char* name) {
   if (folder.empty()) return;
@@ -302,7 +276,7 @@ int main(int argc, char** argv) {
   const bool windowedMode = argc < 2 || std::strcmp(argv[1], "full") != 0;
   const int frames = argc > 2 ? std::max(30, std::atoi(argv[2])) : 300;
   const std::string shots = argc > 3 ? argv[3] : "";
-  window = MakeWindow();
+  window = MakeBenchWindow("race_bench");
   instance = GetModuleHandleA(nullptr);
   if (!ReadCounterFrequency() || !InitTimer(1000)) return 1;
   StartFrameClock();
