@@ -2,31 +2,31 @@
 # Benchmark of the frame wait (not a test): runs vorta.exe under Wine for a fixed time, once
 # with the sleeping wait and once with a pure spin, and prints the mean frame period, the 99th
 # percentile of its deviation from 1/60 s, and the CPU use of the game's process.
-# Usage: tools/bench-frame-timer.sh [seconds]   (builds first through tools/configure.sh)
+# Usage: tools/bench-frame-timer.sh [seconds]   (VORTA_WIN64_DIR=<a built Windows build> skips
+# the build)
 set -euo pipefail
 seconds=${1:-20}
-source "$(dirname "$0")/configure.sh"
-cmake --build "$build" -j2 --target win64 >/dev/null
-
-export VORTA_WINEPREFIX=$build/wineprefix
+source "$(dirname "$0")/win64-build.sh"
 source "$root/tools/wine-env.sh"
 vorta_wine_prefix_init
 vorta_xvfb_start 1024x768x24
 work=$(mktemp -d)
 trap 'vorta_xvfb_stop; rm -rf "$work"' EXIT
 printf '[VORTA]\r\nWINDOW=1\r\n' >"$work/vorta.ini"
+cp "$VORTA_WIN64_DIR/vorta.exe" "$work/vorta.exe"
 
 run() {
   local mode=$1 trace=$work/trace-$1.txt
   (cd "$work" && VORTA_FRAME_WAIT=$mode VORTA_FRAME_TRACE='Z:'"${trace//\//\\}" \
-     exec wine "$build/win64/vorta.exe" >/dev/null 2>&1) &
+     exec wine "$work/vorta.exe" >/dev/null 2>&1) &
   local i pid="" window=""
   for i in $(seq 1 150); do
     window=$(xdotool search --name '^vorta ~Mark Q~ Ver0\.75$' 2>/dev/null | head -n1 || true)
     [ -n "$window" ] && break
     sleep 0.2
   done
-  pid=$(pgrep -f 'vorta\.exe' | head -n1)
+  # This run's own copy: another game (a soak, a test) may be running beside it.
+  pid=$(pgrep -n -f "$work/vorta\.exe")
   sleep 2  # past start-up
   local ticks_per_second cpu0 cpu1
   ticks_per_second=$(getconf CLK_TCK)
