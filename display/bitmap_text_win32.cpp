@@ -26,7 +26,6 @@ SurfaceSize SizeOf(IDirectDrawSurface4* surface) {
   return size;
 }
 
-RECT ToRect(const PixelRect& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
 // Cells outside the font (codes the font has no row for, control codes) and cells past the
 // edge of the picture would only fail ten times each: they are left empty at once.

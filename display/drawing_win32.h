@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "display/glyph_layout.h"
 #include "display/surface_loss.h"
 
 // Draws the text one cell per character from a font surface, starting at position (the top
@@ -28,6 +29,9 @@ int32_t DrawNumberText(IDirectDrawSurface4* digitFont, IDirectDrawSurface4* othe
 int32_t DrawBitmapTextTo(IDirectDrawSurface4* target, IDirectDrawSurface4* font,
                          const char* text, int32_t maxChars, POINT position, int32_t cellWidth,
                          DWORD flags);
+
+// The portable layouts' rectangles as Win32 ones.
+inline RECT ToRect(const PixelRect& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
 // One blit of a rectangle of source onto the back buffer (flags plus DDBLT_WAIT), by the
 // retry rule. true when it was drawn.

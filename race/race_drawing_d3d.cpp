@@ -23,7 +23,6 @@ constexpr float kSignalTilt = -1.0f;     // radians about x: the lamps face the 
 constexpr float kSignalVisibleUntil = 1.0f;  // m: the signal is gone once the car has moved
 constexpr int32_t kTextCellWidth = 16;   // pixels, the 32-pixel fonts
 
-RECT ToRect(const PixelRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 
 void Blit(IDirectDrawSurface4* picture, const InstrumentBlit& blit, DWORD flags) {
   BlitToBackBuffer(picture, ToRect(blit.source), ToRect(blit.destination), flags);

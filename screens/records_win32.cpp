@@ -23,7 +23,7 @@ IDirectDrawSurface4* record_sheet = nullptr;  // the RECORD picture
 
 void BlitSheet(const PixelRect& source, const PixelRect& destination) {
   if (record_sheet == nullptr) return;
-  BlitToBackBuffer(record_sheet, ToWinRect(source), ToWinRect(destination), DDBLT_KEYSRC);
+  BlitToBackBuffer(record_sheet, ToRect(source), ToRect(destination), DDBLT_KEYSRC);
 }
 
 int32_t Course() { return race_mode < kCourseCount ? race_mode : 0; }
