@@ -117,6 +117,21 @@ IDirectDrawSurface4* CreatePlainSurface(IDirectDraw4* directDraw, int32_t width,
   return surface;
 }
 
+void LoadKeyedPicture(IDirectDrawSurface4*& handle, const char* name, const char* loadFailed,
+                      const char* keyFailed, bool keyFailureEnds) {
+  ReleaseInterface(handle);
+  handle = LoadBitmapSurface(display_context.direct_draw, name);
+  if (handle == nullptr) {
+    ShowMessageBox(loadFailed, "error");
+    scene_state = SCENE_EXIT;
+    return;
+  }
+  if (FAILED(SetBlackColorKey(handle))) {
+    ShowMessageBox(keyFailed, "error");
+    if (keyFailureEnds) scene_state = SCENE_EXIT;
+  }
+}
+
 void LoadSmallFont() {
   // No colour key: the read-out is drawn opaque on its own dark panel.
   ReleaseInterface(lpDDSFontDFPOP16OTHER1);

@@ -27,6 +27,13 @@ HRESULT SetBlackColorKey(IDirectDrawSurface4* surface);
 IDirectDrawSurface4* CreatePlainSurface(IDirectDraw4* directDraw, int32_t width,
                                         int32_t height);
 
+// The loading pattern of every scene's pictures: the named bitmap into `handle` (released first
+// if held) with black as its source colour key. `loadFailed` is shown (caption "error") when it
+// cannot be loaded, and it then gets no key; `keyFailed` when its key cannot be set. A load
+// failure asks for SCENE_EXIT, a key failure too unless keyFailureEnds is false.
+void LoadKeyedPicture(IDirectDrawSurface4*& handle, const char* name, const char* loadFailed,
+                      const char* keyFailed, bool keyFailureEnds = true);
+
 // The opaque 8x16 font every scene's frame-rate read-out uses. A failure shows its message
 // box and ends the game through SCENE_EXIT.
 void LoadSmallFont();

@@ -79,14 +79,7 @@ void LoadRaceResources(const RaceResourceNames& names) {
 
   for (int i = 0; i < 7; ++i) {
     const RacePicture& picture = kPictures[i];
-    *picture.handle = LoadBitmapSurface(display.direct_draw, names.bitmaps[i]);
-    if (*picture.handle == nullptr) {
-      ShowMessageBox(picture.load_failure, "error");
-      scene_state = SCENE_EXIT;
-    } else if (FAILED(SetBlackColorKey(*picture.handle))) {
-      ShowMessageBox(picture.key_failure, "error");
-      scene_state = SCENE_EXIT;
-    }
+    LoadKeyedPicture(*picture.handle, names.bitmaps[i], picture.load_failure, picture.key_failure);
   }
 }
 

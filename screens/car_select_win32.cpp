@@ -42,30 +42,6 @@ constexpr RECT kGraphDestination{295, 120, 295 + kGraphWidth, 120 + kGraphHeight
 constexpr int32_t kNameY = 60;
 constexpr uint32_t kArrowBlinkMs = 1000;  // ms; shown for the first half
 
-struct KeyedPicture {
-  IDirectDrawSurface4** handle;
-  const char* name;  // bitmap resource; null for the graph, which is made empty
-  const char* load_failed;
-  const char* key_failed;
-};
-
-void LoadKeyed(const KeyedPicture& picture) {
-  IDirectDrawSurface4*& handle = *picture.handle;
-  ReleaseInterface(handle);
-  handle = picture.name != nullptr
-               ? LoadBitmapSurface(display_context.direct_draw, picture.name)
-               : CreatePlainSurface(display_context.direct_draw, kGraphWidth, kGraphHeight);
-  if (handle == nullptr) {
-    ShowMessageBox(picture.load_failed, "error");
-    scene_state = SCENE_EXIT;
-    return;
-  }
-  if (SetBlackColorKey(handle) != 0) {
-    ShowMessageBox(picture.key_failed, "error");
-    scene_state = SCENE_EXIT;
-  }
-}
-
 void Blit(const Band& band) {
   BlitToBackBuffer(lpDDSCarSelect, band.source, band.destination, DDBLT_KEYSRC);
 }
@@ -82,7 +58,6 @@ IDirectDrawSurface4* GraphFontSurface(GraphFont font) {
   return lpDDSFontDFPOP16YELLOW;
 }
 
-RECT ToRect(const PixelRect& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
 void DrawGraphBackground(const GraphScales& scales) {
   FillSurfaceRect(gm_lpDDSGraph, nullptr, PackColor(0, 0, 0));
@@ -182,23 +157,28 @@ void DrawCarSelect(bool hasCar) {
 }
 
 void LoadCarSelectArt() {
-  const KeyedPicture pictures[] = {
-      {&lpDDSCarSelect, "CARSELECT", "CarDataFont読み込み失敗",
-       "カラー・キーの設定失敗（CarDataFont）"},
-      {&lpDDSFontDFPOP32CREAM, "FONT_DFPOP_32_CREAM", "FONT_DFPOP_32読み込み失敗",
-       "カラー・キーの設定失敗（lpDDSFontDFPOP32CREAM）"},
-      {&lpDDSFontDFPOP32ORANGE, "FONT_DFPOP_32_ORANGE", "FONT_DFPOP_32読み込み失敗",
-       "カラー・キーの設定失敗（lpDDSFontDFPOP32ORANGE）"},
-      {&lpDDSFontDFPOP16GREEN, "FONT_DFPOP_16_GREEN", "FONT_DFPOP_16読み込み失敗",
-       "カラー・キーの設定失敗（lpDDSFontDFPOP16GREEN）"},
-      {&lpDDSFontDFPOP16RED, "FONT_DFPOP_16_RED", "FONT_DFPOP_16読み込み失敗",
-       "カラー・キーの設定失敗（lpDDSFontDFPOP16RED）"},
-      {&lpDDSFontDFPOP16YELLOW, "FONT_DFPOP_16_YELLOW", "FONT_DFPOP_16読み込み失敗",
-       "カラー・キーの設定失敗（lpDDSFontDFPOP16YELLOW）"},
-      {&gm_lpDDSGraph, nullptr, "グラフ用サーフェイスの作成に失敗",
-       "カラー・キーの設定失敗（gm_lpDDSGraph）"},
-  };
-  for (const KeyedPicture& picture : pictures) LoadKeyed(picture);
+  LoadKeyedPicture(lpDDSCarSelect, "CARSELECT", "CarDataFont読み込み失敗",
+                   "カラー・キーの設定失敗（CarDataFont）");
+  LoadKeyedPicture(lpDDSFontDFPOP32CREAM, "FONT_DFPOP_32_CREAM", "FONT_DFPOP_32読み込み失敗",
+                   "カラー・キーの設定失敗（lpDDSFontDFPOP32CREAM）");
+  LoadKeyedPicture(lpDDSFontDFPOP32ORANGE, "FONT_DFPOP_32_ORANGE", "FONT_DFPOP_32読み込み失敗",
+                   "カラー・キーの設定失敗（lpDDSFontDFPOP32ORANGE）");
+  LoadKeyedPicture(lpDDSFontDFPOP16GREEN, "FONT_DFPOP_16_GREEN", "FONT_DFPOP_16読み込み失敗",
+                   "カラー・キーの設定失敗（lpDDSFontDFPOP16GREEN）");
+  LoadKeyedPicture(lpDDSFontDFPOP16RED, "FONT_DFPOP_16_RED", "FONT_DFPOP_16読み込み失敗",
+                   "カラー・キーの設定失敗（lpDDSFontDFPOP16RED）");
+  LoadKeyedPicture(lpDDSFontDFPOP16YELLOW, "FONT_DFPOP_16_YELLOW", "FONT_DFPOP_16読み込み失敗",
+                   "カラー・キーの設定失敗（lpDDSFontDFPOP16YELLOW）");
+  // The graph is drawn into an empty surface of its own, keyed like the pictures.
+  ReleaseInterface(gm_lpDDSGraph);
+  gm_lpDDSGraph = CreatePlainSurface(display_context.direct_draw, kGraphWidth, kGraphHeight);
+  if (gm_lpDDSGraph == nullptr) {
+    ShowMessageBox("グラフ用サーフェイスの作成に失敗", "error");
+    scene_state = SCENE_EXIT;
+  } else if (FAILED(SetBlackColorKey(gm_lpDDSGraph))) {
+    ShowMessageBox("カラー・キーの設定失敗（gm_lpDDSGraph）", "error");
+    scene_state = SCENE_EXIT;
+  }
 }
 
 void ReleaseCarSelectArt() {

@@ -18,20 +18,10 @@ namespace {
 
 // keyFailureEnds: the first set-up runs on with an unkeyed picture, a reload does not.
 void LoadTitleSurface(bool keyFailureEnds) {
-  ReleaseInterface(lpDDSTitle);
-  lpDDSTitle = LoadBitmapSurface(display_context.direct_draw, "Title");
-  if (lpDDSTitle == nullptr) {
-    ShowMessageBox("Title画像読み込み失敗", "error");
-    scene_state = SCENE_EXIT;
-    return;
-  }
-  if (SetBlackColorKey(lpDDSTitle) != 0) {
-    ShowMessageBox("カラー・キーの設定失敗（Title）", "error");
-    if (keyFailureEnds) scene_state = SCENE_EXIT;
-  }
+  LoadKeyedPicture(lpDDSTitle, "Title", "Title画像読み込み失敗", "カラー・キーの設定失敗（Title）",
+                   keyFailureEnds);
 }
 
-RECT ToRect(const PixelRect& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
 }  // namespace
 

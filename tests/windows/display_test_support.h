@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/debug_log.h"
+#include "app/settings.h"
 #include "app/shell_win32.h"
 #include "app/win_globals.h"
 #include "display/bitmap_surface_win32.h"
@@ -47,6 +48,20 @@ class DisplayTest : public ::testing::Test {
     debug_mode = 0;
   }
   HWND hwnd_ = nullptr;
+};
+
+// A scene's pictures on the game's display in a window; released with the scene surfaces.
+class WindowedSceneTest : public DisplayTest {
+ protected:
+  void SetUp() override {
+    DisplayTest::SetUp();
+    windowed = 1;
+    ASSERT_TRUE(CreateDisplay(hwnd_, 640, 480, 1, 0));
+  }
+  void TearDown() override {
+    ReleaseSceneSurfaces();
+    DisplayTest::TearDown();
+  }
 };
 
 // Writes an uncompressed 8-bit Windows bitmap; pixels are palette indices, top row first.

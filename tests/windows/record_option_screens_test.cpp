@@ -14,17 +14,8 @@
 namespace {
 using namespace display_test;
 
-class ScreensTest : public DisplayTest {
+class ScreensTest : public WindowedSceneTest {
  protected:
-  void SetUp() override {
-    DisplayTest::SetUp();
-    windowed = 1;
-    ASSERT_TRUE(CreateDisplay(hwnd_, 640, 480, 1, 0));
-  }
-  void TearDown() override {
-    ReleaseSceneSurfaces();
-    DisplayTest::TearDown();
-  }
   // The picture as the executable carries it.
   Pixels Picture(const char* name) {
     IDirectDrawSurface4* surface = LoadBitmapSurface(display_context.direct_draw, name);

@@ -16,16 +16,11 @@
 namespace {
 using namespace display_test;
 
-class ScreensTest : public DisplayTest {
+class ScreensTest : public WindowedSceneTest {
  protected:
-  void SetUp() override {
-    DisplayTest::SetUp();
-    ASSERT_TRUE(CreateDisplay(hwnd_, 640, 480, 1, 0));
-  }
   void TearDown() override {
-    ReleaseSceneSurfaces();
     ReleaseCarData();
-    DisplayTest::TearDown();
+    WindowedSceneTest::TearDown();
   }
 };
 
