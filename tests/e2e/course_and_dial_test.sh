@@ -10,10 +10,7 @@ e2e_setup 1024x768x24
 printf '[VORTA]\r\nWINDOW=1\r\n' >"$e2e_work/vorta.ini"
 # A save file of the real game whose 1000 m tables any finished run beats.
 e2e_make_save_file "$e2e_work/vorta.sav"
-for place in 0 1 2 3 4; do
-  printf '1\t0\t%d\t%d\tSLOW\tnobody\t0\t0\n' "$place" $((90 + place))
-  printf '1\t1\t%d\t%d\tSLOW\tnobody\t0\t0\n' "$place" $((60 - place))
-done | python3 "$(dirname "$0")/save_reader.py" --write "$e2e_work/vorta.sav" "$e2e_work/vorta.sav"
+e2e_slow_tables 1 "$e2e_work/vorta.sav"
 before=$(e2e_save_tables "$e2e_work/vorta.sav")
 
 e2e_start

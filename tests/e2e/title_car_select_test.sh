@@ -60,43 +60,39 @@ watch_opening() {
   rm -f "$e2e_work"/opening*.xwd
 }
 
-run_screens() {
-  local where=$1
-  watch_opening "$where"
-  sleep 0.3
-  shot "$where-menu"
-  [ "$(colours "$where-menu" "${menu[@]}")" -gt 1 ] || fail "$where: the menu did not come up"
+# Presses $1, waits $2 s and takes the picture $3.
+press_shot() {
+  e2e_press "$1"
+  sleep "$2"
+  shot "$3"
+}
 
-  e2e_press Down
-  sleep 0.2
-  shot "$where-cursor1"
-  [ "$(differ "$where-menu" "$where-cursor1" 304 32 168 230)" -gt 0 ] || fail "$where: the cursor stayed on item 0"
-  [ "$(differ "$where-menu" "$where-cursor1" 304 32 168 262)" -gt 0 ] || fail "$where: the cursor did not reach item 1"
-  e2e_press Up
-  sleep 0.2
-  shot "$where-cursor0"
-  [ "$(differ "$where-menu" "$where-cursor0" "${menu[@]}")" -eq 0 ] || fail "$where: Up did not bring the cursor back"
+run_screens() {
+  local w=$1
+  watch_opening "$w"
+  sleep 0.3
+  shot "$w-menu"
+  [ "$(colours "$w-menu" "${menu[@]}")" -gt 1 ] || fail "$w: the menu did not come up"
+
+  press_shot Down 0.2 "$w-cursor1"
+  [ "$(differ "$w-menu" "$w-cursor1" 304 32 168 262)" -gt 0 ] || fail "$w: the cursor did not reach item 1"
+  press_shot Up 0.2 "$w-cursor0"
+  [ "$(differ "$w-menu" "$w-cursor0" "${menu[@]}")" -eq 0 ] || fail "$w: Up did not bring the cursor back"
 
   e2e_press space
-  wait_for "$where-cars" 30 "${graph[@]}" || fail "$where: no car select screen after 0-400 m"
+  wait_for "$w-cars" 30 "${graph[@]}" || fail "$w: no car select screen after 0-400 m"
   sleep 0.8  # the graph draws itself in over 27 frames
-  shot "$where-car-a"
-  [ "$(colours "$where-car-a" "${name_row[@]}")" -gt 1 ] || fail "$where: no car name"
-  e2e_press Right
-  sleep 0.8
-  shot "$where-car-b"
-  [ "$(differ "$where-car-a" "$where-car-b" "${name_row[@]}")" -gt 0 ] || fail "$where: Right showed the same car"
-  [ "$(differ "$where-car-a" "$where-car-b" "${graph[@]}")" -gt 0 ] || fail "$where: Right kept the graph"
-  e2e_press Left
-  sleep 0.8
-  shot "$where-car-c"
-  [ "$(differ "$where-car-a" "$where-car-c" "${name_row[@]}")" -eq 0 ] || fail "$where: Left did not come back"
-  [ "$(differ "$where-car-a" "$where-car-c" "${graph[@]}")" -eq 0 ] || fail "$where: the graph differs on the same car"
+  shot "$w-car-a"
+  [ "$(colours "$w-car-a" "${name_row[@]}")" -gt 1 ] || fail "$w: no car name"
+  press_shot Right 0.8 "$w-car-b"
+  [ "$(differ "$w-car-a" "$w-car-b" "${name_row[@]}")" -gt 0 ] || fail "$w: Right showed the same car"
+  [ "$(differ "$w-car-a" "$w-car-b" "${graph[@]}")" -gt 0 ] || fail "$w: Right kept the graph"
+  press_shot Left 0.8 "$w-car-c"
+  [ "$(differ "$w-car-a" "$w-car-c" "${name_row[@]}")" -eq 0 ] || fail "$w: Left did not come back"
+  [ "$(differ "$w-car-a" "$w-car-c" "${graph[@]}")" -eq 0 ] || fail "$w: the graph differs on the same car"
 
-  e2e_press Escape
-  sleep 0.3
-  shot "$where-back"
-  [ "$(differ "$where-menu" "$where-back" "${menu[@]}")" -eq 0 ] || fail "$where: the title is not complete at once after Esc"
+  press_shot Escape 0.3 "$w-back"
+  [ "$(differ "$w-menu" "$w-back" "${menu[@]}")" -eq 0 ] || fail "$w: the title is not complete at once after Esc"
   e2e_alt_f4
   e2e_wait_exit 5
 }
