@@ -1,13 +1,52 @@
 // Bitmap surfaces and text on a real windowed display: bitmaps from files and resources, the
-// black colour key, glyph cells on the back buffer, GDI text, and pictures brought back after
-// a loss.
+// black colour key, glyph cells on the back buffer, and GDI text.
 #include "display/drawing_win32.h"
 
-#include "app/scene_state.h"
+#include <cstdio>
+
 #include "display_test_support.h"
 
 namespace {
 using namespace display_test;
+
+struct Rgb {
+  uint8_t r, g, b;
+};
+
+// Writes an uncompressed 8-bit Windows bitmap; pixels are palette indices, top row first.
+bool WriteBitmap8(const char* path, int width, int height, const std::vector<Rgb>& palette,
+                  const std::vector<uint8_t>& pixels) {
+  const int stride = (width + 3) & ~3;
+  BITMAPFILEHEADER file = {};
+  BITMAPINFOHEADER info = {};
+  info.biSize = sizeof info;
+  info.biWidth = width;
+  info.biHeight = height;  // bottom-up
+  info.biPlanes = 1;
+  info.biBitCount = 8;
+  info.biCompression = BI_RGB;
+  info.biSizeImage = static_cast<DWORD>(stride * height);
+  info.biClrUsed = 256;
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof info + 256 * 4;
+  file.bfSize = file.bfOffBits + info.biSizeImage;
+  std::FILE* out = std::fopen(path, "wb");
+  if (out == nullptr) return false;
+  std::fwrite(&file, sizeof file, 1, out);
+  std::fwrite(&info, sizeof info, 1, out);
+  for (int i = 0; i < 256; ++i) {
+    const Rgb c = i < static_cast<int>(palette.size()) ? palette[i] : Rgb{0, 0, 0};
+    const uint8_t quad[4] = {c.b, c.g, c.r, 0};
+    std::fwrite(quad, 4, 1, out);
+  }
+  std::vector<uint8_t> row(static_cast<size_t>(stride), 0);
+  for (int y = height - 1; y >= 0; --y) {
+    for (int x = 0; x < width; ++x) row[x] = pixels[static_cast<size_t>(y * width + x)];
+    std::fwrite(row.data(), 1, row.size(), out);
+  }
+  std::fclose(out);
+  return true;
+}
 
 // Cell n of a test font is filled with palette colour n + 1, except for a black line along
 // its top and its left, which keyed text must leave out.
@@ -89,22 +128,14 @@ TEST_F(DisplayTextTest, BitmapFilesResourcesAndTheirOrder) {
   // A file named like a resource is not used while the resource exists...
   ASSERT_TRUE(WriteBitmap8("FONT_DFPOP_16_OTHER1", 16, 16, {Rgb{0, 0, 0}},
                            std::vector<uint8_t>(256, 0)));
-  IDirectDrawSurface4* resource = Load("font_dfpop_16_other1");
-  EXPECT_EQ(SizeOf(resource).width, 384) << "resource names ignore case and win over files";
+  EXPECT_EQ(ReadPixels(Load("font_dfpop_16_other1")).width, 384)
+      << "resource names ignore case and win over files";
   // ...and is used for a name without a resource.
   ASSERT_TRUE(WriteBitmap8("display_test_file_only", 16, 8, {Rgb{0, 0, 0}},
                            std::vector<uint8_t>(128, 0)));
-  IDirectDrawSurface4* fileOnly = Load("display_test_file_only");
-  EXPECT_EQ(SizeOf(fileOnly).width, 16);
+  EXPECT_EQ(ReadPixels(Load("display_test_file_only")).width, 16);
   DeleteFileA("FONT_DFPOP_16_OTHER1");
   DeleteFileA("display_test_file_only");
-
-  IDirectDrawSurface4* graph = CreatePlainSurface(display_context.direct_draw, 325, 320);
-  loaded_.push_back(graph);
-  EXPECT_EQ(SizeOf(graph).width, 325);
-  EXPECT_EQ(SizeOf(graph).height, 320);
-  EXPECT_EQ(CreatePlainSurface(display_context.direct_draw, 0, 320), nullptr);
-  EXPECT_TRUE(Contains(ReadLog(), "プレーンサーフェイスを作成できません。\n"));
 }
 
 TEST_F(DisplayTextTest, KeyedAndOpaqueTextCells) {
@@ -151,25 +182,5 @@ TEST_F(DisplayTextTest, GdiTextPaintsItsCellsInTheDescribedColours) {
   int changed = 0;
   for (int x = 20; x < 80; ++x) changed += back.At(x, 205) != 0 ? 1 : 0;
   EXPECT_GT(changed, 0) << "without a description the context's own font draws";
-}
-
-TEST_F(DisplayTextTest, RestoredSurfacesGetTheirPicturesBackAtTheNextFrame) {
-  scene_state = SCENE_TITLE;
-  LoadSmallFont();
-  ASSERT_NE(lpDDSFontDFPOP16OTHER1, nullptr);
-  const std::vector<uint32_t> picture = SmallFontPicture();
-  ASSERT_FALSE(picture.empty());
-  ASSERT_TRUE(Spoil(lpDDSFontDFPOP16OTHER1));
-  EXPECT_TRUE(RecoverLostPictures()) << "nothing was lost yet";
-  EXPECT_NE(ReadPixels(lpDDSFontDFPOP16OTHER1).values, picture)
-      << "without a loss nothing is reloaded";
-
-  RestoreLostSurfaces();  // what a blit does on DDERR_SURFACELOST
-  EXPECT_TRUE(RecoverLostPictures());
-  EXPECT_EQ(scene_state, SCENE_TITLE);
-  ASSERT_NE(lpDDSFontDFPOP16OTHER1, nullptr);
-  EXPECT_EQ(ReadPixels(lpDDSFontDFPOP16OTHER1).values, picture)
-      << "the small font holds its picture again";
-  EXPECT_EQ(TakeLostPictureStep(), LostPictureStep::kNothing) << "reloaded once only";
 }
 }  // namespace

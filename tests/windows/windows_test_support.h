@@ -34,12 +34,6 @@ inline void PumpMessages() {
   }
 }
 
-inline std::wstring Wide(const char* utf8) {
-  wchar_t buffer[256] = {};
-  MultiByteToWideChar(CP_UTF8, 0, utf8, -1, buffer, 256);
-  return buffer;
-}
-
 inline std::vector<uint8_t> ReadBytes(const char* path) {
   std::ifstream in(path, std::ios::binary);
   return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
