@@ -18,12 +18,30 @@ int32_t FrameRateFor(uint64_t counterFrequency, uint64_t elapsedTicks);
 uint64_t TimerTicksPerUnit(uint64_t counterFrequency, uint32_t unitsPerSecond);
 uint32_t CounterToUnits(uint64_t counter, uint64_t ticksPerUnit);
 
-// How the frame wait spends the time left until `deadline`: sleeping is coarse, so the wait
-// sleeps only while more than kSpinMarginMs remain and spins on the counter for the rest.
-constexpr uint64_t kSpinMarginMs = 2;
-enum class WaitStep { Done, Sleep, Spin };
+// How the frame wait spends the time left until `deadline`. A sleep wakes a little late, by an
+// amount that depends on the system and its load: the wait sleeps whole milliseconds as long as
+// that lateness (the margin) still fits before the deadline, and spins on the counter only for
+// the rest, so a fast-waking system spends almost nothing spinning.
 struct FrameWait {
-  bool spin_requested;         // the benchmark's pure spin
-  bool timer_period_granted;   // timeBeginPeriod(1) succeeded
+  bool spin_requested;        // the benchmark's pure spin
+  bool timer_period_granted;  // timeBeginPeriod(1) succeeded
+  uint64_t margin;            // counter ticks kept back for the spin
 };
-WaitStep NextWaitStep(uint64_t now, uint64_t deadline, uint64_t counterFrequency, FrameWait wait);
+struct WaitStep {
+  bool done;
+  uint32_t sleep_ms;  // with done false: 0 spins, otherwise Sleep(sleep_ms)
+};
+WaitStep NextWaitStep(uint64_t now, uint64_t deadline, uint64_t counterFrequency,
+                      const FrameWait& wait);
+
+// The margin a wait starts with, and its bounds.
+constexpr uint64_t kInitialMarginUs = 2000;
+constexpr uint64_t kMinimumMarginUs = 250;
+constexpr uint64_t kMaximumMarginUs = 4000;
+uint64_t MarginTicks(uint64_t counterFrequency, uint64_t microseconds);
+
+// The margin after a sleep asked for `requestedTicks` that took `sleptTicks`: it rises at once
+// to the lateness seen plus the minimum, and otherwise drifts down to it by a sixteenth per
+// sleep, so one slow wake on a busy machine widens it for a fraction of a second only.
+uint64_t NextSleepMargin(uint64_t margin, uint64_t requestedTicks, uint64_t sleptTicks,
+                         uint64_t counterFrequency);

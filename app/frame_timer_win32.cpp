@@ -9,6 +9,7 @@
 
 #include "app/frame_pacing.h"
 #include "app/frame_timer.h"
+#include "app/scene_state.h"
 
 namespace {
 uint64_t counter_frequency = 0;   // counts per second
@@ -17,7 +18,14 @@ uint64_t timer_ticks_per_unit = 0;
 uint64_t last_frame_time = 0;     // counter at the end of the previous frame
 bool timer_period_set = false;
 bool spin_only = false;           // VORTA_FRAME_WAIT=spin: the benchmark's comparison
-std::vector<uint32_t> frame_trace;  // frame periods in counter ticks, for the benchmark
+uint64_t sleep_margin = 0;        // counts kept back from sleeping (see NextSleepMargin)
+
+// For the benchmark: each frame's period in counter ticks and the scene it showed.
+struct TracedFrame {
+  uint32_t period;
+  int32_t scene;
+};
+std::vector<TracedFrame> frame_trace;
 
 uint64_t ReadCounter() {
   LARGE_INTEGER counter;
@@ -50,6 +58,7 @@ void StartFrameClock() {
   spin_only = wait != nullptr && std::string_view(wait) == "spin";
   if (!spin_only && !timer_period_set) timer_period_set = timeBeginPeriod(1) == TIMERR_NOERROR;
   if (TraceRequested()) frame_trace.reserve(60 * 600);
+  sleep_margin = MarginTicks(counter_frequency, kInitialMarginUs);
   last_frame_time = ReadCounter();
 }
 
@@ -57,16 +66,23 @@ void WaitForFrame() {
   const uint64_t deadline = last_frame_time + ticks_per_frame;
   uint64_t now = ReadCounter();
   for (;;) {
-    const WaitStep step =
-        NextWaitStep(now, deadline, counter_frequency, FrameWait{spin_only, timer_period_set});
-    if (step == WaitStep::Done) break;
-    if (step == WaitStep::Sleep) Sleep(1);
-    now = ReadCounter();
+    const WaitStep step = NextWaitStep(now, deadline, counter_frequency,
+                                       FrameWait{spin_only, timer_period_set, sleep_margin});
+    if (step.done) break;
+    if (step.sleep_ms != 0) {
+      const uint64_t before = now;
+      Sleep(step.sleep_ms);
+      now = ReadCounter();
+      sleep_margin = NextSleepMargin(sleep_margin, step.sleep_ms * (counter_frequency / 1000),
+                                     now - before, counter_frequency);
+    } else {
+      now = ReadCounter();
+    }
   }
   frame_rate = FrameRateFor(counter_frequency, now - last_frame_time);
   physics_rate = kPhysicsRate;
   if (frame_trace.capacity() != 0 && frame_trace.size() < frame_trace.capacity()) {
-    frame_trace.push_back(static_cast<uint32_t>(now - last_frame_time));
+    frame_trace.push_back({static_cast<uint32_t>(now - last_frame_time), scene_state});
   }
   // A fresh reading, not `now`: the time spent measuring belongs to the next frame.
   last_frame_time = ReadCounter();
@@ -81,7 +97,9 @@ void ReleaseFrameClock() {
   if (trace_path != nullptr && !frame_trace.empty()) {
     if (std::FILE* file = std::fopen(trace_path, "w")) {
       std::fprintf(file, "frequency %llu\n", static_cast<unsigned long long>(counter_frequency));
-      for (uint32_t period : frame_trace) std::fprintf(file, "%u\n", period);
+      for (const TracedFrame& frame : frame_trace) {
+        std::fprintf(file, "%u %d\n", frame.period, static_cast<int>(frame.scene));
+      }
       std::fclose(file);
     }
     frame_trace.clear();

@@ -26,19 +26,37 @@ TEST(FramePacingTest, TimerUnitsAreMillisecondsOfTheCounterAndWrapAt32Bits) {
   EXPECT_EQ(CounterToUnits(99, 0), 0u) << "no counter: the clock reads 0";
 }
 
-TEST(FramePacingTest, WaitSleepsOnlyWellBeforeTheDeadlineAndEndsPastIt) {
+TEST(FramePacingTest, WaitSleepsWholeMillisecondsUpToTheMarginAndEndsPastTheDeadline) {
   const uint64_t f = 10000000;  // 10 MHz: 10000 ticks per ms
   const uint64_t deadline = 1000000;
-  const FrameWait sleeping{false, true};
-  EXPECT_EQ(NextWaitStep(deadline - 150000, deadline, f, sleeping), WaitStep::Sleep);
-  EXPECT_EQ(NextWaitStep(deadline - 20000, deadline, f, sleeping), WaitStep::Spin)
-      << "exactly the margin left: spin, the sleep could overshoot";
-  EXPECT_EQ(NextWaitStep(deadline - 1, deadline, f, sleeping), WaitStep::Spin);
-  EXPECT_EQ(NextWaitStep(deadline, deadline, f, sleeping), WaitStep::Spin)
-      << "the frame ends only after the deadline, never on it";
-  EXPECT_EQ(NextWaitStep(deadline + 1, deadline, f, sleeping), WaitStep::Done);
-  EXPECT_EQ(NextWaitStep(deadline - 150000, deadline, f, {true, true}), WaitStep::Spin);
-  EXPECT_EQ(NextWaitStep(deadline - 150000, deadline, f, {false, false}), WaitStep::Spin)
+  const FrameWait sleeping{false, true, 5000};
+  const auto sleep_ms = [&](uint64_t now, const FrameWait& wait) {
+    const WaitStep step = NextWaitStep(now, deadline, f, wait);
+    return step.done ? -1 : static_cast<int>(step.sleep_ms);
+  };
+  EXPECT_EQ(sleep_ms(deadline - 150000, sleeping), 14) << "15 ms left, 0.5 ms kept for the spin";
+  EXPECT_EQ(sleep_ms(deadline - 14999, sleeping), 0) << "a whole sleep would eat the margin";
+  EXPECT_EQ(sleep_ms(deadline, sleeping), 0) << "the frame ends only after the deadline";
+  EXPECT_EQ(sleep_ms(deadline + 1, sleeping), -1);
+  EXPECT_EQ(sleep_ms(deadline - 150000, {true, true, 5000}), 0);
+  EXPECT_EQ(sleep_ms(deadline - 150000, {false, false, 5000}), 0)
       << "without the 1 ms timer period one Sleep(1) can last a whole system tick";
+}
+
+TEST(FramePacingTest, MarginFollowsTheLatenessOfSleeps) {
+  const uint64_t f = 10000000;
+  const uint64_t minimum = MarginTicks(f, kMinimumMarginUs);
+  uint64_t margin = MarginTicks(f, kInitialMarginUs);
+  // Punctual wakes let it drift down to the minimum, never below.
+  for (int i = 0; i < 200; ++i) margin = NextSleepMargin(margin, 140000, 140000, f);
+  EXPECT_EQ(margin, minimum);
+  // One wake 1.2 ms late widens it at once to cover that, plus the minimum.
+  margin = NextSleepMargin(margin, 140000, 152000, f);
+  EXPECT_EQ(margin, 12000 + minimum);
+  margin = NextSleepMargin(margin, 140000, 141000, f);
+  EXPECT_LT(margin, 12000 + minimum);
+  EXPECT_GT(margin, 1000 + minimum) << "it narrows gradually";
+  // A stall of a whole frame is not taken as the new normal.
+  EXPECT_EQ(NextSleepMargin(margin, 10000, 400000, f), MarginTicks(f, kMaximumMarginUs));
 }
 }  // namespace
