@@ -5,8 +5,10 @@
 //   vorta_probe alive <ms>    exit 0 when the game window answers a message within <ms>: its
 //                             loop handles messages once per frame, so a frame loop that stopped
 //                             for that long fails
-//   vorta_probe stats         prints "handles=<n> working_set_kb=<n> private_kb=<n>" of
-//                             vorta.exe
+//   vorta_probe stats         prints "handles=<n> working_set_kb=<n> private_kb=<n>
+//                             committed_kb=<n>" of vorta.exe: the last is the private memory
+//                             committed in its Windows address space, which leaves out what the
+//                             host's graphics driver allocates beside Wine
 //
 // Runs under Wine beside the game, in the same prefix and on the same X server.
 #include <windows.h>
@@ -108,6 +110,20 @@ DWORD HandleCountOf(DWORD pid) {
   }
 }
 
+// Walks the process's address space: what the program and the Windows DLLs it calls allocated.
+SIZE_T CommittedPrivateBytes(HANDLE process) {
+  SIZE_T total = 0;
+  MEMORY_BASIC_INFORMATION region;
+  const char* address = nullptr;
+  while (VirtualQueryEx(process, address, &region, sizeof region) == sizeof region) {
+    if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) total += region.RegionSize;
+    const char* next = static_cast<const char*>(region.BaseAddress) + region.RegionSize;
+    if (next <= address) break;
+    address = next;
+  }
+  return total;
+}
+
 int PrintStats() {
   HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
   if (snapshot == INVALID_HANDLE_VALUE) return 2;
@@ -128,11 +144,13 @@ int PrintStats() {
   PROCESS_MEMORY_COUNTERS memory = {};
   memory.cb = sizeof memory;
   GetProcessMemoryInfo(process, &memory, sizeof memory);
+  const SIZE_T committed = CommittedPrivateBytes(process);
   CloseHandle(process);
-  std::printf("handles=%lu working_set_kb=%lu private_kb=%lu\n",
+  std::printf("handles=%lu working_set_kb=%lu private_kb=%lu committed_kb=%lu\n",
               static_cast<unsigned long>(handles),
               static_cast<unsigned long>(memory.WorkingSetSize / 1024),
-              static_cast<unsigned long>(memory.PagefileUsage / 1024));
+              static_cast<unsigned long>(memory.PagefileUsage / 1024),
+              static_cast<unsigned long>(committed / 1024));
   return 0;
 }
 }  // namespace
