@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Benchmark of the frame wait (not a test): runs vorta.exe under Wine for a fixed time, once
-# with the sleeping wait and once with a pure spin, and prints the mean frame period, the 99th
+# Benchmark of the frame wait (not a test): plays vorta.exe under Wine through the title, the
+# car select graph, the race at the start line and the race mid-course, once with the sleeping
+# wait and once with a pure spin, and prints for each the mean frame period, the 99th
 # percentile of its deviation from 1/60 s, and the CPU use of the game's process.
-# Usage: tools/bench-frame-timer.sh [seconds]   (VORTA_WIN64_DIR=<a built Windows build> skips
-# the build)
+# Usage: tools/bench-frame-timer.sh [seconds per screen]   (default 8; VORTA_WIN64_DIR=<a built
+# Windows build> skips the build)
 set -euo pipefail
-seconds=${1:-20}
+seconds=${1:-8}
 source "$(dirname "$0")/win64-build.sh"
 source "$root/tools/wine-env.sh"
 vorta_wine_prefix_init
@@ -15,42 +16,96 @@ trap 'vorta_xvfb_stop; rm -rf "$work"' EXIT
 printf '[VORTA]\r\nWINDOW=1\r\n' >"$work/vorta.ini"
 cp "$VORTA_WIN64_DIR/vorta.exe" "$work/vorta.exe"
 
+now() { date +%s.%N; }
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
+press() {
+  xdotool windowfocus "$window" keydown "$1"
+  sleep 0.15
+  xdotool keyup "$1"
+}
+
+# Measures one screen for $seconds: "<name> <scene> <from> <to> <cpu ticks>", the times in
+# seconds since the screen was entered ($entered).
+measure() {
+  local name=$1 scene=$2 from cpu0
+  from=$(now)
+  cpu0=$(cpu_ticks)
+  sleep "$seconds"
+  echo "$name $scene $(bc <<<"$from - $entered") $(bc <<<"$(now) - $entered") $(( $(cpu_ticks) - cpu0 ))" \
+    >>"$phases"
+}
+
 run() {
-  local mode=$1 trace=$work/trace-$1.txt
+  local mode=$1 trace=$work/trace-$1.txt i
+  phases=$work/phases-$mode.txt
+  : >"$phases"
   (cd "$work" && VORTA_FRAME_WAIT=$mode VORTA_FRAME_TRACE='Z:'"${trace//\//\\}" \
      exec wine "$work/vorta.exe" >/dev/null 2>&1) &
-  local i pid="" window=""
+  window=""
   for i in $(seq 1 150); do
     window=$(xdotool search --name '^vorta ~Mark Q~ Ver0\.75$' 2>/dev/null | head -n1 || true)
     [ -n "$window" ] && break
     sleep 0.2
   done
+  entered=$(now)
   # This run's own copy: another game (a soak, a test) may be running beside it.
   pid=$(pgrep -n -f "$work/vorta\.exe")
-  sleep 2  # past start-up
-  local ticks_per_second cpu0 cpu1
-  ticks_per_second=$(getconf CLK_TCK)
-  cpu0=$(awk '{print $14 + $15}' "/proc/$pid/stat")
-  sleep "$seconds"
-  cpu1=$(awk '{print $14 + $15}' "/proc/$pid/stat")
+  sleep 6  # the title's opening
+  measure title 11
+  press space
+  entered=$(now)
+  sleep 1.5
+  measure car_select 71
+  press space
+  entered=$(now)
+  sleep 1
+  measure race_start 31
+  # Clutch in, first gear and full throttle before the go lamp; the clutch out after it.
+  xdotool windowfocus "$window" keydown Control_L
+  press Left
+  press Up
+  xdotool keydown Alt_L
+  sleep "$(bc <<<"7.5 - $(now) + $entered")"
+  xdotool keyup Control_L
+  sleep 2.5
+  measure race_mid 31
+  xdotool keyup Alt_L
   xdotool windowfocus "$window" keydown alt key F4 keyup alt
   for i in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  python3 - "$trace" "$mode" "$(( cpu1 - cpu0 ))" "$ticks_per_second" "$seconds" <<'PY'
+  python3 - "$trace" "$phases" "$mode" "$(getconf CLK_TCK)" <<'PY'
 import sys
-path, mode, cpu_ticks, clk_tck, seconds = sys.argv[1], sys.argv[2], int(sys.argv[3]), int(sys.argv[4]), float(sys.argv[5])
-lines = open(path).read().split()
-frequency = int(lines[1])
-periods = [int(x) * 1000.0 / frequency for x in lines[2:]][120:]  # skip start-up frames
+trace_path, phases_path, mode, clk_tck = sys.argv[1], sys.argv[2], sys.argv[3], int(sys.argv[4])
+lines = open(trace_path).read().split("\n")
+frequency = int(lines[0].split()[1])
+frames = [tuple(int(v) for v in line.split()) for line in lines[1:] if line.strip()]
+# Each visit to a scene: its frames' periods in ms, with the time since the visit began.
+visits = {}
+previous = None
+for period, scene in frames:
+    ms = period * 1000.0 / frequency
+    if scene != previous:
+        visits[scene] = []
+        elapsed = 0.0
+        previous = scene
+    elapsed += ms
+    visits[scene].append((elapsed / 1000.0, ms))
 ideal = 1000.0 / 60
-mean = sum(periods) / len(periods)
-deviations = sorted(abs(p - ideal) for p in periods)
-p99 = deviations[int(0.99 * (len(deviations) - 1))]
-cpu = 100.0 * cpu_ticks / clk_tck / seconds
-print(f"{mode:6s} frames {len(periods):5d}  mean period {mean:8.4f} ms  "
-      f"p99 |deviation| {p99:6.3f} ms  CPU {cpu:5.1f} % of one core")
+for line in open(phases_path):
+    name, scene, start, end, cpu_ticks = line.split()
+    start, end = float(start), float(end)
+    periods = [ms for t, ms in visits.get(int(scene), []) if start <= t <= end]
+    if not periods:
+        print(f"{mode:5s} {name:10s} no frames traced")
+        continue
+    mean = sum(periods) / len(periods)
+    deviations = sorted(abs(p - ideal) for p in periods)
+    p99 = deviations[int(0.99 * (len(deviations) - 1))]
+    cpu = 100.0 * int(cpu_ticks) / clk_tck / (end - start)
+    print(f"{mode:5s} {name:10s} frames {len(periods):4d}  mean period {mean:8.4f} ms  "
+          f"p99 |deviation| {p99:6.3f} ms  CPU {cpu:5.1f} % of one core")
 PY
 }
 
-echo "Frame wait over ${seconds} s per mode (target period 16.6667 ms):"
+echo "Frame wait, ${seconds} s per screen (target period 16.6667 ms):"
 run sleep
 run spin
