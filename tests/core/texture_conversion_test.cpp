@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "gfx3d/texture_bitmap.h"
@@ -32,18 +33,6 @@ const TexturePixelFormat kA4R4G4B4 = Format(kPixelFormatRgb, 16, 0x0F00, 0x00F0,
 const TexturePixelFormat kPalettised8 = Format(0x00000020, 8, 0, 0, 0, 0);  // DDPF_PALETTEINDEXED8
 const TexturePixelFormat kArgb32 =
     Format(kPixelFormatRgb, 32, 0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000);
-
-bool SameFormat(const TexturePixelFormat& a, const TexturePixelFormat& b) {
-  return a.flags == b.flags && a.rgb_bit_count == b.rgb_bit_count && a.red_mask == b.red_mask &&
-         a.green_mask == b.green_mask && a.blue_mask == b.blue_mask &&
-         a.alpha_mask == b.alpha_mask;
-}
-
-TexturePixelFormat Choose(const std::vector<TexturePixelFormat>& offered, bool* found) {
-  TexturePixelFormat chosen;
-  *found = ChooseTextureFormat(offered.data(), offered.size(), chosen);
-  return chosen;
-}
 
 // A surface in plain memory, with room around it to catch writes out of bounds.
 struct Surface {
@@ -80,20 +69,15 @@ TextureBitmap ReadDib(const std::vector<uint8_t>& bytes) {
 
 }  // namespace
 
-TEST(TextureFormatChoice, FirstSixteenBitRgbWithAlphaWins) {
-  bool found = false;
-  EXPECT_TRUE(SameFormat(kA1R5G5B5, Choose({kR5G6B5, kA1R5G5B5}, &found)));
-  EXPECT_TRUE(found);
-  // The first with alpha ends the search even when another alpha format follows.
-  EXPECT_TRUE(SameFormat(kA4R4G4B4, Choose({kR5G6B5, kA4R4G4B4, kA1R5G5B5}, &found)));
-  EXPECT_TRUE(SameFormat(kA1R5G5B5, Choose({kA1R5G5B5, kR5G6B5, kX1R5G5B5}, &found)));
-  // Formats of other sizes or kinds are passed over, alpha or not.
-  EXPECT_TRUE(
-      SameFormat(kA1R5G5B5, Choose({kArgb32, kPalettised8, kA1R5G5B5, kR5G6B5}, &found)));
-
-  EXPECT_EQ(FormatVerdict::kTakeAndStop, JudgeTextureFormat(kA1R5G5B5));
-  EXPECT_EQ(FormatVerdict::kTake, JudgeTextureFormat(kR5G6B5));
-  EXPECT_EQ(FormatVerdict::kSkip, JudgeTextureFormat(kArgb32));
+// The enumeration takes every 16-bit RGB format and stops at the first with alpha.
+TEST(TextureFormatChoice, SixteenBitRgbIsTakenAndAlphaEndsTheSearch) {
+  const std::pair<TexturePixelFormat, FormatVerdict> cases[] = {
+      {kA1R5G5B5, FormatVerdict::kTakeAndStop}, {kA4R4G4B4, FormatVerdict::kTakeAndStop},
+      {kR5G6B5, FormatVerdict::kTake},          {kX1R5G5B5, FormatVerdict::kTake},
+      {kArgb32, FormatVerdict::kSkip},          {kPalettised8, FormatVerdict::kSkip}};
+  for (const auto& [format, verdict] : cases) {
+    EXPECT_EQ(verdict, JudgeTextureFormat(format)) << format.rgb_bit_count << " " << format.flags;
+  }
 }
 
 TEST(TextureColorTable, PaletteColoursAreCutToTheChannelWidths) {
