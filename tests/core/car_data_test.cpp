@@ -9,7 +9,6 @@
 
 #include "data/car_data_format.h"
 #include "data/car_table.h"
-#include "data/read_block.h"
 #include "delivered_car_table.h"
 
 namespace {
@@ -34,18 +33,6 @@ CarRecord NamedCar(int32_t id, const char* name, int32_t selectable = 1) {
 }
 
 }  // namespace
-
-TEST(ReadBlock, CopiesWordsThenTheBytesLeftAndAdvancesTheCursor) {
-  const uint8_t source[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
-  for (size_t n = 0; n <= sizeof source; ++n) {
-    uint8_t destination[sizeof source + 1];
-    std::memset(destination, 0xEE, sizeof destination);
-    const uint8_t* cursor = ReadBlock(destination, source, n);
-    EXPECT_EQ(cursor, source + n);
-    EXPECT_EQ(std::memcmp(destination, source, n), 0) << n;
-    EXPECT_EQ(destination[n], 0xEE) << "wrote past " << n << " bytes";
-  }
-}
 
 TEST(ParseCarData, RefusesWrongSizesNonFiniteNumbersAndIdleSpeedsOutsideTheCurve) {
   std::vector<CarRecord> cars;
