@@ -20,75 +20,54 @@ struct ScriptedBlit {
   }
 };
 
-TEST(BlitRetryTest, StopsAtTheFirstSuccess) {
-  ScriptedBlit blit{{kBlitOk}};
-  int restores = 0;
-  EXPECT_EQ(BlitWithRetry(blit, [&] { ++restores; }), BlitOutcome::kDrawn);
-  EXPECT_EQ(blit.calls, 1);
-  EXPECT_EQ(restores, 0);
-
-  ScriptedBlit busy{{kBusy, kBusy, kBusy, kBlitOk}};
-  EXPECT_EQ(BlitWithRetry(busy, [&] { ++restores; }), BlitOutcome::kDrawn);
-  EXPECT_EQ(busy.calls, 4) << "other errors are tried again";
-  EXPECT_EQ(restores, 0);
-}
-
-TEST(BlitRetryTest, GivesUpAfterTenFailedTries) {
-  ScriptedBlit blit{{kBusy}};
-  int restores = 0;
-  EXPECT_EQ(BlitWithRetry(blit, [&] { ++restores; }), BlitOutcome::kFailed);
-  EXPECT_EQ(blit.calls, 10);
-  EXPECT_EQ(restores, 0);
-
-  ScriptedBlit late{{kBusy, kBusy, kBusy, kBusy, kBusy, kBusy, kBusy, kBusy, kBusy, kBusy,
-                     kBlitOk}};
-  EXPECT_EQ(BlitWithRetry(late, [] {}), BlitOutcome::kFailed) << "an eleventh try is one too many";
-  EXPECT_EQ(late.calls, 10);
-}
-
-TEST(BlitRetryTest, ALostSurfaceRestoresOnceAndSkipsOnlyThatBlit) {
-  ScriptedBlit blit{{kBusy, kSurfaceLostResult, kBlitOk}};
-  int restores = 0;
-  EXPECT_EQ(BlitWithRetry(blit, [&] { ++restores; }), BlitOutcome::kSurfaceLost);
-  EXPECT_EQ(blit.calls, 2) << "no try after the loss";
-  EXPECT_EQ(restores, 1);
-
-  ScriptedBlit next{{kBlitOk}};
-  EXPECT_EQ(BlitWithRetry(next, [&] { ++restores; }), BlitOutcome::kDrawn)
-      << "the following blit goes ahead";
-  EXPECT_EQ(restores, 1);
+TEST(BlitRetryTest, TriesUpToTenTimesAndALostSurfaceRestoresOnceAndSkipsTheBlit) {
+  const struct {
+    std::vector<int32_t> answers;
+    BlitOutcome outcome;
+    int calls, restores;
+  } cases[] = {
+      {{kBlitOk}, BlitOutcome::kDrawn, 1, 0},
+      {{kBusy, kBusy, kBusy, kBlitOk}, BlitOutcome::kDrawn, 4, 0},  // other errors: again
+      {{kBusy}, BlitOutcome::kFailed, 10, 0},
+      {{kBusy, kBusy, kBusy, kBusy, kBusy, kBusy, kBusy, kBusy, kBusy, kBusy, kBlitOk},
+       BlitOutcome::kFailed, 10, 0},  // an eleventh try is one too many
+      {{kBusy, kSurfaceLostResult, kBlitOk}, BlitOutcome::kSurfaceLost, 2, 1},
+  };
+  for (const auto& c : cases) {
+    ScriptedBlit blit{c.answers};
+    int restores = 0;
+    EXPECT_EQ(BlitWithRetry(blit, [&] { ++restores; }), c.outcome) << c.answers.size();
+    EXPECT_EQ(blit.calls, c.calls) << c.answers.size();
+    EXPECT_EQ(restores, c.restores) << c.answers.size();
+  }
 }
 
 TEST(LostPicturesTest, ReloadOnlyOnceTheScreenIsOursAndRestored) {
-  int restores = 0;
-  auto restoreOk = [&] { ++restores; return kBlitOk; };
-  auto restoreFails = [&] { ++restores; return kWrongModeResult; };
-
-  EXPECT_EQ(NextLostPictureStep(false, true, kBlitOk, restoreOk), LostPictureStep::kNothing);
-  EXPECT_EQ(NextLostPictureStep(false, false, kNoExclusive, restoreOk),
-            LostPictureStep::kNothing);
-  EXPECT_EQ(restores, 0) << "nothing lost, nothing restored";
-
-  EXPECT_EQ(NextLostPictureStep(true, false, kBlitOk, restoreOk), LostPictureStep::kReload);
-  EXPECT_EQ(NextLostPictureStep(true, true, kBlitOk, restoreOk), LostPictureStep::kReload);
-  EXPECT_EQ(restores, 2);
-
-  restores = 0;
-  EXPECT_EQ(NextLostPictureStep(true, false, kNoExclusive, restoreOk), LostPictureStep::kWait)
-      << "full screen while another program holds the screen";
-  EXPECT_EQ(restores, 0);
-  EXPECT_EQ(NextLostPictureStep(true, false, kBlitOk, restoreFails), LostPictureStep::kWait)
-      << "pictures loaded into surfaces that are still lost would be lost again";
-  EXPECT_EQ(restores, 1);
-}
-
-TEST(LostPicturesTest, AWindowRebuildsAfterTheDesktopChangedItsMode) {
-  int restores = 0;
-  auto restore = [&] { ++restores; return kBlitOk; };
-  EXPECT_EQ(NextLostPictureStep(true, true, kWrongModeResult, restore),
-            LostPictureStep::kRebuild);
-  EXPECT_EQ(NextLostPictureStep(true, false, kWrongModeResult, restore), LostPictureStep::kWait)
-      << "full screen gets its own mode back when it is active again";
-  EXPECT_EQ(restores, 0);
+  const struct {
+    bool lost, windowed;
+    int32_t level, restored;  // TestCooperativeLevel's and RestoreAllSurfaces' answers
+    LostPictureStep step;
+    int restores;
+  } cases[] = {
+      {false, true, kBlitOk, kBlitOk, LostPictureStep::kNothing, 0},
+      {false, false, kNoExclusive, kBlitOk, LostPictureStep::kNothing, 0},
+      {true, false, kBlitOk, kBlitOk, LostPictureStep::kReload, 1},
+      {true, true, kBlitOk, kBlitOk, LostPictureStep::kReload, 1},
+      // Full screen while another program holds the screen.
+      {true, false, kNoExclusive, kBlitOk, LostPictureStep::kWait, 0},
+      // Pictures loaded into surfaces that are still lost would be lost again.
+      {true, false, kBlitOk, kWrongModeResult, LostPictureStep::kWait, 1},
+      // A window rebuilds after the desktop changed its mode; full screen gets its own mode
+      // back when it is active again.
+      {true, true, kWrongModeResult, kBlitOk, LostPictureStep::kRebuild, 0},
+      {true, false, kWrongModeResult, kBlitOk, LostPictureStep::kWait, 0},
+  };
+  for (const auto& c : cases) {
+    int restores = 0;
+    const auto restore = [&] { ++restores; return c.restored; };
+    EXPECT_EQ(NextLostPictureStep(c.lost, c.windowed, c.level, restore), c.step)
+        << c.lost << c.windowed << " " << c.level << " " << c.restored;
+    EXPECT_EQ(restores, c.restores) << c.lost << c.windowed << " " << c.level;
+  }
 }
 }  // namespace

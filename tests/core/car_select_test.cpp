@@ -65,25 +65,17 @@ TEST(CarSelectTest, StepsOverHiddenCarsAndWraps) {
   ClearCarTable();
 }
 
-TEST(CarSelectTest, LinesOfTheDeliveredCars) {
+TEST(CarSelectTest, LinesOfDeliveredRecordFour) {
   const std::vector<CarRecord> cars = ReadDeliveredCarTable();
   ASSERT_EQ(cars.size(), 16u);
-  struct Case {
-    int record;
-    const char* lines[4];
-    int32_t x[4];
-  };
-  const Case cases[] = {
-      {4, {" 330.7ps/5600rpm", " 54.5kg-m/3500rpm", "1510kg", "FR"}, {32, 24, 112, 144}},
-  };
-  for (const Case& c : cases) {
-    CarSelectLine lines[kCarSelectLines];
-    FormatCarSelectLines(cars[c.record], ScanCarPeaks(cars[c.record]), lines);
-    for (int i = 0; i < kCarSelectLines; ++i) {
-      EXPECT_STREQ(lines[i].text, c.lines[i]) << c.record;
-      EXPECT_EQ(lines[i].x, c.x[i]) << c.lines[i];
-      EXPECT_EQ(lines[i].y, 180 + 64 * i);
-    }
+  const char* texts[] = {" 330.7ps/5600rpm", " 54.5kg-m/3500rpm", "1510kg", "FR"};
+  const int32_t x[] = {32, 24, 112, 144};
+  CarSelectLine lines[kCarSelectLines];
+  FormatCarSelectLines(cars[4], ScanCarPeaks(cars[4]), lines);
+  for (int i = 0; i < kCarSelectLines; ++i) {
+    EXPECT_STREQ(lines[i].text, texts[i]);
+    EXPECT_EQ(lines[i].x, x[i]) << texts[i];
+    EXPECT_EQ(lines[i].y, 180 + 64 * i);
   }
 }
 

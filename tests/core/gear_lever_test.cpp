@@ -1,131 +1,61 @@
 // The H-pattern gear lever: which key presses move it where.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <initializer_list>
 
 #include "race/car_physics.h"
 #include "test_cars.h"
 
-namespace {
-
-struct Keys {
-  uint8_t now[256] = {};
-  uint8_t before[256] = {};
-  Keys& Down(int code) {
-    now[code] = 0x80;
-    return *this;
+TEST(GearLever, FreshPressesWithTheClutchDownMoveItThroughTheGate) {
+  constexpr int U = kKeyCodeUp, D = kKeyCodeDown, L = kKeyCodeLeft, R = kKeyCodeRight,
+                C = kKeyCodeLeftCtrl;
+  const struct {
+    const char* what;
+    int row, column;
+    std::initializer_list<int> down, held;  // pressed in this frame, down since the last one
+    int to_row, to_column;
+    double lower_right = 0.793;  // the car's gear_gate[2][2]
+  } cases[] = {
+      {"Up without the clutch", 1, 1, {U}, {}, 1, 1},
+      {"Left without the clutch", 1, 1, {L}, {}, 1, 1},
+      {"Right Ctrl is not the clutch", 1, 1, {0x9D, U}, {}, 1, 1},
+      {"third gear", 1, 1, {U}, {C}, 0, 1},
+      {"back to neutral", 0, 1, {D}, {C}, 1, 1},
+      {"fourth gear", 1, 1, {D}, {C}, 2, 1},
+      {"already in the lowest row", 2, 1, {D}, {C}, 2, 1},
+      {"Up held since the last frame", 1, 1, {C}, {U}, 1, 1},
+      {"Right held since the last frame", 1, 1, {}, {C, R}, 1, 1},
+      {"sideways from neutral", 1, 1, {L}, {C}, 1, 0},
+      {"no column left of 0", 1, 0, {L}, {C}, 1, 0},
+      {"first gear", 1, 0, {U}, {C}, 0, 0},
+      {"a gear cell holds the lever in its column", 0, 0, {R}, {C}, 0, 0},
+      {"no column right of 2", 1, 2, {R}, {C}, 1, 2},
+      {"no sideways out of a lower gear", 2, 1, {L}, {C}, 2, 1},
+      // Each test sees the lever where the ones before it left it.
+      {"Up then Right", 1, 1, {U, R}, {C}, 0, 1},
+      {"Up then Down", 1, 1, {U, D}, {C}, 1, 1},
+      {"Up fails in the upper row, Down still moves", 0, 1, {U, D}, {C}, 1, 1},
+      {"Down into a gear, then Left refused", 1, 1, {D, L}, {C}, 2, 1},
+      {"Right then Left", 1, 1, {R, L}, {C}, 1, 1},
+      {"a blocked slot", 1, 2, {D}, {C}, 1, 2, -1.0},
+      {"fifth beside a blocked slot", 1, 2, {U}, {C}, 0, 2, -1.0},
+      {"only exactly -1 blocks", 1, 2, {D}, {C}, 2, 2, -1.0000000000000002},
+      {"-2 does not block", 1, 2, {D}, {C}, 2, 2, -2.0},
+      {"an empty slot is entered", 1, 2, {D}, {C}, 2, 2, 0.0},
+      {"and left sideways, being neutral", 2, 2, {L}, {C}, 2, 1, 0.0},
+  };
+  for (const auto& c : cases) {
+    CarSpec car = MakeRecord4();
+    car.gear_gate[2][2] = c.lower_right;
+    RaceState race;
+    SetRaceStartValues(race);
+    race.gear_row = c.row;
+    race.gear_column = c.column;
+    uint8_t now[256] = {}, before[256] = {};
+    for (int code : c.down) now[code] = 0x80;
+    for (int code : c.held) now[code] = before[code] = 0x80;
+    MoveGearLever(car, race, now, before);
+    EXPECT_EQ(c.to_row, race.gear_row) << c.what;
+    EXPECT_EQ(c.to_column, race.gear_column) << c.what;
   }
-  Keys& Held(int code) {
-    now[code] = 0x80;
-    before[code] = 0x80;
-    return *this;
-  }
-};
-
-class GearLever : public ::testing::Test {
- protected:
-  void SetUp() override {
-    car_ = MakeRecord4();
-    SetRaceStartValues(race_);
-  }
-  void Place(int row, int column) {
-    race_.gear_row = row;
-    race_.gear_column = column;
-  }
-  void Press(const Keys& keys) { MoveGearLever(car_, race_, keys.now, keys.before); }
-  void ExpectAt(int row, int column) {
-    EXPECT_EQ(row, race_.gear_row);
-    EXPECT_EQ(column, race_.gear_column);
-  }
-  // Fresh presses of `down` with the clutch held since the last frame; the lever must end
-  // in (row, column).
-  void Shift(std::initializer_list<int> down, int row, int column) {
-    Keys keys;
-    keys.Held(kKeyCodeLeftCtrl);
-    for (int code : down) keys.Down(code);
-    Press(keys);
-    ExpectAt(row, column);
-  }
-  CarSpec car_;
-  RaceState race_;
-};
-
-}  // namespace
-
-TEST_F(GearLever, ArrowsDoNothingWithoutTheClutch) {
-  for (int code : {kKeyCodeUp, kKeyCodeDown, kKeyCodeLeft, kKeyCodeRight}) {
-    Press(Keys().Down(code));
-    ExpectAt(1, 1);
-  }
-  // Right Ctrl (0x9D) is not the clutch.
-  Press(Keys().Down(0x9D).Down(kKeyCodeUp));
-  ExpectAt(1, 1);
-}
-
-TEST_F(GearLever, UpAndDownFromNeutralSelectTheColumnsGears) {
-  Shift({kKeyCodeUp}, 0, 1);  // third gear
-  Shift({kKeyCodeDown}, 1, 1);
-  Shift({kKeyCodeDown}, 2, 1);  // fourth gear
-  // Already in the lowest row.
-  Shift({kKeyCodeDown}, 2, 1);
-}
-
-TEST_F(GearLever, KeysHeldSinceLastFrameDoNotCount) {
-  Press(Keys().Down(kKeyCodeLeftCtrl).Held(kKeyCodeUp));
-  ExpectAt(1, 1);
-  Press(Keys().Held(kKeyCodeLeftCtrl).Held(kKeyCodeRight));
-  ExpectAt(1, 1);
-}
-
-TEST_F(GearLever, SidewaysOnlyFromANeutralCell) {
-  Shift({kKeyCodeLeft}, 1, 0);
-  Shift({kKeyCodeLeft}, 1, 0);  // no column left of 0
-  Shift({kKeyCodeUp}, 0, 0);  // first gear
-  Shift({kKeyCodeRight}, 0, 0);  // a gear cell holds the lever in its column
-  Place(1, 2);
-  Shift({kKeyCodeRight}, 1, 2);  // no column right of 2
-  Place(2, 1);
-  Shift({kKeyCodeLeft}, 2, 1);
-}
-
-TEST_F(GearLever, LaterTestsSeeEarlierMoves) {
-  // Up and Right together: Up is taken first and holds the lever in its column.
-  Shift({kKeyCodeUp, kKeyCodeRight}, 0, 1);
-  Place(1, 1);
-  // Up then Down: back where it started.
-  Shift({kKeyCodeUp, kKeyCodeDown}, 1, 1);
-  // From the upper row, Up fails and Down still moves.
-  Place(0, 1);
-  Shift({kKeyCodeUp, kKeyCodeDown}, 1, 1);
-  // Down into a gear, then Left is refused there.
-  Shift({kKeyCodeDown, kKeyCodeLeft}, 2, 1);
-  // Right then Left from neutral: out and back.
-  Place(1, 1);
-  Shift({kKeyCodeRight, kKeyCodeLeft}, 1, 1);
-}
-
-TEST_F(GearLever, BlockedSlotCannotBeEntered) {
-  car_.gear_gate[2][2] = -1.0;
-  Place(1, 2);
-  Shift({kKeyCodeDown}, 1, 2);
-  Shift({kKeyCodeUp}, 0, 2);  // fifth gear is still there
-}
-
-TEST_F(GearLever, EmptySlotCanBeEnteredAndLeftSideways) {
-  car_.gear_gate[2][2] = 0.0;
-  Place(1, 2);
-  Shift({kKeyCodeDown}, 2, 2);
-  // It is a neutral cell, so the lever may move sideways out of it.
-  Shift({kKeyCodeLeft}, 2, 1);
-}
-
-TEST_F(GearLever, OnlyExactlyMinusOneBlocks) {
-  EXPECT_TRUE(IsBlockedGearCell(-1.0));
-  for (double ratio : {-2.0, -0.5, -1.0000000000000002, 0.0, 1.0}) {
-    EXPECT_FALSE(IsBlockedGearCell(ratio)) << ratio;
-  }
-
-  car_.gear_gate[0][1] = -2.0;
-  Shift({kKeyCodeUp}, 0, 1);
 }

@@ -53,11 +53,6 @@ TEST(GlyphLayoutTest, MaximumTerminatorAndEmptyInputs) {
 }
 
 TEST(NumberTextTest, DecimalPointIsKernedAndMovesTheCallersX) {
-  EXPECT_EQ(KerningBeforePoint(16), -4);
-  EXPECT_EQ(KerningAfterPoint(16), -7);
-  EXPECT_EQ(KerningBeforePoint(8), -2);
-  EXPECT_EQ(KerningAfterPoint(8), -3);
-
   int32_t x = 100;
   std::vector<Placed> placed;
   const int32_t count = WalkNumberText("12.34", 10, x, 20, 16,

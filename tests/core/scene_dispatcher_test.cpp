@@ -14,7 +14,6 @@ class RecordingServices final : public SceneServices {
  public:
   std::vector<std::string> calls;
   bool start_up_result = true;
-  int32_t next_state_after_enter = -1;
 
   void ReadConfiguration() override { calls.push_back("ReadConfiguration"); }
   bool StartUp() override {
@@ -43,73 +42,50 @@ class RecordingServices final : public SceneServices {
 
 using Calls = std::vector<std::string>;
 
-class SceneDispatcherTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    scene_state = SCENE_BOOT;
-    windowed = 1;
-  }
-  RecordingServices services;
-};
-
-TEST_F(SceneDispatcherTest, BootReadsSettingsStartsAndShowsTheTitle) {
-  // Any non-zero setting is a window, and a window shows the cursor.
-  for (const auto& [setting, cursor] : {std::pair{2, "SetCursorVisible1"}, {0, "SetCursorVisible0"}}) {
-    scene_state = SCENE_BOOT;
-    windowed = setting;
-    services.calls.clear();
-    DispatchScene(false, services);
-    EXPECT_EQ(services.calls, (Calls{"ReadConfiguration", "StartUp", cursor, "Poll"}));
-    EXPECT_EQ(scene_state, SCENE_TITLE_ENTER);
-  }
-}
-
-TEST_F(SceneDispatcherTest, FailedStartUpExitsOnTheNextPassWhichSavesShutsDownAndSkipsThePoll) {
-  services.start_up_result = false;
-  DispatchScene(false, services);
-  EXPECT_EQ(services.calls, (Calls{"ReadConfiguration", "StartUp"}));
-  EXPECT_EQ(scene_state, SCENE_EXIT);
-
-  services.calls.clear();
-  DispatchScene(false, services);
-  EXPECT_EQ(services.calls, (Calls{"SaveOnExit", "ShutDown"}));
-}
-
-TEST_F(SceneDispatcherTest, EachStateRunsItsOwnStepThenThePoll) {
-  const std::pair<int32_t, const char*> steps[] = {
-      {SCENE_TITLE_ENTER, "EnterTitle"},   {SCENE_TITLE, "TitleFrame"},
-      {SCENE_RACE_ENTER, "EnterRace"},     {SCENE_RACE, "RaceFrame"},
-      {SCENE_RECORDS_ENTER, "EnterRecords"}, {SCENE_RECORDS, "RecordsFrame"},
-      {SCENE_RESULT_ENTER, "EnterResult"}, {SCENE_RESULT, "ResultFrame"},
-      {SCENE_CAR_SELECT_ENTER, "EnterCarSelect"}, {SCENE_CAR_SELECT, "CarSelectFrame"},
-      {SCENE_OPTIONS_ENTER, "EnterOptions"}, {SCENE_OPTIONS, "OptionsFrame"},
+TEST(SceneDispatcherTest, EachStateRunsItsOwnStepsThenThePoll) {
+  const struct {
+    int32_t state, next;
+    Calls calls;
+    int window = 1;  // the setting boot reads
+    bool starts = true;
+  } cases[] = {
+      // Any non-zero setting is a window, and a window shows the cursor.
+      {SCENE_BOOT, SCENE_TITLE_ENTER,
+       {"ReadConfiguration", "StartUp", "SetCursorVisible1", "Poll"}, 2},
+      {SCENE_BOOT, SCENE_TITLE_ENTER,
+       {"ReadConfiguration", "StartUp", "SetCursorVisible0", "Poll"}, 0},
+      // A failed start exits on the next pass, which saves, shuts down and skips the poll.
+      {SCENE_BOOT, SCENE_EXIT, {"ReadConfiguration", "StartUp"}, 1, false},
+      {SCENE_EXIT, SCENE_EXIT, {"SaveOnExit", "ShutDown"}},
+      {SCENE_RACE_RESET, SCENE_RACE, {"ResetRace", "ApplyRaceView", "Poll"}},
+      // A step that asks for nothing keeps its state.
+      {SCENE_TITLE_ENTER, SCENE_TITLE_ENTER, {"EnterTitle", "Poll"}},
+      {SCENE_TITLE, SCENE_TITLE, {"TitleFrame", "Poll"}},
+      {SCENE_RACE_ENTER, SCENE_RACE_ENTER, {"EnterRace", "Poll"}},
+      {SCENE_RACE, SCENE_RACE, {"RaceFrame", "Poll"}},
+      {SCENE_RECORDS_ENTER, SCENE_RECORDS_ENTER, {"EnterRecords", "Poll"}},
+      {SCENE_RECORDS, SCENE_RECORDS, {"RecordsFrame", "Poll"}},
+      {SCENE_RESULT_ENTER, SCENE_RESULT_ENTER, {"EnterResult", "Poll"}},
+      {SCENE_RESULT, SCENE_RESULT, {"ResultFrame", "Poll"}},
+      {SCENE_CAR_SELECT_ENTER, SCENE_CAR_SELECT_ENTER, {"EnterCarSelect", "Poll"}},
+      {SCENE_CAR_SELECT, SCENE_CAR_SELECT, {"CarSelectFrame", "Poll"}},
+      {SCENE_OPTIONS_ENTER, SCENE_OPTIONS_ENTER, {"EnterOptions", "Poll"}},
+      {SCENE_OPTIONS, SCENE_OPTIONS, {"OptionsFrame", "Poll"}},
+      {12, 12, {"Poll"}},  // unknown states run only the poll
+      {41, 41, {"Poll"}},
+      {-5, -5, {"Poll"}},
   };
-  for (const auto& [state, step] : steps) {
-    services.calls.clear();
-    scene_state = state;
+  for (const auto& c : cases) {
+    RecordingServices services;
+    services.start_up_result = c.starts;
+    scene_state = c.state;
+    windowed = c.window;
     DispatchScene(false, services);
-    EXPECT_EQ(services.calls, (Calls{step, "Poll"})) << "state " << state;
-    EXPECT_EQ(scene_state, state) << "a step that asks for nothing keeps its state";
+    EXPECT_EQ(services.calls, c.calls) << "state " << c.state;
+    EXPECT_EQ(scene_state, c.next) << "state " << c.state;
   }
-}
-
-TEST_F(SceneDispatcherTest, RaceResetResetsAppliesTheViewAndRunsTheRaceNextPass) {
-  scene_state = SCENE_RACE_RESET;
-  DispatchScene(false, services);
-  EXPECT_EQ(services.calls, (Calls{"ResetRace", "ApplyRaceView", "Poll"}));
-  EXPECT_EQ(scene_state, SCENE_RACE);
-}
-
-TEST_F(SceneDispatcherTest, UnknownStateRunsOnlyThePoll) {
-  for (int32_t state : {1, 12, 21, 41, 99, -5}) {
-    services.calls.clear();
-    scene_state = state;
-    DispatchScene(false, services);
-    EXPECT_EQ(services.calls, (Calls{"Poll"})) << "state " << state;
-  }
-}
-
-TEST_F(SceneDispatcherTest, FinalCallOnlyShutsDown) {
+  // The final call only shuts down.
+  RecordingServices services;
   scene_state = SCENE_TITLE;
   DispatchScene(true, services);
   EXPECT_EQ(services.calls, (Calls{"ShutDown"}));

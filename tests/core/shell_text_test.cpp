@@ -27,8 +27,6 @@ TEST(CommandLineTest, OnlyAnExactFirstWordSlashDSwitchesDebugModeOn) {
 TEST(DebugLogTest, EntryIsTheStampATabAndTheMessageUnchanged) {
   const LogTime time{2026, 3, 7, 9, 5, 2};
   EXPECT_EQ(FormatLogEntry(time, "100% done\n"), "2026/03/07 09:05:02\t100% done\n");
-  EXPECT_EQ(FormatLogEntry(time, kDebugModeMessage),
-            std::string("2026/03/07 09:05:02\t") + "デバックモードで起動します。\n");
 }
 
 std::string ReadLogFile() {
