@@ -10,18 +10,6 @@ FormatVerdict JudgeTextureFormat(const TexturePixelFormat& offered) {
                                                           : FormatVerdict::kTake;
 }
 
-bool ChooseTextureFormat(const TexturePixelFormat* offered, size_t count,
-                         TexturePixelFormat& chosen) {
-  chosen = TexturePixelFormat();
-  for (size_t i = 0; i < count; ++i) {
-    const FormatVerdict verdict = JudgeTextureFormat(offered[i]);
-    if (verdict == FormatVerdict::kSkip) continue;
-    chosen = offered[i];
-    if (verdict == FormatVerdict::kTakeAndStop) break;
-  }
-  return chosen.rgb_bit_count == 16;
-}
-
 ChannelLayout ChannelLayoutOf(const TexturePixelFormat& format) {
   // Every bit of each mask counts, whatever the format claims as its pixel size.
   return ReadChannelLayout(format.red_mask, format.green_mask, format.blue_mask,

@@ -35,11 +35,6 @@ enum class FormatVerdict {
 };
 FormatVerdict JudgeTextureFormat(const TexturePixelFormat& offered);
 
-// The whole choice over a list in the device's order; false when no 16-bit RGB format is
-// among them (`chosen` is then all zero).
-bool ChooseTextureFormat(const TexturePixelFormat* offered, size_t count,
-                         TexturePixelFormat& chosen);
-
 // The width and lowest bit of each channel, read as for the back buffer's format.
 ChannelLayout ChannelLayoutOf(const TexturePixelFormat& format);
 
