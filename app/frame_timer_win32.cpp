@@ -20,9 +20,11 @@ bool timer_period_set = false;
 bool spin_only = false;           // VORTA_FRAME_WAIT=spin: the benchmark's comparison
 uint64_t sleep_margin = 0;        // counts kept back from sleeping (see NextSleepMargin)
 
-// For the benchmark: each frame's period in counter ticks and the scene it showed.
+// For the benchmark: each frame's period and the part of it the wait spent spinning (counter
+// ticks), and the scene it showed.
 struct TracedFrame {
   uint32_t period;
+  uint32_t spin;
   int32_t scene;
 };
 std::vector<TracedFrame> frame_trace;
@@ -65,6 +67,7 @@ void StartFrameClock() {
 void WaitForFrame() {
   const uint64_t deadline = last_frame_time + ticks_per_frame;
   uint64_t now = ReadCounter();
+  uint64_t spin = 0;
   for (;;) {
     const WaitStep step = NextWaitStep(now, deadline, counter_frequency,
                                        FrameWait{spin_only, timer_period_set, sleep_margin});
@@ -76,13 +79,16 @@ void WaitForFrame() {
       sleep_margin = NextSleepMargin(sleep_margin, step.sleep_ms * (counter_frequency / 1000),
                                      now - before, counter_frequency);
     } else {
+      const uint64_t before = now;
       now = ReadCounter();
+      spin += now - before;
     }
   }
   frame_rate = FrameRateFor(counter_frequency, now - last_frame_time);
   physics_rate = kPhysicsRate;
   if (frame_trace.capacity() != 0 && frame_trace.size() < frame_trace.capacity()) {
-    frame_trace.push_back({static_cast<uint32_t>(now - last_frame_time), scene_state});
+    frame_trace.push_back(
+        {static_cast<uint32_t>(now - last_frame_time), static_cast<uint32_t>(spin), scene_state});
   }
   // A fresh reading, not `now`: the time spent measuring belongs to the next frame.
   last_frame_time = ReadCounter();
@@ -98,7 +104,7 @@ void ReleaseFrameClock() {
     if (std::FILE* file = std::fopen(trace_path, "w")) {
       std::fprintf(file, "frequency %llu\n", static_cast<unsigned long long>(counter_frequency));
       for (const TracedFrame& frame : frame_trace) {
-        std::fprintf(file, "%u %d\n", frame.period, static_cast<int>(frame.scene));
+        std::fprintf(file, "%u %u %d\n", frame.period, frame.spin, static_cast<int>(frame.scene));
       }
       std::fclose(file);
     }

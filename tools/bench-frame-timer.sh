@@ -2,7 +2,8 @@
 # Benchmark of the frame wait (not a test): plays vorta.exe under Wine through the title, the
 # car select graph, the race at the start line and the race mid-course, once with the sleeping
 # wait and once with a pure spin, and prints for each the mean frame period, the 99th
-# percentile of its deviation from 1/60 s, and the CPU use of the game's process.
+# percentile of its deviation from 1/60 s, the share of a core the wait spends spinning, and the
+# CPU use of the whole process (drawing included).
 # Usage: tools/bench-frame-timer.sh [seconds per screen]   (default 8; VORTA_WIN64_DIR=<a built
 # Windows build> skips the build)
 set -euo pipefail
@@ -24,13 +25,13 @@ press() {
   xdotool keyup "$1"
 }
 
-# Measures one screen for $seconds: "<name> <scene> <from> <to> <cpu ticks>", the times in
-# seconds since the screen was entered ($entered).
+# Measures one screen for $3 seconds (default $seconds): "<name> <scene> <from> <to> <cpu ticks>",
+# the times in seconds since the screen was entered ($entered).
 measure() {
   local name=$1 scene=$2 from cpu0
   from=$(now)
   cpu0=$(cpu_ticks)
-  sleep "$seconds"
+  sleep "${3:-$seconds}"
   echo "$name $scene $(bc <<<"$from - $entered") $(bc <<<"$(now) - $entered") $(( $(cpu_ticks) - cpu0 ))" \
     >>"$phases"
 }
@@ -59,13 +60,13 @@ run() {
   press space
   entered=$(now)
   sleep 1
-  measure race_start 31
+  measure race_start 31 4  # the lamps light one a second from about 1 s; go at about 6 s
   # Clutch in, first gear and full throttle before the go lamp; the clutch out after it.
   xdotool windowfocus "$window" keydown Control_L
   press Left
   press Up
   xdotool keydown Alt_L
-  sleep "$(bc <<<"7.5 - $(now) + $entered")"
+  sleep "$(bc <<<"scale=3; x = 7.5 - $(now) + $entered; if (x < 0) x = 0; x")"
   xdotool keyup Control_L
   sleep 2.5
   measure race_mid 31
@@ -81,28 +82,30 @@ frames = [tuple(int(v) for v in line.split()) for line in lines[1:] if line.stri
 # Each visit to a scene: its frames' periods in ms, with the time since the visit began.
 visits = {}
 previous = None
-for period, scene in frames:
+for period, spin, scene in frames:
     ms = period * 1000.0 / frequency
     if scene != previous:
         visits[scene] = []
         elapsed = 0.0
         previous = scene
     elapsed += ms
-    visits[scene].append((elapsed / 1000.0, ms))
+    visits[scene].append((elapsed / 1000.0, ms, spin * 1000.0 / frequency))
 ideal = 1000.0 / 60
 for line in open(phases_path):
     name, scene, start, end, cpu_ticks = line.split()
     start, end = float(start), float(end)
-    periods = [ms for t, ms in visits.get(int(scene), []) if start <= t <= end]
+    chosen = [(ms, spin) for t, ms, spin in visits.get(int(scene), []) if start <= t <= end]
+    periods = [ms for ms, _ in chosen]
     if not periods:
         print(f"{mode:5s} {name:10s} no frames traced")
         continue
     mean = sum(periods) / len(periods)
     deviations = sorted(abs(p - ideal) for p in periods)
     p99 = deviations[int(0.99 * (len(deviations) - 1))]
+    spinning = 100.0 * sum(spin for _, spin in chosen) / sum(periods)
     cpu = 100.0 * int(cpu_ticks) / clk_tck / (end - start)
-    print(f"{mode:5s} {name:10s} frames {len(periods):4d}  mean period {mean:8.4f} ms  "
-          f"p99 |deviation| {p99:6.3f} ms  CPU {cpu:5.1f} % of one core")
+    print(f"{mode:5s} {name:10s} frames {len(periods):4d}  mean {mean:7.4f} ms  "
+          f"p99 |dev| {p99:5.3f} ms  wait spins {spinning:4.1f} %  process CPU {cpu:5.1f} %")
 PY
 }
 
