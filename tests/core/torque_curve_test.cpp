@@ -55,6 +55,9 @@ TEST(ScanTorqueCurve, PlateauKeepsItsLowestRpmEvenWhenNotExactInSinglePrecision)
   const Peaks p = Scan(curve, 1000, 4000, 100);
   EXPECT_EQ(p.torque_rpm, 1500);
   EXPECT_EQ(p.torque, 30.1f);
+  // Power ties too: 30 kgf·m at 1000 rpm is exactly the power of 20 at 1500.
+  const double tie[40] = {0, 0, 30, 20};
+  EXPECT_EQ(Scan(tie, 1000, 2000, 500).power_rpm, 1000);
 }
 
 TEST(ScanTorqueCurve, NothingToSampleGivesZeros) {
