@@ -19,6 +19,7 @@ uint64_t last_frame_time = 0;     // counter at the end of the previous frame
 bool timer_period_set = false;
 bool spin_only = false;           // VORTA_FRAME_WAIT=spin: the benchmark's comparison
 uint64_t sleep_margin = 0;        // counts kept back from sleeping (see NextSleepMargin)
+uint32_t frames_waited = 0;
 
 // For the benchmark: each frame's period and the part of it the wait spent spinning (counter
 // ticks), and the scene it showed.
@@ -52,6 +53,10 @@ bool InitTimer(uint32_t unitsPerSecond) {
   timer_ticks_per_unit = TimerTicksPerUnit(static_cast<uint64_t>(frequency.QuadPart), unitsPerSecond);
   return timer_ticks_per_unit != 0;
 }
+
+uint64_t ReadCounterTicks() { return ReadCounter(); }
+uint64_t CounterFrequency() { return counter_frequency; }
+uint32_t FramesWaited() { return frames_waited; }
 
 uint32_t ReadTimer() { return CounterToUnits(ReadCounter(), timer_ticks_per_unit); }
 
@@ -90,6 +95,7 @@ void WaitForFrame() {
     frame_trace.push_back(
         {static_cast<uint32_t>(now - last_frame_time), static_cast<uint32_t>(spin), scene_state});
   }
+  ++frames_waited;
   // A fresh reading, not `now`: the time spent measuring belongs to the next frame.
   last_frame_time = ReadCounter();
 }

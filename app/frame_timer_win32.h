@@ -13,5 +13,13 @@ void StartFrameClock();
 // measures the frame rate.
 void WaitForFrame();
 
+// The performance counter, in counts, and its counts per second (0 before start-up read it).
+uint64_t ReadCounterTicks();
+uint64_t CounterFrequency();
+
+// How many frames WaitForFrame has ended since start-up: the place in the frame trace of the
+// frame now being drawn.
+uint32_t FramesWaited();
+
 // Timer resolution for the sleeping wait; balanced by ReleaseFrameClock.
 void ReleaseFrameClock();

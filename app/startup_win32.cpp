@@ -12,6 +12,7 @@
 #include "data/save_file.h"
 #include "race/race_setup_win32.h"
 #include "race/race_state.h"
+#include "race/race_trace_win32.h"
 #include "race/race_view_d3d.h"
 #include "screens/car_select_win32.h"
 #include "screens/options_win32.h"
@@ -113,6 +114,7 @@ void ShutDown() {
   ReleaseSound();
   ReleaseInput();
   ReleaseFrameClock();
+  WriteRaceTrace();
   ReleaseCarData();
   ReleaseDisplay();
   if (window != nullptr) PostMessageA(window, WM_CLOSE, 0, 0);

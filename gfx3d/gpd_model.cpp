@@ -71,6 +71,10 @@ GpdStatus ParseGpdModel(const uint8_t* bytes, size_t size, GpdModel& model) {
   return GpdStatus::kOk;
 }
 
+void CopyTriangleListVertices(const GpdModel& model, GpdVertex* out) {
+  for (size_t i = 0; i < model.index_count; ++i) out[i] = model.vertices[model.indices[i]];
+}
+
 void ReleaseGpdModel(GpdModel& model) {
   model.indices.reset();
   model.vertices.reset();

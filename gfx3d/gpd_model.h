@@ -35,6 +35,11 @@ enum class GpdStatus {
 // was; every rejection means "not GPD data" to the caller.
 GpdStatus ParseGpdModel(const uint8_t* bytes, size_t size, GpdModel& model);
 
+// Writes the model's triangles as a plain triangle list, one vertex per index in index
+// order: index_count vertices into `out`. The same triangles drawn without indices need no
+// index data handed to the device on every draw.
+void CopyTriangleListVertices(const GpdModel& model, GpdVertex* out);
+
 // Frees both arrays (each only if present) and sets both counts to 0. Harmless twice.
 void ReleaseGpdModel(GpdModel& model);
 

@@ -11,14 +11,12 @@
 #include "display/drawing_win32.h"
 #include "gfx3d/geometry.h"
 #include "gfx3d/texture_d3d.h"
+#include "gfx3d/vertex_buffer_d3d.h"
 #include "race/race_instruments.h"
 #include "race/race_setup_win32.h"
 #include "race/race_state.h"
 
 namespace {
-constexpr DWORD kModelVertexFormat = D3DFVF_XYZ | D3DFVF_NORMAL | D3DFVF_TEX1;
-constexpr DWORD kNeedleVertexFormat =
-    D3DFVF_XYZRHW | D3DFVF_DIFFUSE | D3DFVF_SPECULAR | D3DFVF_TEX1;
 constexpr float kSignalTilt = -1.0f;     // radians about x: the lamps face the driver
 constexpr float kSignalVisibleUntil = 1.0f;  // m: the signal is gone once the car has moved
 constexpr int32_t kTextCellWidth = 16;   // pixels, the 32-pixel fonts
@@ -32,14 +30,6 @@ void BlitKeyed(IDirectDrawSurface4* picture, const InstrumentBlit& blit) {
   Blit(picture, blit, DDBLT_KEYSRC);
 }
 
-// An empty model (one that failed to load) draws nothing.
-void DrawModel(IDirect3DDevice3* device, const GpdModel& model, D3DMATRIX& world) {
-  if (model.vertex_count == 0 || model.index_count == 0) return;
-  device->SetTransform(D3DTRANSFORMSTATE_WORLD, &world);
-  device->DrawIndexedPrimitive(D3DPT_TRIANGLELIST, kModelVertexFormat, model.vertices.get(),
-                               model.vertex_count, model.indices.get(), model.index_count, 0);
-}
-
 // A texture that failed to load binds none, so its objects are drawn untextured.
 void BindTexture(IDirect3DDevice3* device, const Texture& texture) {
   IDirect3DDevice3* owner = texture.device != nullptr ? texture.device : device;
@@ -51,9 +41,20 @@ void UnbindTexture(IDirect3DDevice3* device, const Texture& texture) {
   owner->SetTexture(0, nullptr);
 }
 
-void DrawNeedle(IDirect3DDevice3* device, RaceState& race, float centreX, float centreY,
-                float angle) {
+void DrawNeedle(IDirect3DDevice3* device, RaceState& race, IDirect3DVertexBuffer* buffer,
+                float centreX, float centreY, float angle) {
   PlaceNeedle(race.needle_vertices, centreX, centreY, angle);
+  if (buffer != nullptr) {
+    // The strip's vertices in the order the index list names them.
+    NeedleVertex strip[kNeedleVertices];
+    for (int i = 0; i < kNeedleVertices; ++i) {
+      strip[i] = race.needle_vertices[race.needle_indices[i]];
+    }
+    if (WriteVertexBuffer(buffer, strip, sizeof strip)) {
+      device->DrawPrimitiveVB(D3DPT_TRIANGLESTRIP, buffer, 0, kNeedleVertices, 0);
+      return;
+    }
+  }
   device->DrawIndexedPrimitive(D3DPT_TRIANGLESTRIP, kNeedleVertexFormat, race.needle_vertices,
                                kNeedleVertices, race.needle_indices, kNeedleVertices, 0);
 }
@@ -67,26 +68,26 @@ void DrawRoad(IDirect3DDevice3* device, RaceState& race, float courseLength) {
       // Drawn with whatever texture is bound at this point, as the art was made for.
       race.board_translation = MakeVector(0.0f, 0.0f, start);
       SetTranslationMatrix(race.segment_world, 0.0f, 0.0f, start);
-      DrawModel(device, board_model, race.segment_world);
-      DrawModel(device, pool_model, race.segment_world);
+      DrawDeviceModel(device, board_model, race.segment_world);
+      DrawDeviceModel(device, pool_model, race.segment_world);
     }
     race.segment_translation = MakeVector(0.0f, 0.0f, start + kRoadSegmentLength / 2);
     SetTranslationMatrix(race.segment_world, race.segment_translation.x,
                          race.segment_translation.y, race.segment_translation.z);
     BindTexture(device, SegmentUsesLineTexture(i, courseLength) ? tex_Way2 : tex_Way);
-    DrawModel(device, course_model, race.segment_world);
+    DrawDeviceModel(device, course_model, race.segment_world);
   }
   UnbindTexture(device, tex_Way);
   UnbindTexture(device, tex_Way2);
 }
 
-void DrawPlacedModel(IDirect3DDevice3* device, const GpdModel& model, const D3DVECTOR& at,
+void DrawPlacedModel(IDirect3DDevice3* device, const DeviceModel& model, const D3DVECTOR& at,
                      const D3DMATRIX* tilt) {
   D3DMATRIX world;
   SetTranslationMatrix(world, at.x, at.y, at.z);
   // Tilted about its own centre, then moved into place.
   if (tilt != nullptr) MultiplyMatrix(world, world, *tilt);
-  DrawModel(device, model, world);
+  DrawDeviceModel(device, model, world);
 }
 
 void DrawStartSignal(IDirect3DDevice3* device, RaceState& race) {
@@ -135,7 +136,8 @@ void DrawDialInstruments(IDirect3DDevice3* device, RaceState& race, float course
   DrawNumber(TimeText(race.race_time_ms));
   DrawNumber(SpeedText(race.speed));
   BlitKeyed(lpDDSSPEEDMETER, SpeedometerDial());
-  DrawNeedle(device, race, kSpeedCentreX, kSpeedCentreY, SpeedNeedleAngle(race.speed));
+  DrawNeedle(device, race, needle_vertex_buffers[1], kSpeedCentreX, kSpeedCentreY,
+             SpeedNeedleAngle(race.speed));
 }
 }  // namespace
 
@@ -160,7 +162,7 @@ void DrawRaceScene() {
   if (race.distance < kSignalVisibleUntil) DrawStartSignal(device, race);
 
   BlitKeyed(lpDDSTachometer, TachometerFace(current_car));
-  DrawNeedle(device, race, kTachoCentreX, kTachoCentreY,
+  DrawNeedle(device, race, needle_vertex_buffers[0], kTachoCentreX, kTachoCentreY,
              TachoNeedleAngle(race.engine_rpm, TachoScaleFor(current_car)));
 
   BlitKeyed(lpDDSMission, GearGate(current_car));

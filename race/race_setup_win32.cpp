@@ -7,13 +7,17 @@
 #include "display/bitmap_surface_win32.h"
 #include "display/display_win32.h"
 #include "gfx3d/texture_d3d.h"
+#include "gfx3d/vertex_buffer_d3d.h"
+#include "race/race_state.h"
 
-GpdModel course_model;
-GpdModel pool_model;
-GpdModel board_model;
-GpdModel sig_box_model;
-GpdModel sig_models[kSignalLampModels];
-GpdModel sigpool_model;
+DeviceModel course_model;
+DeviceModel pool_model;
+DeviceModel board_model;
+DeviceModel sig_box_model;
+DeviceModel sig_models[kSignalLampModels];
+DeviceModel sigpool_model;
+
+IDirect3DVertexBuffer* needle_vertex_buffers[2] = {nullptr, nullptr};
 
 IDirectDrawSurface4* lpDDSMission = nullptr;
 IDirectDrawSurface4* lpDDSFont = nullptr;
@@ -30,7 +34,7 @@ const RaceResourceNames kRaceResourceNames = {
 };
 
 namespace {
-GpdModel* const kModels[11] = {&course_model,  &pool_model,    &board_model,   &sig_box_model,
+DeviceModel* const kModels[11] = {&course_model,  &pool_model,    &board_model,   &sig_box_model,
                                &sig_models[0], &sig_models[1], &sig_models[2], &sig_models[3],
                                &sig_models[4], &sig_models[5], &sigpool_model};
 Texture* const kTextures[3] = {&tex_sig, &tex_Way, &tex_Way2};
@@ -63,10 +67,17 @@ void EnterRace() {
 void LoadRaceResources() { LoadRaceResources(kRaceResourceNames); }
 
 void LoadRaceResources(const RaceResourceNames& names) {
-  // A model that is missing simply stays empty and draws nothing.
-  for (int i = 0; i < 11; ++i) LoadGpdModel(*kModels[i], names.models[i]);
-
   const DisplayContext& display = display_context;
+  // A model that is missing simply stays empty and draws nothing.
+  for (int i = 0; i < 11; ++i) {
+    LoadDeviceModel(*kModels[i], names.models[i], display.direct3d, display.hardware_device != 0);
+  }
+  for (IDirect3DVertexBuffer*& needle : needle_vertex_buffers) {
+    ReleaseInterface(needle);
+    needle = CreateVertexBufferFor(display.direct3d, kNeedleVertexFormat, kNeedleVertices,
+                                   display.hardware_device != 0);
+  }
+
   for (int i = 0; i < 3; ++i) {
     Texture& texture = *kTextures[i];
     // The road or signal is then drawn untextured; the race goes on.
@@ -89,7 +100,8 @@ void ReleaseRaceResources() {
   ReleaseInterface(lpDDSFont);
   ReleaseInterface(lpDDSBack);
   ReleaseInterface(lpDDSSPEEDMETER);
-  for (GpdModel* model : kModels) ReleaseGpdModel(*model);
+  for (DeviceModel* model : kModels) ReleaseDeviceModel(*model);
+  for (IDirect3DVertexBuffer*& needle : needle_vertex_buffers) ReleaseInterface(needle);
   ReleaseTexture(tex_Way);
   ReleaseTexture(tex_Way2);
   ReleaseTexture(tex_sig);

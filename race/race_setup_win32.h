@@ -4,18 +4,26 @@
 
 #include <windows.h>
 #include <ddraw.h>
+#include <d3d.h>
 
-#include "gfx3d/gpd_model.h"
+#include "gfx3d/device_model_d3d.h"
 
 constexpr int kSignalLampModels = 6;  // "sig0".."sig5", indexed by SignalLamps
 
 // Empty while the race is not loaded. The textures are tex_sig, tex_Way and tex_Way2.
-extern GpdModel course_model;   // one 20 m road segment
-extern GpdModel pool_model;     // the gantry every 100 m
-extern GpdModel board_model;    // the sign on each gantry
-extern GpdModel sig_box_model;  // the housing of a signal lamp
-extern GpdModel sig_models[kSignalLampModels];
-extern GpdModel sigpool_model;  // the signal's stand
+extern DeviceModel course_model;   // one 20 m road segment
+extern DeviceModel pool_model;     // the gantry every 100 m
+extern DeviceModel board_model;    // the sign on each gantry
+extern DeviceModel sig_box_model;  // the housing of a signal lamp
+extern DeviceModel sig_models[kSignalLampModels];
+extern DeviceModel sigpool_model;  // the signal's stand
+
+// The needles' transformed and lit vertices.
+constexpr DWORD kNeedleVertexFormat =
+    D3DFVF_XYZRHW | D3DFVF_DIFFUSE | D3DFVF_SPECULAR | D3DFVF_TEX1;
+// The tachometer's and the speedometer's needle, each rewritten in place every frame rather
+// than handed to the device (see gfx3d/vertex_buffer_d3d.h); none: drawn from RaceState.
+extern IDirect3DVertexBuffer* needle_vertex_buffers[2];
 
 extern IDirectDrawSurface4* lpDDSMission;     // gear gates and knob
 extern IDirectDrawSurface4* lpDDSFont;        // digital panels, digits and banners

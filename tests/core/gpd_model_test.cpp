@@ -139,3 +139,14 @@ TEST(GpdParser, FaceIndexMustNameAnExistingVertex) {
   }
   ExpectStillTheQuad(model, indices, vertices);
 }
+
+TEST(GpdTriangleList, EachIndexBecomesItsVertexInOrder) {
+  // Faces (0, 1, 2) and (2, 1, 3) of the quad: vertex i has x = i + 1.
+  const GpdModel model = LoadedQuad();
+  GpdVertex list[6];
+  CopyTriangleListVertices(model, list);
+  std::vector<float> xs;
+  for (const GpdVertex& v : list) xs.push_back(v.x);
+  EXPECT_EQ(xs, (std::vector<float>{1.0f, 2.0f, 3.0f, 3.0f, 2.0f, 4.0f}));
+  EXPECT_EQ(1.0f, list[5].ny);
+}

@@ -97,13 +97,15 @@ int SurfacesAlive() {
   return count;
 }
 
-// Models holding arrays, textures of the current device and pictures: 11 + 3 + 7 when whole.
+// Models holding arrays and a vertex buffer, textures of the current device and pictures:
+// 11 + 3 + 7 when whole.
 int ResourcesHeld() {
   int held = 0;
-  for (const GpdModel* m : {&course_model, &pool_model, &board_model, &sig_box_model,
-                            &sig_models[0], &sig_models[1], &sig_models[2], &sig_models[3],
-                            &sig_models[4], &sig_models[5], &sigpool_model}) {
-    held += m->vertices != nullptr && m->indices != nullptr;
+  for (const DeviceModel* m : {&course_model, &pool_model, &board_model, &sig_box_model,
+                               &sig_models[0], &sig_models[1], &sig_models[2], &sig_models[3],
+                               &sig_models[4], &sig_models[5], &sigpool_model}) {
+    held += m->mesh.vertices != nullptr && m->mesh.indices != nullptr &&
+            m->vertex_buffer != nullptr;
   }
   for (const Texture* t : {&tex_sig, &tex_Way, &tex_Way2}) {
     held += t->texture != nullptr && t->device == display_context.device;

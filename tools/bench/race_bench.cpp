@@ -177,8 +177,8 @@ void RunParts(int frames) {
       device->SetTransform(D3DTRANSFORMSTATE_WORLD, &world);
       device->SetTexture(0, tex_Way.texture);
       device->DrawIndexedPrimitive(D3DPT_TRIANGLELIST, D3DFVF_XYZ | D3DFVF_NORMAL | D3DFVF_TEX1,
-                                   course_model.vertices.get(), course_model.vertex_count,
-                                   course_model.indices.get(), course_model.index_count, 0);
+                                   course_model.mesh.vertices.get(), course_model.mesh.vertex_count,
+                                   course_model.mesh.indices.get(), course_model.mesh.index_count, 0);
     }
     device->SetTexture(0, nullptr);
     device->EndScene();
