@@ -139,13 +139,11 @@ void DrawDialInstruments(IDirect3DDevice3* device, RaceState& race, float course
   DrawNeedle(device, race, needle_vertex_buffers[1], kSpeedCentreX, kSpeedCentreY,
              SpeedNeedleAngle(race.speed));
 }
-}  // namespace
-
-void DrawRaceScene() {
+// The whole frame for a race state, a speedometer style and the finish banner's blink.
+void DrawSceneOf(RaceState& race, int32_t style, bool finishBannerOn) {
   DisplayContext& display = display_context;
   IDirect3DDevice3* device = display.device;
   if (device == nullptr || display.viewport == nullptr) return;
-  RaceState& race = race_state;
   const float courseLength = CourseLength[race_mode != 0 ? 1 : 0];
 
   D3DRECT clear = {display.clear_rect.left, display.clear_rect.top, display.clear_rect.right,
@@ -168,13 +166,13 @@ void DrawRaceScene() {
   BlitKeyed(lpDDSMission, GearGate(current_car));
   BlitKeyed(lpDDSMission, GearKnob(race.gear_column, race.gear_row));
 
-  if (speedometer_style == 0) {
+  if (style == 0) {
     DrawDigitalInstruments(race, courseLength);
   } else {
     DrawDialInstruments(device, race, courseLength);
   }
 
-  if (FinishBannerVisible(race.finished, ReadTimer())) BlitKeyed(lpDDSFont, FinishBanner());
+  if (finishBannerOn) BlitKeyed(lpDDSFont, FinishBanner());
   if (RecordBannerVisible(race.time_rank, race.speed_rank)) BlitKeyed(lpDDSFont, RecordBanner());
 
   const int32_t nameLength =
@@ -183,4 +181,28 @@ void DrawRaceScene() {
                  POINT{CarNameX(current_car.name), kCarNameY}, kTextCellWidth, DDBLT_KEYSRC);
 
   device->EndScene();
+}
+}  // namespace
+
+bool race_drawing_warm = false;
+
+void DrawRaceScene() {
+  RaceState& race = race_state;
+  DrawSceneOf(race, speedometer_style, FinishBannerVisible(race.finished, ReadTimer()));
+}
+
+void WarmUpRaceDrawing() {
+  if (race_drawing_warm) return;
+  race_drawing_warm = true;
+  // A copy: the warm-up changes nothing of the race. Lamp rows 0, 4 and 5 (steps 1, 5 and 6)
+  // between them show all six lamp models; the banners are on, and both styles are drawn.
+  RaceState race = race_state;
+  race.finished = true;
+  race.time_rank = 1;
+  const int32_t steps[] = {1, 5, 6};
+  for (int i = 0; i < 3; ++i) {
+    race.signal_step = steps[i];
+    DrawSceneOf(race, i % 2, true);
+  }
+  // The race's first frame clears it all before anything is shown.
 }

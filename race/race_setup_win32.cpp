@@ -8,6 +8,7 @@
 #include "display/display_win32.h"
 #include "gfx3d/texture_d3d.h"
 #include "gfx3d/vertex_buffer_d3d.h"
+#include "race/race_drawing_d3d.h"
 #include "race/race_state.h"
 
 DeviceModel course_model;
@@ -67,6 +68,7 @@ void EnterRace() {
 void LoadRaceResources() { LoadRaceResources(kRaceResourceNames); }
 
 void LoadRaceResources(const RaceResourceNames& names) {
+  race_drawing_warm = false;
   const DisplayContext& display = display_context;
   // A model that is missing simply stays empty and draws nothing.
   for (int i = 0; i < 11; ++i) {

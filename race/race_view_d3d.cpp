@@ -2,6 +2,7 @@
 
 #include "display/display_win32.h"
 #include "gfx3d/geometry.h"
+#include "race/race_drawing_d3d.h"
 #include "race/race_instruments.h"
 #include "race/race_state.h"
 
@@ -23,4 +24,5 @@ void ApplyRaceView() {
   SetProjectionMatrix(race.projection_matrix, kFieldOfView, kAspect, kNearPlane, kFarPlane);
   device->SetTransform(D3DTRANSFORMSTATE_PROJECTION, &race.projection_matrix);
   device->SetRenderState(D3DRENDERSTATE_ZENABLE, TRUE);
+  WarmUpRaceDrawing();
 }
