@@ -24,6 +24,7 @@
 #include "display/bitmap_surface_win32.h"
 #include "display/display_win32.h"
 #include "display/drawing_win32.h"
+#include "display/shown_picture.h"
 
 namespace {
 // What start-up actually read; an exit writes back only those.
@@ -138,6 +139,7 @@ void ReleaseSceneSurfaces() {
 }
 
 bool RebuildDisplay(int32_t windowedMode) {
+  ForgetShownPicture(shown_picture);
   ReleaseSceneSurfaces();
   ReleaseDisplay();
   if (!CreateGameDisplay(windowedMode)) return false;
@@ -151,6 +153,7 @@ bool RecoverLostPictures() {
   switch (TakeLostPictureStep()) {
     case LostPictureStep::kReload:
       // Restoring gave the surfaces their memory back, not their pictures.
+      ForgetShownPicture(shown_picture);
       ReleaseSceneSurfaces();
       LoadSmallFont();
       ReloadRunningScenePictures();

@@ -1,6 +1,7 @@
 #include "app/scene_state.h"
 #include "app/settings.h"
 #include "app/shell_win32.h"
+#include "display/shown_picture.h"
 
 bool shell_booted = false;
 
@@ -42,6 +43,10 @@ LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     case WM_CLOSE:
       // The close box and Alt+F4 keep what the player earned, as the title's exit does.
       SaveOnExit();
+      break;
+    case WM_PAINT:
+      // Uncovered: a scene that leaves a still picture on the screen must draw it again.
+      ForgetShownPicture(shown_picture);
       break;
     case WM_DESTROY:
       PostQuitMessage(0);

@@ -4,6 +4,7 @@
 #include "display/blit_retry.h"
 #include "display/display_win32.h"
 #include "display/drawing_win32.h"
+#include "display/shown_picture.h"
 
 static_assert(kSurfaceLostResult == static_cast<int32_t>(DDERR_SURFACELOST),
               "the portable retry rule must know DirectDraw's lost-surface result");
@@ -23,6 +24,7 @@ bool IsLost(IDirectDrawSurface4* surface) {
 
 void RestoreLostSurfaces() {
   pictures_lost = true;
+  ForgetShownPicture(shown_picture);
   if (display_context.direct_draw != nullptr) display_context.direct_draw->RestoreAllSurfaces();
 }
 
@@ -81,6 +83,9 @@ bool FillSurfaceRect(IDirectDrawSurface4* surface, const RECT* rect, uint32_t co
 }
 
 void ShowBackBuffer() {
+  // Whoever presents now knows what the screen shows; a scene that keeps a still picture
+  // remembers it after this.
+  ForgetShownPicture(shown_picture);
   DisplayContext& d = display_context;
   if (d.primary == nullptr || d.back_buffer == nullptr) return;
   if (d.windowed) {

@@ -1,6 +1,7 @@
 #include "screens/title_win32.h"
 
 #include "app/frame_timer.h"
+#include "app/frame_timer_win32.h"
 #include "app/scene_frame_win32.h"
 #include "app/scene_state.h"
 #include "app/shell_win32.h"
@@ -8,6 +9,7 @@
 #include "display/bitmap_surface_win32.h"
 #include "display/display_win32.h"
 #include "display/drawing_win32.h"
+#include "display/shown_picture.h"
 #include "input/input_win32.h"
 #include "input/key_state.h"
 #include "screens/title.h"
@@ -22,11 +24,27 @@ void LoadTitleSurface(bool keyFailureEnds) {
                    keyFailureEnds);
 }
 
+// Everything a title frame's picture is made of, to tell an unchanged frame.
+struct TitlePicture {
+  int32_t piece_count;
+  int32_t frame_rate;
+  TitlePiece pieces[kMaxTitlePieces];
+};
+
+void DrawTitlePieces(const TitlePiece* pieces, int count) {
+  FillBackBuffer(display_context.clear_rect, 0);
+  if (lpDDSTitle == nullptr) return;
+  for (int i = 0; i < count; ++i) {
+    BlitToBackBuffer(lpDDSTitle, ToRect(pieces[i].source), ToRect(pieces[i].destination),
+                     DDBLT_KEYSRC);
+  }
+}
 
 }  // namespace
 
 void EnterTitle() {
   ResetTitleVisit(title_state);
+  ForgetShownPicture(shown_picture);
   ReleaseSceneSurfaces();
   LoadSmallFont();
   LoadTitleSurface(false);
@@ -41,22 +59,27 @@ void TitleFrame() {
                                   scene_state, race_mode);
     RememberKeyState();
   }
-  DrawTitle();
+  // Once the opening is over the title stands still: an unchanged picture is left on the
+  // screen rather than drawn and copied again.
+  TitlePicture picture = {};
+  picture.piece_count = PlanTitleFrame(title_state, ReadTimer(), picture.pieces);
+  picture.frame_rate = frame_rate;
+  if (!PictureIsNew(shown_picture, &picture, sizeof picture)) {
+    WaitForFrame();
+    return;
+  }
+  DrawTitlePieces(picture.pieces, picture.piece_count);
   DrawFrameRate();
   PresentFrame();
+  RememberShownPicture(shown_picture, &picture, sizeof picture);
 }
 
 void DrawTitle() { DrawTitleAt(ReadTimer()); }
 
 void DrawTitleAt(uint32_t now) {
-  FillBackBuffer(display_context.clear_rect, 0);
   TitlePiece pieces[kMaxTitlePieces];
   const int count = PlanTitleFrame(title_state, now, pieces);
-  if (lpDDSTitle == nullptr) return;
-  for (int i = 0; i < count; ++i) {
-    BlitToBackBuffer(lpDDSTitle, ToRect(pieces[i].source), ToRect(pieces[i].destination),
-                     DDBLT_KEYSRC);
-  }
+  DrawTitlePieces(pieces, count);
 }
 
 void LoadTitleArt() { LoadTitleSurface(true); }
