@@ -149,10 +149,16 @@ TEST_F(RaceDrawingTest, NeedleSignalDigitsAndBanners) {
   EXPECT_GT(TurnedTo(go, falseStart, false), 20);
   EXPECT_EQ(0, TurnedTo(go, falseStart, true));
 
-  // Finished with a place: the record banner shows.
+  // Finished with a place: the record banner shows, and the distance is the course's length,
+  // the same course as the clock's and the tables' for any race mode.
   race.finished = true;
   race.time_rank = 2;
-  EXPECT_TRUE(Shows(Draw(), lpDDSFont, RecordBanner()));
+  race_mode = 2;
+  const Pixels finished = Draw();
+  EXPECT_TRUE(Shows(finished, lpDDSFont, RecordBanner()));
+  InstrumentBlit distance[kDistanceDigits];
+  DistanceDigits(400, distance);
+  for (const InstrumentBlit& cell : distance) EXPECT_TRUE(Shows(finished, lpDDSFont, cell));
 }
 
 TEST_F(RaceDrawingTest, EnteringAgainLeaksNothingAndF2BringsEverythingBack) {
