@@ -39,9 +39,10 @@ void PutNameCharacter(char* name, int place, char c) {
   name[place] = c;
 }
 
-// Wrap-safe: the timer runs round after 2^32 ms.
+// Once the time has passed the repeat time, not on it. Wrap-safe: the timer runs round after
+// 2^32 ms.
 bool RepeatDue(uint32_t nowMs, uint32_t repeatAt) {
-  return repeatAt == 0 || static_cast<int32_t>(nowMs - repeatAt) >= 0;
+  return repeatAt == 0 || static_cast<int32_t>(nowMs - repeatAt) > 0;
 }
 
 void DialHeld(bool held, uint32_t nowMs, uint32_t& repeatAt, char* name, int place,
@@ -74,6 +75,14 @@ RankingEntry* EditedEntry(RecordData& records, uint8_t raceMode, uint8_t timeRan
   RankingEntry& entry = records.tables[raceMode][table][line];
   entry.player_name[kPlayerNameMaxChars] = 0;
   return &entry;
+}
+
+void EnterNameEntry(RecordScreenState& screen) {
+  screen.records_row = 0;
+  screen.name_cursor = 0;
+  // The Space that ended the race may still be held: counted as typed already, it types
+  // nothing, whatever the last visit was left with (Esc leaves it on another character).
+  screen.last_typed_char = kFirstPrintable;
 }
 
 void TypeNameCharacter(RecordScreenState& screen, char* name, int32_t typed) {

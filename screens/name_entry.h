@@ -25,6 +25,10 @@ int32_t NamedLine(uint8_t timeRank, uint8_t speedRank);
 RankingEntry* EditedEntry(RecordData& records, uint8_t raceMode, uint8_t timeRank,
                           uint8_t speedRank);
 
+// Entering the screen after a race: the first character, the course line, and the Space
+// that brought the player here counted as typed.
+void EnterNameEntry(RecordScreenState& screen);
+
 // One typed character (0 when none): a printable one that differs from the last read goes
 // into the name at the cursor, which then moves on unless it is on the last character. A key
 // held down thus types once.

@@ -81,9 +81,11 @@ TEST(NameEntry, TypedCharactersGoInOnceEach) {
     TypeNameCharacter(screen, name, typed);
   }
   EXPECT_STREQ(name, "ABCDEFGI") << "the eighth and later characters stay on the last place";
-  RecordScreenState fresh;
-  TypeNameCharacter(fresh, name, ' ');
-  EXPECT_EQ(name[0], 'A') << "the Space still held from the race types nothing";
+  TypeNameCharacter(screen, name, 0x1B);  // the Esc that leaves the screen unnamed
+  EnterNameEntry(screen);
+  TypeNameCharacter(screen, name, ' ');
+  EXPECT_EQ(name[0], 'A') << "the Space still held from the next race types nothing";
+  EXPECT_EQ(screen.name_cursor, 0);
 }
 
 TEST(NameEntry, HeldUpAndDownStepAtOnceThenEvery120Ms) {
@@ -93,8 +95,9 @@ TEST(NameEntry, HeldUpAndDownStepAtOnceThenEvery120Ms) {
     std::initializer_list<uint32_t> times;
     const char* seen;
   } cases[] = {
-      {"}", 0, DIK_UP, {0, 60, 119, 120, 240}, "~~~ !"},
-      {"!", 0, DIK_DOWN, {1000, 1120}, " ~"},
+      {"}", 0, DIK_UP, {0, 60, 120, 121, 241, 242}, "~~~  !"},
+      {"!", 0, DIK_DOWN, {1000, 1121}, " ~"},
+      {"}", 0, DIK_UP, {0xFFFFFFF0u, 0x68, 0x69}, "~~ "},  // the timer runs round
       {"AB", 4, DIK_UP, {0}, "!"},  // the 0 past the end counts as a space
       {"AB", 4, DIK_DOWN, {0}, "~"},
   };
