@@ -56,6 +56,20 @@ void DialHeld(bool held, uint32_t nowMs, uint32_t& repeatAt, char* name, int pla
   repeatAt = nowMs + kNameRepeatMs;
 }
 
+// Backspace blanks the place left of the cursor and moves there (the first place blanks
+// itself); Delete blanks from the cursor to the last place. Spaces, not NULs, so the name
+// keeps its length and what shows is what is stored.
+void EraseName(bool backspace, bool erase, char* name, uint8_t& cursor) {
+  if (name == nullptr) return;
+  if (backspace) {
+    if (cursor > 0) --cursor;
+    PutNameCharacter(name, cursor, ' ');
+  }
+  if (erase) {
+    for (int place = cursor; place <= kLastNamePlace; ++place) PutNameCharacter(name, place, ' ');
+  }
+}
+
 void CopyName(char* destination, size_t size, const char* name) {
   std::memset(destination, 0, size);
   std::memcpy(destination, name, strnlen(name, kPlayerNameMaxChars));
@@ -107,6 +121,7 @@ void StepNameEntry(const uint8_t* keys, const uint8_t* previous, uint32_t nowMs,
   if (pressed(DIK_LEFT)) {
     screen.name_cursor = screen.name_cursor > 0 ? screen.name_cursor - 1 : kLastNamePlace;
   }
+  EraseName(pressed(DIK_BACK), pressed(DIK_DELETE), name, screen.name_cursor);
   if (!pressed(DIK_RETURN)) return;
 
   if (name != nullptr) CopyName(records.player_name, sizeof(records.player_name), name);

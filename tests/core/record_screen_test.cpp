@@ -119,6 +119,27 @@ TEST(NameEntry, HeldUpAndDownStepAtOnceThenEvery120Ms) {
   EXPECT_STREQ(gap.Name(), "AB  !") << "the gap before a dialled character becomes spaces";
 }
 
+TEST(NameEntry, BackspaceBlanksThePlaceLeftAndDeleteBlanksToTheEnd) {
+  struct Case {
+    const char* name;
+    uint8_t cursor;
+    int key;
+    const char* after;
+    uint8_t cursor_after;
+  } cases[] = {
+      {"BobAAAAA", 3, DIK_BACK, "Bo AAAAA", 2},   {"BobAAAAA", 0, DIK_BACK, " obAAAAA", 0},
+      {"BobAAAAA", 3, DIK_DELETE, "Bob     ", 3}, {"AB", 4, DIK_DELETE, "AB      ", 4},
+  };
+  for (const Case& c : cases) {
+    Naming naming;
+    std::strcpy(naming.Name(), c.name);
+    naming.screen.name_cursor = c.cursor;
+    naming.Frame(0, {c.key});
+    EXPECT_STREQ(naming.Name(), c.after) << c.name << " at " << int(c.cursor);
+    EXPECT_EQ(naming.screen.name_cursor, c.cursor_after) << c.name;
+  }
+}
+
 TEST(NameEntry, CursorWrapsAndBothTablesAreNamedTimeTableFirst) {
   Naming naming;
   std::strcpy(naming.Name(), "LONGNAMEX");
