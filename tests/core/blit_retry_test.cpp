@@ -73,22 +73,16 @@ TEST(LostPicturesTest, ReloadOnlyOnceTheScreenIsOursAndRestored) {
 }
 // A window on a desktop no bigger than the picture: only the part on the screen is copied.
 TEST(WindowPresentTest, ThePartOnThePrimarySurface) {
-  const struct {
-    int32_t x, y, surface_width, surface_height;
-    PixelRect source, destination;
-  } cases[] = {
-      {200, 100, 1024, 768, {0, 0, 640, 480}, {200, 100, 840, 580}},  // wholly on the screen
-      {5, 24, 640, 480, {0, 0, 635, 456}, {5, 24, 640, 480}},
-      {-10, -5, 640, 480, {10, 5, 640, 480}, {0, 0, 630, 475}},
+  const struct { int32_t x, y; PixelRect source, destination; } cases[] = {
+      {5, 24, {0, 0, 635, 456}, {5, 24, 640, 480}},
+      {-10, -5, {10, 5, 640, 480}, {0, 0, 630, 475}},
+      {700, 24, {0, 0, -60, 456}, {700, 24, 640, 480}},  // off the screen: empty
   };
   for (const auto& c : cases) {
-    const PresentRects part = PartOnSurface(c.x, c.y, 640, 480, c.surface_width, c.surface_height);
+    const PresentRects part = PartOnSurface(c.x, c.y, 640, 480, 640, 480);
     EXPECT_EQ(part.source, c.source) << c.x;
     EXPECT_EQ(part.destination, c.destination) << c.x;
   }
-  const PresentRects none = PartOnSurface(700, 24, 640, 480, 640, 480);
-  EXPECT_LE(none.destination.Width(), 0) << "a window off the screen shows nothing";
-  EXPECT_LE(none.source.Width(), 0);
 }
 
 }  // namespace

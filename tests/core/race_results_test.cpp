@@ -53,8 +53,7 @@ TEST(RaceResults, RanksByValueThenPlayerThenCarAndUnlocksWhenRacesHeadEveryTable
     EXPECT_EQ(c.timeRank != 0, marks);
     if (c.timeRank == 0) continue;
     const RankingEntry& mine = table[c.timeRank - 1];
-    EXPECT_EQ(std::string(c.player, 8) + std::string(2, '\0'),
-              std::string(mine.player_name, sizeof mine.player_name)) << "all 8 bytes";
+    EXPECT_EQ(0, std::memcmp(mine.player_name, c.player, 9)) << "all 8 bytes, then a zero";
     EXPECT_EQ(std::string(c.car).substr(0, 27), mine.car_name);
     EXPECT_EQ(58, mine.fps_at_finish);
   }

@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # A whole game as a player meets it: the title, 400 m, the first car, a race driven with
-# clutch, lever and throttle to the finish banner, the name typed for the record (a slip
-# mended with Backspace, the rest of the old name cleared with Delete), a new race
-# with the same car, Esc, the title's exit. The save file then holds the run with the name;
-# started again, the record screen shows it.
+# clutch, lever and throttle to the finish banner, the name typed with Backspace and Delete,
+# a new race with the same car, Esc, the title's exit. The save file then holds the run with
+# the name; started again, the record screen shows it.
 #
 # The game starts without settings but with a save file whose 400 m tables a finished run
 # beats: a driver made of key presses through Wine launches late and shifts slowly, and the

@@ -79,14 +79,13 @@ TEST_F(DisplayTest, FullScreenModePresentationAndTheScreenTakenAway) {
 }
 TEST_F(DisplayTest, AWindowOnADesktopNoBiggerThanThePictureShowsThePartOnIt) {
   ASSERT_TRUE(CreateDisplay(hwnd_, 640, 480, 1, 0));
-  const DisplayContext& d = display_context;
   const uint32_t magenta = PackColor(255, 0, 255);
-  ASSERT_TRUE(FillBackBuffer(d.clear_rect, magenta));
+  ASSERT_TRUE(FillBackBuffer(display_context.clear_rect, magenta));
   ShowBackBuffer();
   POINT origin = {0, 0};
   ClientToScreen(hwnd_, &origin);
   ASSERT_GT(origin.y + 480, 480) << "the frame pushes the picture past the screen's bottom";
-  const Pixels shown = ReadPixels(d.primary);
+  const Pixels shown = ReadPixels(display_context.primary);
   ASSERT_EQ(shown.height, 480);
   EXPECT_EQ(shown.At(origin.x + 10, origin.y + 10), magenta);
   EXPECT_EQ(shown.At(origin.x + 600, 470), magenta);

@@ -149,8 +149,7 @@ TEST_F(RaceDrawingTest, NeedleSignalDigitsAndBanners) {
   EXPECT_GT(TurnedTo(go, falseStart, false), 20);
   EXPECT_EQ(0, TurnedTo(go, falseStart, true));
 
-  // Finished with a place: the record banner shows, and the distance is the course's length,
-  // the same course as the clock's and the tables' for any race mode.
+  // Finished with a place: the banner, and the length of the clock's course in any race mode.
   race.finished = true;
   race.time_rank = 2;
   race_mode = 2;
