@@ -6,6 +6,7 @@
 #include <ddraw.h>
 
 #include <cstdint>
+#include <string>
 
 #include "display/glyph_layout.h"
 #include "display/surface_loss.h"
@@ -81,3 +82,8 @@ struct GdiFontDescription {
 // correctly on a Windows of any language. Without a description the back buffer's current
 // font and colours are used.
 void DrawGdiText(const char* text, int32_t x, int32_t y, const GdiFontDescription* description);
+
+// The face DrawGdiText draws a line in: the described face wherever it exists, else one with
+// a glyph for every character of the line (a system without the face may substitute one that
+// lacks the Latin letters or the kana); chosen once per face and line.
+std::wstring GdiFaceFor(const GdiFontDescription& description, const char* text);

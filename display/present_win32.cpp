@@ -5,6 +5,7 @@
 #include "display/display_win32.h"
 #include "display/drawing_win32.h"
 #include "display/shown_picture.h"
+#include "display/window_present.h"
 
 static_assert(kSurfaceLostResult == static_cast<int32_t>(DDERR_SURFACELOST),
               "the portable retry rule must know DirectDraw's lost-surface result");
@@ -19,6 +20,28 @@ int32_t Result(HRESULT result) { return static_cast<int32_t>(result); }
 
 bool IsLost(IDirectDrawSurface4* surface) {
   return surface != nullptr && surface->IsLost() == DDERR_SURFACELOST;
+}
+
+// The window's picture onto the primary at the client area's place on the screen. Wine's clip
+// list runs past the screen's edge when the window does (on a desktop no bigger than the
+// picture, the frame pushes it off the bottom) and it then refuses the whole copy as an
+// invalid rectangle: the part that lies on the primary is copied instead.
+HRESULT CopyToWindow(const DisplayContext& d) {
+  POINT origin = {0, 0};
+  ClientToScreen(d.window, &origin);
+  RECT to = {origin.x, origin.y, origin.x + d.width, origin.y + d.height};
+  const HRESULT whole = d.primary->Blt(&to, d.back_buffer, nullptr, DDBLT_WAIT, nullptr);
+  if (whole != DDERR_INVALIDRECT) return whole;
+  DDSURFACEDESC2 screen = {};
+  screen.dwSize = sizeof screen;
+  if (FAILED(d.primary->GetSurfaceDesc(&screen))) return whole;
+  const PresentRects part =
+      PartOnSurface(origin.x, origin.y, d.width, d.height, static_cast<int32_t>(screen.dwWidth),
+                    static_cast<int32_t>(screen.dwHeight));
+  if (part.destination.Width() <= 0 || part.destination.Height() <= 0) return DD_OK;
+  RECT from = ToRect(part.source);
+  to = ToRect(part.destination);
+  return d.primary->Blt(&to, d.back_buffer, &from, DDBLT_WAIT, nullptr);
 }
 }  // namespace
 
@@ -90,12 +113,7 @@ void ShowBackBuffer() {
   if (d.primary == nullptr || d.back_buffer == nullptr) return;
   if (d.windowed) {
     // The clipper keeps the copy inside the window's visible part.
-    POINT origin = {0, 0};
-    ClientToScreen(d.window, &origin);
-    RECT to = {origin.x, origin.y, origin.x + d.width, origin.y + d.height};
-    BlitWithRetry(
-        [&] { return Result(d.primary->Blt(&to, d.back_buffer, nullptr, DDBLT_WAIT, nullptr)); },
-        &RestoreLostSurfaces);
+    BlitWithRetry([&] { return Result(CopyToWindow(d)); }, &RestoreLostSurfaces);
   } else {
     // A copy onto the front rather than a flip: the back buffer keeps this frame's picture.
     BlitWithRetry(

@@ -7,6 +7,9 @@
 #ifndef DIK_ESCAPE
 #define DIK_ESCAPE          0x01
 #endif
+#ifndef DIK_BACK
+#define DIK_BACK            0x0E
+#endif
 #ifndef DIK_RETURN
 #define DIK_RETURN          0x1C
 #endif
@@ -30,4 +33,7 @@
 #endif
 #ifndef DIK_DOWN
 #define DIK_DOWN            0xD0
+#endif
+#ifndef DIK_DELETE
+#define DIK_DELETE          0xD3
 #endif

@@ -12,6 +12,7 @@
 #include "gfx3d/geometry.h"
 #include "gfx3d/texture_d3d.h"
 #include "gfx3d/vertex_buffer_d3d.h"
+#include "race/race_flow.h"
 #include "race/race_instruments.h"
 #include "race/race_setup_win32.h"
 #include "race/race_state.h"
@@ -144,7 +145,7 @@ void DrawSceneOf(RaceState& race, int32_t style, bool finishBannerOn) {
   DisplayContext& display = display_context;
   IDirect3DDevice3* device = display.device;
   if (device == nullptr || display.viewport == nullptr) return;
-  const float courseLength = CourseLength[race_mode != 0 ? 1 : 0];
+  const float courseLength = CourseLength[CourseIndex(race_mode)];
 
   D3DRECT clear = {display.clear_rect.left, display.clear_rect.top, display.clear_rect.right,
                    display.clear_rect.bottom};

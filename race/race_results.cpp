@@ -37,10 +37,8 @@ RankingEntry MakeEntry(float value, const RaceState& race, const RecordData& rec
                        const CarSpec& car) {
   RankingEntry entry = {};
   entry.value = value;
-  // The name entry keeps at most 8 characters; what follows its NUL is not carried over.
-  for (int i = 0; i < kPlayerNameMaxChars && records.player_name[i] != '\0'; ++i) {
-    entry.player_name[i] = records.player_name[i];
-  }
+  // The entry's name field takes the whole 8 bytes of the name; its last two stay zero.
+  std::memcpy(entry.player_name, records.player_name, kPlayerNameMaxChars);
   // The loader already cuts long names, but a car may come from anywhere: cut it the same
   // way, never between the two bytes of a character, so it always fits the field.
   char name[sizeof car.name];

@@ -39,9 +39,10 @@ void PutNameCharacter(char* name, int place, char c) {
   name[place] = c;
 }
 
-// Wrap-safe: the timer runs round after 2^32 ms.
+// Once the time has passed the repeat time, not on it. Wrap-safe: the timer runs round after
+// 2^32 ms.
 bool RepeatDue(uint32_t nowMs, uint32_t repeatAt) {
-  return repeatAt == 0 || static_cast<int32_t>(nowMs - repeatAt) >= 0;
+  return repeatAt == 0 || static_cast<int32_t>(nowMs - repeatAt) > 0;
 }
 
 void DialHeld(bool held, uint32_t nowMs, uint32_t& repeatAt, char* name, int place,
@@ -53,6 +54,20 @@ void DialHeld(bool held, uint32_t nowMs, uint32_t& repeatAt, char* name, int pla
   if (name == nullptr || !RepeatDue(nowMs, repeatAt)) return;
   PutNameCharacter(name, place, step(name[place]));
   repeatAt = nowMs + kNameRepeatMs;
+}
+
+// Backspace blanks the place left of the cursor and moves there (the first place blanks
+// itself); Delete blanks from the cursor to the last place. Spaces, not NULs, so the name
+// keeps its length and what shows is what is stored.
+void EraseName(bool backspace, bool erase, char* name, uint8_t& cursor) {
+  if (name == nullptr) return;
+  if (backspace) {
+    if (cursor > 0) --cursor;
+    PutNameCharacter(name, cursor, ' ');
+  }
+  if (erase) {
+    for (int place = cursor; place <= kLastNamePlace; ++place) PutNameCharacter(name, place, ' ');
+  }
 }
 
 void CopyName(char* destination, size_t size, const char* name) {
@@ -74,6 +89,14 @@ RankingEntry* EditedEntry(RecordData& records, uint8_t raceMode, uint8_t timeRan
   RankingEntry& entry = records.tables[raceMode][table][line];
   entry.player_name[kPlayerNameMaxChars] = 0;
   return &entry;
+}
+
+void EnterNameEntry(RecordScreenState& screen) {
+  screen.records_row = 0;
+  screen.name_cursor = 0;
+  // The Space that ended the race may still be held: counted as typed already, it types
+  // nothing, whatever the last visit was left with (Esc leaves it on another character).
+  screen.last_typed_char = kFirstPrintable;
 }
 
 void TypeNameCharacter(RecordScreenState& screen, char* name, int32_t typed) {
@@ -98,6 +121,7 @@ void StepNameEntry(const uint8_t* keys, const uint8_t* previous, uint32_t nowMs,
   if (pressed(DIK_LEFT)) {
     screen.name_cursor = screen.name_cursor > 0 ? screen.name_cursor - 1 : kLastNamePlace;
   }
+  EraseName(pressed(DIK_BACK), pressed(DIK_DELETE), name, screen.name_cursor);
   if (!pressed(DIK_RETURN)) return;
 
   if (name != nullptr) CopyName(records.player_name, sizeof(records.player_name), name);

@@ -25,6 +25,10 @@ int32_t NamedLine(uint8_t timeRank, uint8_t speedRank);
 RankingEntry* EditedEntry(RecordData& records, uint8_t raceMode, uint8_t timeRank,
                           uint8_t speedRank);
 
+// Entering the screen after a race: the first character, the course line, and the Space
+// that brought the player here counted as typed.
+void EnterNameEntry(RecordScreenState& screen);
+
 // One typed character (0 when none): a printable one that differs from the last read goes
 // into the name at the cursor, which then moves on unless it is on the last character. A key
 // held down thus types once.
@@ -32,7 +36,8 @@ void TypeNameCharacter(RecordScreenState& screen, char* name, int32_t typed);
 
 // The keys of one frame that was read: Up and Down held step the character at the cursor at
 // once and then every kNameRepeatMs, Left and Right move the cursor round the eight places,
-// Return confirms. A run placed in both tables is named in the time table first; the same name
+// Backspace blanks the place left of the cursor and moves there (not below the first),
+// Delete blanks from the cursor to the end, Return confirms. A run placed in both tables is named in the time table first; the same name
 // then goes into its top-speed entry and that one is edited next. The last confirmation asks
 // for a new race with the same car. `name` may be nullptr when there is no entry.
 void StepNameEntry(const uint8_t* keys, const uint8_t* previous, uint32_t nowMs,

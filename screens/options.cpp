@@ -28,6 +28,7 @@ int32_t MoveCursor(int32_t cursor, int32_t step, bool hasJoystick) {
 OptionEdit CopySettingsForEditing() {
   OptionEdit edit;
   edit.edit_windowed = windowed;
+  edit.running_windowed = windowed;
   edit.edit_speedometer = speedometer_style;
   std::memcpy(edit.edit_buttons, joystick_buttons, sizeof edit.edit_buttons);
   edit.edit_device = software_device;
@@ -68,6 +69,12 @@ bool StepOptionKeys(OptionEdit& edit, const uint8_t* keys, const uint8_t* previo
   if (pressed(DIK_UP)) edit.option_cursor = MoveCursor(edit.option_cursor, -1, hasJoystick);
   if (pressed(DIK_DOWN)) edit.option_cursor = MoveCursor(edit.option_cursor, 1, hasJoystick);
   return apply;
+}
+
+void FollowScreenMode(OptionEdit& edit, int32_t windowedNow) {
+  if (windowedNow == edit.running_windowed) return;
+  edit.running_windowed = windowedNow;
+  edit.edit_windowed = windowedNow;
 }
 
 bool ScreenModeChanged(const OptionEdit& edit) { return edit.edit_windowed != windowed; }

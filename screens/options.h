@@ -22,6 +22,7 @@ struct OptionEdit {
   int32_t edit_speedometer = 0;  // 0: digital, else analog
   uint8_t edit_buttons[4] = {};  // joystick buttons for Alt, Ctrl, Space&Enter, Esc
   int32_t edit_device = 0;       // not editable here; written back unchanged
+  int32_t running_windowed = 0;  // the mode running when the screen last looked
 };
 
 extern OptionEdit option_edit;
@@ -45,6 +46,10 @@ void AssignHeldButton(OptionEdit& edit, const uint8_t buttons[32]);
 // without a joystick they step over the button rows, which are not drawn then.
 bool StepOptionKeys(OptionEdit& edit, const uint8_t* keys, const uint8_t* previous,
                     bool hasJoystick);
+
+// F2 switches the running mode under the screen: the Screen row then shows the new mode, so
+// that OK keeps it. A toggle of the row's own stays while the mode stays.
+void FollowScreenMode(OptionEdit& edit, int32_t windowedNow);
 
 // The screen mode differs from the one running: applying must rebuild the display.
 bool ScreenModeChanged(const OptionEdit& edit);

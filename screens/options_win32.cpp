@@ -2,6 +2,7 @@
 
 #include "app/scene_frame_win32.h"
 #include "app/scene_state.h"
+#include "app/settings.h"
 #include "app/shell_win32.h"
 #include "display/bitmap_surface_win32.h"
 #include "display/display_win32.h"
@@ -113,6 +114,7 @@ void EnterOptions() {
 
 void OptionsFrame() {
   if (!RecoverLostPictures()) return;
+  FollowScreenMode(option_edit, windowed);
   button_capture = ButtonCaptureFor(option_edit.option_cursor);
   if (ReadFrameInput()) {
     CaptureJoystickButton();

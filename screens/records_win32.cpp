@@ -81,8 +81,7 @@ void EnterRecords() {
 }
 
 void EnterResult() {
-  record_screen.records_row = 0;
-  record_screen.name_cursor = 0;
+  EnterNameEntry(record_screen);
   ReleaseSceneSurfaces();
   LoadSmallFont();
   LoadRecordArt();

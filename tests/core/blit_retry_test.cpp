@@ -4,6 +4,7 @@
 
 #include "display/blit_retry.h"
 #include "display/surface_loss.h"
+#include "display/window_present.h"
 
 namespace {
 constexpr int32_t kBusy = static_cast<int32_t>(0x8876021Cu);  // DDERR_WASSTILLDRAWING
@@ -70,4 +71,18 @@ TEST(LostPicturesTest, ReloadOnlyOnceTheScreenIsOursAndRestored) {
     EXPECT_EQ(restores, c.restores) << c.lost << c.windowed << " " << c.level;
   }
 }
+// A window on a desktop no bigger than the picture: only the part on the screen is copied.
+TEST(WindowPresentTest, ThePartOnThePrimarySurface) {
+  const struct { int32_t x, y; PixelRect source, destination; } cases[] = {
+      {5, 24, {0, 0, 635, 456}, {5, 24, 640, 480}},
+      {-10, -5, {10, 5, 640, 480}, {0, 0, 630, 475}},
+      {700, 24, {0, 0, -60, 456}, {700, 24, 640, 480}},  // off the screen: empty
+  };
+  for (const auto& c : cases) {
+    const PresentRects part = PartOnSurface(c.x, c.y, 640, 480, 640, 480);
+    EXPECT_EQ(part.source, c.source) << c.x;
+    EXPECT_EQ(part.destination, c.destination) << c.x;
+  }
+}
+
 }  // namespace

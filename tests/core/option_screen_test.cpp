@@ -43,6 +43,15 @@ TEST_F(OptionScreen, OkAppliesTheCopyAndEscDropsIt) {
   EXPECT_FALSE(ScreenModeChanged(CopySettingsForEditing())) << "the same mode rebuilds nothing";
 }
 
+TEST_F(OptionScreen, TheScreenRowFollowsF2AndKeepsAToggleOfItsOwn) {
+  windowed = 1;  // F2 on the screen
+  FollowScreenMode(edit, windowed);
+  EXPECT_FALSE(ScreenModeChanged(edit)) << "the Screen row shows the mode F2 chose; OK keeps it";
+  Step({DIK_LEFT});
+  FollowScreenMode(edit, windowed);
+  EXPECT_EQ(edit.edit_windowed, 0) << "a toggle waiting for OK stays while the mode stays";
+}
+
 TEST_F(OptionScreen, ButtonsSwapAndTheLowestHeldWins) {
   uint8_t buttons[32] = {};
   const uint8_t start[4] = {2, 5, 8, 9};

@@ -22,7 +22,7 @@ struct Tables : RecordData {
 };
 
 TEST(RaceResults, RanksByValueThenPlayerThenCarAndUnlocksWhenRacesHeadEveryTable) {
-  const struct { int course; uint32_t ms; double top; const char *player, *car;
+  const struct { int course; uint32_t ms; double top; const char player[9]; const char* car;
                  uint8_t timeRank, speedRank; uint32_t flags; } cases[] = {
       {0, 10500, 150.0, "BBB", "TEST FR", 2, 0, 0},
       {0, 15000, 185.0, "BBB", "TEST FR", 0, 3, 0},
@@ -32,10 +32,10 @@ TEST(RaceResults, RanksByValueThenPlayerThenCarAndUnlocksWhenRacesHeadEveryTable
       {0, 11000, 150.0, "BBB", "TEST AA", 2, 0, 0},
       {0, 11000, 170.0, "BBB", "TEST FR", 3, 5, 0},  // identical: behind the old one
       {1, 20000, 160.0, "ABCDEFGH", "TEST FR", 1, 1, kUnlockCar0 | kUnlockCar1},
-      {1, 20000, 100.0, "BBB", "A CAR NAME TOO LONG FOR ITS FIELD", 1, 0, 0}};
+      {1, 20000, 100.0, "AB\0CDEFG", "A CAR NAME TOO LONG FOR ITS FIELD", 1, 0, 0}};
   for (const auto& c : cases) {
     Tables records;
-    std::strcpy(records.player_name, c.player);
+    std::memcpy(records.player_name, c.player, kPlayerNameMaxChars);
     CarSpec car = MakeRecord4();
     std::strcpy(car.name, c.car);
     RaceState race = {};
@@ -53,7 +53,7 @@ TEST(RaceResults, RanksByValueThenPlayerThenCarAndUnlocksWhenRacesHeadEveryTable
     EXPECT_EQ(c.timeRank != 0, marks);
     if (c.timeRank == 0) continue;
     const RankingEntry& mine = table[c.timeRank - 1];
-    EXPECT_EQ(std::string(c.player), mine.player_name);
+    EXPECT_EQ(0, std::memcmp(mine.player_name, c.player, 9)) << "all 8 bytes, then a zero";
     EXPECT_EQ(std::string(c.car).substr(0, 27), mine.car_name);
     EXPECT_EQ(58, mine.fps_at_finish);
   }

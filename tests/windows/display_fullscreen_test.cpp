@@ -1,6 +1,6 @@
 // The display in full screen on a 640x480 desktop: the 16-bit mode with its complex primary,
 // a presentation that copies rather than flips, and lost surfaces when another window takes
-// the screen.
+// the screen; and a window on that desktop, which cannot show all of its picture.
 #include "display/display_win32.h"
 
 #include "app/scene_state.h"
@@ -77,4 +77,18 @@ TEST_F(DisplayTest, FullScreenModePresentationAndTheScreenTakenAway) {
   EXPECT_NE(d.primary->IsLost(), DDERR_SURFACELOST);
   EXPECT_EQ(TakeLostPictureStep(), LostPictureStep::kNothing) << "reloaded once only";
 }
+TEST_F(DisplayTest, AWindowOnADesktopNoBiggerThanThePictureShowsThePartOnIt) {
+  ASSERT_TRUE(CreateDisplay(hwnd_, 640, 480, 1, 0));
+  const uint32_t magenta = PackColor(255, 0, 255);
+  ASSERT_TRUE(FillBackBuffer(display_context.clear_rect, magenta));
+  ShowBackBuffer();
+  POINT origin = {0, 0};
+  ClientToScreen(hwnd_, &origin);
+  ASSERT_GT(origin.y + 480, 480) << "the frame pushes the picture past the screen's bottom";
+  const Pixels shown = ReadPixels(display_context.primary);
+  ASSERT_EQ(shown.height, 480);
+  EXPECT_EQ(shown.At(origin.x + 10, origin.y + 10), magenta);
+  EXPECT_EQ(shown.At(origin.x + 600, 470), magenta);
+}
+
 }  // namespace

@@ -151,10 +151,15 @@ TEST_F(RaceDrawingTest, NeedleSignalDigitsAndBanners) {
   EXPECT_GT(TurnedTo(go, falseStart, false), 20);
   EXPECT_EQ(0, TurnedTo(go, falseStart, true));
 
-  // Finished with a place: the record banner shows.
+  // Finished with a place: the banner, and the length of the clock's course in any race mode.
   race.finished = true;
   race.time_rank = 2;
-  EXPECT_TRUE(Shows(Draw(), lpDDSFont, RecordBanner()));
+  race_mode = 2;
+  const Pixels finished = Draw();
+  EXPECT_TRUE(Shows(finished, lpDDSFont, RecordBanner()));
+  InstrumentBlit distance[kDistanceDigits];
+  DistanceDigits(400, distance);
+  for (const InstrumentBlit& cell : distance) EXPECT_TRUE(Shows(finished, lpDDSFont, cell));
 }
 
 TEST_F(RaceDrawingTest, EnteringAgainLeaksNothingAndF2BringsEverythingBack) {

@@ -107,6 +107,34 @@ void DrawTicks(cairo_t* cr, const DialScale& scale) {
     Tick(cr, scale, i * scale.major_step, kMajorTickInner, 3.4, white);
 }
 
+// The read-out window's chrome frame (DrawWindow) with a little air around it.
+bool MeetsWindowFrame(const DialScale& scale, const InkBox& box, const Point& centre) {
+  if (scale.window_right <= scale.window_left) return false;
+  constexpr double kFrame = 2.5 + 1.5;  // px: the frame's width and the air beyond it
+  const double half_width = (box.right - box.left) / 2, half_height = (box.bottom - box.top) / 2;
+  return centre.x + half_width > scale.window_left - kFrame &&
+         centre.x - half_width < scale.window_right + kFrame &&
+         centre.y + half_height > scale.window_top - kFrame &&
+         centre.y - half_height < scale.window_bottom + kFrame;
+}
+
+// A numeral stands on its own radius unless that puts it on the read-out window's frame: the
+// last numeral of a scale that runs on below the pivot, three figures wide, has no room there
+// between the frame and its tick. It then slides on along the scale, a little inwards, until it
+// sits below the frame at the inner end of its tick.
+Point NumeralCentre(const DialScale& scale, double value, const InkBox& box) {
+  double degrees = DialDegrees(scale, value);
+  double radius = scale.numeral_radius;
+  const double away_from_top = degrees > 90 ? 0.5 : -0.5;  // degrees a step
+  Point p = DialPoint(kCx, kCy, degrees, radius);
+  for (int step = 0; step < 20 && MeetsWindowFrame(scale, box, p); ++step) {
+    degrees += away_from_top;
+    radius -= 0.2;  // px a step
+    p = DialPoint(kCx, kCy, degrees, radius);
+  }
+  return p;
+}
+
 void DrawNumerals(cairo_t* cr, const DialScale& scale) {
   TextStyle style;
   style.face = DialFace();
@@ -118,7 +146,7 @@ void DrawNumerals(cairo_t* cr, const DialScale& scale) {
     char text[16];
     std::snprintf(text, sizeof text, "%d", int(value / scale.label_divisor + 0.5));
     style.fill = value >= scale.red_from ? HexRgb(0xFF5A4A) : HexRgb(0xF6F4EC);
-    const Point p = DialPoint(kCx, kCy, DialDegrees(scale, value), scale.numeral_radius);
+    const Point p = NumeralCentre(scale, value, MeasureText(cr, text, style));
     DrawTextCentered(cr, text, p.x, p.y, style);
   }
 }

@@ -79,8 +79,8 @@ const Moment kMoments[] = {
      "MINASE Kagero V6 Turbo"},
     {"race_hud_dials", 1, 187.6, 15500, 2, 18000, 24018, 655.2, false, false, true, 2, 2,
      "KOGANE F-11 Formula"},
-    {"race_hud_dials_finish", 1, 266.7, 10000, 0, 10000, 99999, 1000, true, true, false, 2, 0,
-     "SAGIRI Tsubame R4"},
+    {"race_hud_dials_finish", 1, 312.4, 10000, 0, 10000, 13570, 1000, true, true, false, 2, 0,
+     "\xB2\xB6\xBD\xDE\xC1 \xCC\xA7\xC6\xB0\xB6\xB0"},
 };
 
 void DrawDigital(cairo_surface_t* screen, const Pictures& p, const Moment& m) {

@@ -1,5 +1,6 @@
-// The speedometer of the dial display style: 0.75 degrees of needle per km/h, so the sweep of
-// 200 degrees ends at 266.7 km/h; the scale is marked to 260.
+// The speedometer of the dial display style: 0.75 degrees of needle per km/h from -30 degrees.
+// The scale runs on to 320 km/h at 210 degrees, symmetric to its start, because the fastest
+// cars pass 300 km/h on the long course and the needle must not point off the scale.
 #include "tools/art/pictures/dial_face.h"
 #include "tools/art/pictures/race_art.h"
 #include "tools/art/pictures/race_hud_layout.h"
@@ -10,7 +11,7 @@ namespace {
 void GenerateSpeedometer(const ArtContext& context) {
   DialScale scale{};
   scale.degrees_per_unit = 0.75;
-  scale.last_value = 260;
+  scale.last_value = 320;
   scale.major_step = 20;
   scale.minor_step = 10;
   scale.fine_step = 5;
