@@ -16,7 +16,11 @@ int ReadFake(const char* section, const char* key, int default_value) {
 }
 
 void WriteFake(const char* section, const char* key, const char* text) {
-  profile[std::string(section) + "/" + key] = text;
+  if (text == nullptr) {
+    profile.erase(std::string(section) + "/" + key);
+  } else {
+    profile[std::string(section) + "/" + key] = text;
+  }
 }
 
 TEST(SettingsTest, SignedSettingsRoundTripAsSignedText) {
@@ -30,6 +34,25 @@ TEST(SettingsTest, SignedSettingsRoundTripAsSignedText) {
   WriteConfiguration(&WriteFake);
   EXPECT_EQ(profile["VORTA/SPEEDMETER"], "-3");
   EXPECT_EQ(profile["DEVICE/HEL"], "12");
+}
+
+// Off, the panel leaves no key behind: the file stays what it was before the panel existed.
+TEST(SettingsTest, SlipIsKeptOnlyWhileThePanelIsOn) {
+  profile.clear();
+  ReadConfiguration(&ReadFake);
+  EXPECT_EQ(time_slip_panel, 0);
+  WriteConfiguration(&WriteFake);
+  EXPECT_EQ(profile.count("VORTA/SLIP"), 0u);
+  EXPECT_EQ(profile.size(), 7u);
+
+  profile["VORTA/SLIP"] = "1";
+  ReadConfiguration(&ReadFake);
+  EXPECT_EQ(time_slip_panel, 1);
+  WriteConfiguration(&WriteFake);
+  EXPECT_EQ(profile["VORTA/SLIP"], "1");
+  time_slip_panel = 0;
+  WriteConfiguration(&WriteFake);
+  EXPECT_EQ(profile.count("VORTA/SLIP"), 0u);
 }
 }  // namespace
 
