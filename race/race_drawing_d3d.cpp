@@ -14,6 +14,7 @@
 #include "race/race_instruments.h"
 #include "race/race_setup_win32.h"
 #include "race/race_state.h"
+#include "race/time_slip_panel_win32.h"
 
 namespace {
 constexpr DWORD kModelVertexFormat = D3DFVF_XYZ | D3DFVF_NORMAL | D3DFVF_TEX1;
@@ -172,6 +173,7 @@ void DrawRaceScene() {
     DrawDialInstruments(device, race, courseLength);
   }
 
+  DrawTimeSlipPanel(race, courseLength);
   if (FinishBannerVisible(race.finished, ReadTimer())) BlitKeyed(lpDDSFont, FinishBanner());
   if (RecordBannerVisible(race.time_rank, race.speed_rank)) BlitKeyed(lpDDSFont, RecordBanner());
 

@@ -7,6 +7,7 @@
 #include "display/bitmap_surface_win32.h"
 #include "display/display_win32.h"
 #include "gfx3d/texture_d3d.h"
+#include "race/time_slip_panel_win32.h"
 
 GpdModel course_model;
 GpdModel pool_model;
@@ -81,6 +82,7 @@ void LoadRaceResources(const RaceResourceNames& names) {
     const RacePicture& picture = kPictures[i];
     LoadKeyedPicture(*picture.handle, names.bitmaps[i], picture.load_failure, picture.key_failure);
   }
+  LoadTimeSlipPicture();
 }
 
 void ReleaseRaceResources() {
@@ -93,4 +95,5 @@ void ReleaseRaceResources() {
   ReleaseTexture(tex_Way);
   ReleaseTexture(tex_Way2);
   ReleaseTexture(tex_sig);
+  ReleaseTimeSlipPicture();
 }

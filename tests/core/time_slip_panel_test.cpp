@@ -1,0 +1,83 @@
+// The time-slip panel read back as a player reads it: each row's runs of characters with the
+// pixel column, from the panel's left, where each run begins.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "race/time_slip_panel.h"
+
+namespace {
+
+struct PanelReading {
+  std::vector<std::pair<PixelRect, PixelRect>> plate;  // source, destination
+  std::map<int32_t, std::string> rows;  // by top, from the panel's top
+  int orange = 0;                        // glyphs from the orange sheet
+};
+
+PanelReading Read(const std::vector<InstrumentBlit>& cells) {
+  PanelReading reading;
+  std::map<int32_t, std::map<int32_t, char>> glyphs;
+  for (const InstrumentBlit& cell : cells) {
+    const PixelRect& s = cell.source;
+    if (s.top < kSlipCreamFontTop) {
+      reading.plate.push_back({s, cell.destination});
+      continue;
+    }
+    const bool orange = s.top >= kSlipOrangeFontTop;
+    reading.orange += orange;
+    const int32_t sheetRow = (s.top - (orange ? kSlipOrangeFontTop : kSlipCreamFontTop)) / 16;
+    glyphs[cell.destination.top - kSlipPanelY][cell.destination.left - kSlipPanelX] =
+        static_cast<char>(32 + s.left / 8 + 48 * sheetRow);
+  }
+  for (const auto& [top, row] : glyphs) {
+    std::string& text = reading.rows[top];
+    int32_t last = -100;
+    for (const auto& [x, c] : row) {
+      if (x - last > 8) text += (text.empty() ? "@" : " @") + std::to_string(x) + ":";
+      text += c;
+      last = x;
+    }
+  }
+  return reading;
+}
+
+TEST(TimeSlipPanel, ShowsTheCoursesMarksWithTheValuesPassedSoFar) {
+  TimeSlip slip = {};
+  slip.reacted = true;
+  slip.reaction_ms = 412;
+  slip.marks[0] = {true, 1234, 61.24};
+  slip.marks[1] = {true, 3500, 120.0};
+  const PanelReading reading = Read(TimeSlipPanel(slip, 400.0f));
+  const std::map<int32_t, std::string> rows = {
+      {4, "@36:TIME @76:SLIP"},
+      {20, "@71:sec @106:km/h"},
+      {36, "@22:R/T @60:0.412"},
+      {52, "@22:20m @60:1.234 @111:61.2"},
+      {68, "@14:100m @60:3.500 @103:120.0"},
+      {84, "@14:200m"},
+      {100, "@14:400m"},
+  };
+  EXPECT_EQ(rows, reading.rows);
+  EXPECT_EQ(19, reading.orange) << "every figure orange, every point cream";
+  // The short plate, beside the long course's.
+  const decltype(reading.plate) plate = {{{144, 0, 288, 120}, {20, 264, 164, 384}}};
+  EXPECT_EQ(plate, reading.plate);
+}
+
+TEST(TimeSlipPanel, TheLongCoursesPlateEndsAt432ClearOfTheCarName) {
+  TimeSlip slip = {};
+  slip.reacted = true;
+  slip.reaction_ms = 99999;
+  for (SlipMark& mark : slip.marks) mark = {true, 12345, 234.56};
+  const PanelReading reading = Read(TimeSlipPanel(slip, 1000.0f));
+  EXPECT_EQ(10u, reading.rows.size());
+  EXPECT_EQ("@22:R/T @52:99.999", reading.rows.at(36));
+  EXPECT_EQ("@6:1000m @52:12.345 @103:234.6", reading.rows.at(148));
+  const decltype(reading.plate) plate = {{{0, 0, 144, 168}, {20, 264, 164, 432}}};
+  EXPECT_EQ(plate, reading.plate);
+}
+
+}  // namespace
