@@ -13,19 +13,20 @@ namespace {
 
 struct PanelReading {
   std::vector<std::pair<PixelRect, PixelRect>> plate;  // source, destination
-  std::map<int32_t, std::string> rows;  // by top, from the panel's top
-  int orange = 0;                        // glyphs from the orange sheet
+  std::map<int32_t, std::string> rows;                 // by top, from the panel's top
+  int orange = 0;                                       // glyphs from the orange sheet
 };
 
-PanelReading Read(const std::vector<InstrumentBlit>& cells) {
+PanelReading Read(const TimeSlip& slip, float courseLength) {
   PanelReading reading;
   std::map<int32_t, std::map<int32_t, char>> glyphs;
-  for (const InstrumentBlit& cell : cells) {
+  for (const InstrumentBlit& cell : TimeSlipPanel(slip, courseLength)) {
     const PixelRect& s = cell.source;
     if (s.top < kSlipCreamFontTop) {
       reading.plate.push_back({s, cell.destination});
       continue;
     }
+    EXPECT_TRUE(s.Width() == 8 && s.Height() == 16 && cell.destination.Height() == 16);
     const bool orange = s.top >= kSlipOrangeFontTop;
     reading.orange += orange;
     const int32_t sheetRow = (s.top - (orange ? kSlipOrangeFontTop : kSlipCreamFontTop)) / 16;
@@ -49,35 +50,23 @@ TEST(TimeSlipPanel, ShowsTheCoursesMarksWithTheValuesPassedSoFar) {
   slip.reacted = true;
   slip.reaction_ms = 412;
   slip.marks[0] = {true, 1234, 61.24};
-  slip.marks[1] = {true, 3500, 120.0};
-  const PanelReading reading = Read(TimeSlipPanel(slip, 400.0f));
+  slip.marks[1] = {true, 8000, 120.0};
+  const PanelReading reading = Read(slip, 400.0f);
   const std::map<int32_t, std::string> rows = {
       {4, "@36:TIME @76:SLIP"},
       {20, "@71:sec @106:km/h"},
       {36, "@22:R/T @60:0.412"},
       {52, "@22:20m @60:1.234 @111:61.2"},
-      {68, "@14:100m @60:3.500 @103:120.0"},
+      {68, "@14:100m @60:8.000 @103:120.0"},
       {84, "@14:200m"},
       {100, "@14:400m"},
   };
   EXPECT_EQ(rows, reading.rows);
   EXPECT_EQ(19, reading.orange) << "every figure orange, every point cream";
-  // The short plate, beside the long course's.
-  const decltype(reading.plate) plate = {{{144, 0, 288, 120}, {20, 264, 164, 384}}};
-  EXPECT_EQ(plate, reading.plate);
-}
-
-TEST(TimeSlipPanel, TheLongCoursesPlateEndsAt432ClearOfTheCarName) {
-  TimeSlip slip = {};
-  slip.reacted = true;
-  slip.reaction_ms = 99999;
-  for (SlipMark& mark : slip.marks) mark = {true, 12345, 234.56};
-  const PanelReading reading = Read(TimeSlipPanel(slip, 1000.0f));
-  EXPECT_EQ(10u, reading.rows.size());
-  EXPECT_EQ("@22:R/T @52:99.999", reading.rows.at(36));
-  EXPECT_EQ("@6:1000m @52:12.345 @103:234.6", reading.rows.at(148));
-  const decltype(reading.plate) plate = {{{0, 0, 144, 168}, {20, 264, 164, 432}}};
-  EXPECT_EQ(plate, reading.plate);
+  // The short plate beside the long course's, which ends at 432, clear of the car's name.
+  EXPECT_EQ(decltype(reading.plate)({{{144, 0, 288, 120}, {20, 264, 164, 384}}}), reading.plate);
+  EXPECT_EQ(decltype(reading.plate)({{{0, 0, 144, 168}, {20, 264, 164, 432}}}),
+            Read(slip, 1000.0f).plate);
 }
 
 }  // namespace
