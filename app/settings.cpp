@@ -6,11 +6,12 @@ int32_t windowed = 0;
 int32_t speedometer_style = 0;
 uint8_t joystick_buttons[4] = {2, 5, 8, 9};
 int32_t software_device = 0;
+int32_t time_slip_panel = 0;
 
 const SettingRow kSettingRows[kSettingCount] = {
     {"VORTA", "WINDOW", 0},        {"VORTA", "SPEEDMETER", 0}, {"JOYSTICK", "ALT", 2},
     {"JOYSTICK", "CTRL", 5},       {"JOYSTICK", "SPACE_ENTER", 8},
-    {"JOYSTICK", "ESC", 9},        {"DEVICE", "HEL", 0},
+    {"JOYSTICK", "ESC", 9},        {"DEVICE", "HEL", 0},       {"VORTA", "SLIP", 0},
 };
 
 void ReadConfiguration(ProfileIntReader read) {
@@ -24,17 +25,20 @@ void ReadConfiguration(ProfileIntReader read) {
     joystick_buttons[button] = static_cast<uint8_t>(value(2 + button));
   }
   software_device = value(6);
+  time_slip_panel = value(7);
 }
 
 void WriteConfiguration(ProfileStringWriter write) {
   const int values[kSettingCount] = {
       windowed,           speedometer_style,   joystick_buttons[0], joystick_buttons[1],
-      joystick_buttons[2], joystick_buttons[3], software_device,
+      joystick_buttons[2], joystick_buttons[3], software_device,     time_slip_panel,
   };
+  constexpr int kSlipRow = 7;
   for (int row = 0; row < kSettingCount; ++row) {
     char text[256] = {};
     std::snprintf(text, sizeof text, "%d", values[row]);
-    write(kSettingRows[row].section, kSettingRows[row].key, text);
+    const bool removed = row == kSlipRow && values[row] == 0;
+    write(kSettingRows[row].section, kSettingRows[row].key, removed ? nullptr : text);
   }
 }
 

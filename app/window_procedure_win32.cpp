@@ -33,6 +33,11 @@ int OnKeyDown(HWND hwnd, UINT message, WPARAM virtualKey, LPARAM lParam) {
       if (scene_state != SCENE_RACE) return 0;
       speedometer_style = NextSpeedometerStyle(speedometer_style);
       return 1;
+    case VK_F3:
+      if (scene_state != SCENE_RACE) return 0;
+      // Bit 30: the key was already down. Held, it must not flicker the panel on and off.
+      if ((lParam & (1 << 30)) == 0) time_slip_panel = time_slip_panel == 0 ? 1 : 0;
+      return 1;
     default:
       return 0;
   }
@@ -57,6 +62,8 @@ LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     case WM_SYSKEYDOWN:
       // Alt is the throttle: alone it must never open the system menu. Alt+F4 still closes.
       if (wParam == VK_MENU) return 0;
+      // With the throttle held F3 comes as a system key; the slip must still answer it.
+      if (wParam == VK_F3 && OnKeyDown(hwnd, message, wParam, lParam) == 1) return 0;
       break;
     case WM_SYSKEYUP:
       if (wParam == VK_MENU) return 0;

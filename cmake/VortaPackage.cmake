@@ -1,5 +1,5 @@
 # The release archive a player downloads (`cmake --build build --target package`): the 64-bit
-# vorta.exe that the tests run, the player's README and the licences of the fonts its
+# vorta.exe that the tests run, the player's README with its picture and the licences of the fonts its
 # lettering was drawn with. No font file ships: the letters are pictures inside the executable.
 
 if(NOT VORTA_EXE)
@@ -8,6 +8,8 @@ endif()
 
 install(PROGRAMS ${VORTA_EXE} DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/docs/player-readme.txt DESTINATION . RENAME README.txt)
+# The README's picture of the time slip.
+install(FILES ${PROJECT_SOURCE_DIR}/docs/screenshots/time_slip.png DESTINATION . RENAME time-slip.png)
 foreach(package fonts-motoya-l-maruberi fonts-mplus fonts-dejavu-core)
   install(FILES /usr/share/doc/${package}/copyright DESTINATION licences
     RENAME ${package}.txt)

@@ -16,6 +16,7 @@
 #include "race/race_instruments.h"
 #include "race/race_setup_win32.h"
 #include "race/race_state.h"
+#include "race/time_slip_panel_win32.h"
 
 namespace {
 constexpr float kSignalTilt = -1.0f;     // radians about x: the lamps face the driver
@@ -173,6 +174,7 @@ void DrawSceneOf(RaceState& race, int32_t style, bool finishBannerOn) {
     DrawDialInstruments(device, race, courseLength);
   }
 
+  DrawTimeSlipPanel(race, courseLength);
   if (finishBannerOn) BlitKeyed(lpDDSFont, FinishBanner());
   if (RecordBannerVisible(race.time_rank, race.speed_rank)) BlitKeyed(lpDDSFont, RecordBanner());
 
@@ -205,5 +207,7 @@ void WarmUpRaceDrawing() {
     race.signal_step = steps[i];
     DrawSceneOf(race, i % 2, true);
   }
+  // The slip's panel for the run as it stands (its empty rows), whether shown or not.
+  PrepareTimeSlipPanel(race_state, CourseLength[CourseIndex(race_mode)]);
   // The race's first frame clears it all before anything is shown.
 }

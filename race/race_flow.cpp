@@ -7,6 +7,7 @@
 #include "input/key_state.h"
 #include "race/race_clock.h"
 #include "race/race_results.h"
+#include "race/time_slip.h"
 
 namespace {
 
@@ -118,5 +119,6 @@ int32_t StepRaceFlow(RaceState& race, const RaceFrameInput& input, RaceWorld& wo
   AdvanceDistance(race, input.physics_rate);
   race.top_speed = std::max(race.top_speed, race.speed);
   if (!race.finished && race.distance >= courseLength) Finish(race, input, world, courseLength);
+  NoteTimeSlip(race, now, courseLength);
   return next;
 }

@@ -14,6 +14,7 @@
 #include "race/race_flow.h"
 #include "race/race_state.h"
 #include "race/race_trace_win32.h"
+#include "race/run_log_win32.h"
 
 void ResetRace() { SetRaceStartValues(race_state); }
 
@@ -27,7 +28,9 @@ void RaceFrame() {
                                 frame_rate,  physics_rate, race_mode};
   RaceWorld world = {current_car, TachoScaleFor(current_car), car_model_state, record_data,
                      result_table};
+  const bool finishedBefore = race_state.finished;
   const int32_t next = StepRaceFlow(race_state, input, world);
+  if (race_state.finished && !finishedBefore) AppendRunToLog(race_state, current_car, race_mode);
   if (keysRead) RememberKeyState();
   // The joystick's Esc button, read above, has already chosen the title; it wins.
   if (next != kNoSceneRequest && scene_state == SCENE_RACE) scene_state = next;

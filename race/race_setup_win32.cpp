@@ -10,6 +10,7 @@
 #include "gfx3d/vertex_buffer_d3d.h"
 #include "race/race_drawing_d3d.h"
 #include "race/race_state.h"
+#include "race/time_slip_panel_win32.h"
 
 DeviceModel course_model;
 DeviceModel pool_model;
@@ -94,6 +95,7 @@ void LoadRaceResources(const RaceResourceNames& names) {
     const RacePicture& picture = kPictures[i];
     LoadKeyedPicture(*picture.handle, names.bitmaps[i], picture.load_failure, picture.key_failure);
   }
+  LoadTimeSlipPicture();
 }
 
 void ReleaseRaceResources() {
@@ -107,4 +109,5 @@ void ReleaseRaceResources() {
   ReleaseTexture(tex_Way);
   ReleaseTexture(tex_Way2);
   ReleaseTexture(tex_sig);
+  ReleaseTimeSlipPicture();
 }

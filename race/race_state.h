@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "gfx3d/d3d_types.h"
+#include "race/time_slip.h"
 
 // One transformed and lit vertex of an instrument needle (the layout of D3DTLVERTEX, drawn
 // with D3DFVF_XYZRHW | D3DFVF_DIFFUSE | D3DFVF_SPECULAR | D3DFVF_TEX1).
@@ -44,6 +45,7 @@ struct RaceState {
   uint8_t time_rank;              // 1..5 in the course's time table; 0 = not placed
   uint8_t speed_rank;             // 1..5 in the course's top-speed table; 0 = not placed
   bool result_recorded;           // the result has been entered in the tables
+  TimeSlip slip;                  // reaction, splits and speeds at the marks
 
   // --- The drawing: camera and scene geometry --------------------------------------------
   // Written by the race drawing and, for the camera, by the race flow; the car model never

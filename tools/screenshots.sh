@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots from the running game under Wine (not mock-ups): the title,
-# the car select screen, the race in the digital and the dial style, and the record screen.
+# the car select screen, the race in the digital and the dial style, the time slip after the
+# finish, and the record screen.
 # Writes docs/screenshots/*.png.
 # Usage: tools/screenshots.sh   (VORTA_WIN64_DIR=<a built Windows build> skips the build)
 set -u
@@ -38,6 +39,12 @@ e2e_key_up Alt_L  # with Alt held, F1 would come as a system key
 e2e_press F1
 sleep 0.5
 e2e_picture "$out/race_dial.png"
+e2e_keys F1 F3  # back to digital, with the time slip
+e2e_key_down Alt_L
+race_shift Up Right Up
+race_wait_for_finish 40
+e2e_key_up Alt_L
+e2e_picture "$out/time_slip.png"
 e2e_keys Escape
 sleep 1
 e2e_keys Down Down space

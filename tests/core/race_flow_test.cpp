@@ -23,6 +23,7 @@ struct FlowRig {
   uint32_t origin;
   int frame = 0;  // the next one; frame_rate is 50 + its number
   bool keysRead = true;
+  uint8_t raceMode = 0;
 
   explicit FlowRig(uint32_t clockOrigin = 1000000) : origin(clockOrigin) {
     SetRaceStartValues(race);
@@ -34,7 +35,7 @@ struct FlowRig {
     for (int key : held) keys[key] = 0x80;
     RaceWorld world = {car, tacho, model, records, table};
     const int32_t next =
-        StepRaceFlow(race, {Now(), keysRead, keys, previous, 50 + frame, 60, 0}, world);
+        StepRaceFlow(race, {Now(), keysRead, keys, previous, 50 + frame, 60, raceMode}, world);
     if (keysRead) std::memcpy(previous, keys, sizeof keys);
     ++frame;
     return next;
@@ -83,6 +84,7 @@ TEST(RaceFlow, RollingDuringTheOpeningMoveIsAFalseStartThatRestartsOneSecondLate
   EXPECT_NEAR(1017, rig.LastMs() - calledAt, 1);
   EXPECT_EQ(speed, rig.race.speed) << "the car is no longer driven";
   EXPECT_FALSE(rig.race.result_recorded);
+  EXPECT_FALSE(rig.race.slip.reacted) << "a false start has no slip";
 }
 
 TEST(RaceFlow, SpaceHeldLeavesByTheRanksAndRestartsOnEveryFrame) {
@@ -124,6 +126,39 @@ TEST(RaceFlow, FinishTakesTheTimeBackToTheLineAndRoundsTheSpeeds) {
     rig.Step();
     EXPECT_EQ(c.time, rig.race.race_time_ms) << "the clock stands still";
     EXPECT_GT(rig.race.distance, 401.0f);
+  }
+}
+
+// A scripted run: the car stands 18 frames into the go lamp, then moves 0.5 m (108 km/h) and
+// 1 m a frame (216 km/h), so each mark is passed by 0.5 m at 60 m/s: 8 ms come off that
+// frame's clock. The line is reached at 216.04 km/h, shown as 216.0.
+TEST(TimeSlip, ScriptedRunTakesEachMarkBackToItsCrossingAndTheLineIsTheTableTime) {
+  for (const uint8_t mode : {0, 1}) {
+    const int course = mode == 0 ? 400 : 1000;
+    FlowRig rig;
+    rig.raceMode = mode;
+    for (RankingEntry& slow : rig.records.tables[mode][kTimeTable]) slow.value = 100.0f;
+    rig.keysRead = false;
+    rig.StepsUntil(5);
+    const int go = rig.frame - 1, moved = go + 19;
+    while (rig.frame < moved) rig.Step();
+    for (; rig.frame < moved + 1100; rig.Step()) {  // on past 1000 m
+      rig.race.speed = rig.frame == moved ? 108.0 : rig.frame == moved + course ? 216.04 : 216.0;
+    }
+    auto ms = [&](int frame) { return static_cast<uint32_t>(frame * 1000 / 60 - go * 1000 / 60); };
+    const TimeSlip& slip = rig.race.slip;
+    EXPECT_EQ(ms(moved), slip.reaction_ms);
+    for (int i = 0; i < kSlipMarks; ++i) {
+      const int metres = kSlipMarkMetres[i];
+      const SlipMark& mark = slip.marks[i];
+      EXPECT_EQ(metres <= course, mark.passed) << metres;
+      if (!mark.passed) continue;
+      EXPECT_EQ(ms(moved + metres) - 8, mark.time_ms) << metres;
+      EXPECT_NEAR(216.0, mark.speed, 1e-9) << metres;
+    }
+    const uint32_t line = ms(moved + course) - 8;
+    EXPECT_EQ(line, rig.race.race_time_ms);
+    EXPECT_EQ(static_cast<float>(line * 0.001), rig.records.tables[mode][kTimeTable][0].value);
   }
 }
 

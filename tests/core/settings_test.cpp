@@ -16,20 +16,32 @@ int ReadFake(const char* section, const char* key, int default_value) {
 }
 
 void WriteFake(const char* section, const char* key, const char* text) {
-  profile[std::string(section) + "/" + key] = text;
+  const std::string name = std::string(section) + "/" + key;
+  if (text == nullptr) return void(profile.erase(name));
+  profile[name] = text;
 }
 
 TEST(SettingsTest, SignedSettingsRoundTripAsSignedText) {
   profile["VORTA/WINDOW"] = "1";
   profile["VORTA/SPEEDMETER"] = "-3";
   profile["DEVICE/HEL"] = "12";
+  profile["VORTA/SLIP"] = "1";
   ReadConfiguration(&ReadFake);
   EXPECT_EQ(windowed, 1);
   EXPECT_EQ(speedometer_style, -3);
   EXPECT_EQ(software_device, 12);
+  EXPECT_EQ(time_slip_panel, 1);
   WriteConfiguration(&WriteFake);
   EXPECT_EQ(profile["VORTA/SPEEDMETER"], "-3");
   EXPECT_EQ(profile["DEVICE/HEL"], "12");
+  EXPECT_EQ(profile["VORTA/SLIP"], "1");
+  // Off, the slip leaves no key behind, and a missing key reads as off.
+  time_slip_panel = 0;
+  WriteConfiguration(&WriteFake);
+  EXPECT_EQ(profile.count("VORTA/SLIP"), 0u);
+  time_slip_panel = 1;
+  ReadConfiguration(&ReadFake);
+  EXPECT_EQ(time_slip_panel, 0);
 }
 }  // namespace
 

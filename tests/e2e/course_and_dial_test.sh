@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # The analog speedometer chosen on the option screen and the 1000 m course chosen on the
 # title are what the race then shows and records: the dial is on screen, and the run goes into
-# the 1000 m tables, not the 400 m ones.
+# the 1000 m tables, not the 400 m ones. The time slip left on in vorta.ini shows over the
+# dial style's race, and the run log holds every mark of the long course.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/race_driver.sh"
 tab=$'\t'
 
 e2e_setup 1024x768x24
-printf '[VORTA]\r\nWINDOW=1\r\n' >"$e2e_work/vorta.ini"
+printf '[VORTA]\r\nWINDOW=1\r\nSLIP=1\r\n' >"$e2e_work/vorta.ini"
 # A save file of the real game whose 1000 m tables any finished run beats.
 e2e_make_save_file "$e2e_work/vorta.sav"
 e2e_slow_tables 1 "$e2e_work/vorta.sav"
@@ -33,6 +34,8 @@ differ=$(compare -metric AE -fuzz 8% "$e2e_work/dial_expected.png" "$e2e_work/di
 [ "$differ" -le 2000 ] || fail "no speedometer dial in the race ($differ pixels differ)"
 race_drive "$race_clock_dial" fourth
 e2e_picture "$e2e_work/finish.png"
+differ=$(race_slip_differs "$e2e_work/finish.png" 0)
+[ "$differ" -le 30 ] || fail "no time slip over the dial style ($differ pixels differ)"
 e2e_keys Escape
 sleep 1
 e2e_keys Up space
@@ -43,3 +46,5 @@ grep -q "^SPEEDMETER=1" <(tr -d '\r' <"$e2e_work/vorta.ini") || fail "the dial i
 [ "$(grep "^0$tab" <<<"$after")" = "$(grep "^0$tab" <<<"$before")" ] || fail "the 400 m tables changed"
 awk -F'\t' '$1 == 1 && $2 == 0 && $8 > 0' <<<"$after" | grep -q . ||
   fail "no run in the 1000 m time table: $after"
+t='[0-9]+\.[0-9]{3}' v='[0-9]+\.[0-9]'
+race_logged_run "ARATA Kazami･MR,1000,($t,){4}$v,$t,$v,$t,$t,$t,$v,$v,[0-9]+"

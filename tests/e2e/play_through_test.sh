@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # A whole game as a player meets it: the title, 400 m, the first car, a race driven with
-# clutch, lever and throttle to the finish banner, the name typed with Backspace and Delete,
-# a new race with the same car, Esc, the title's exit. The save file then holds the run with
-# the name; started again, the record screen shows it.
+# clutch, lever and throttle to the finish banner, the time slip shown, hidden and shown again
+# with F3, the name typed with Backspace and Delete, a new race with the same car, Esc, the
+# title's exit. The save file then holds the run with the name, the run log the same run and
+# vorta.ini the slip left on; started again, the record screen shows the run.
 #
 # The game starts without settings but with a save file whose 400 m tables a finished run
 # beats: a driver made of key presses through Wine launches late and shifts slowly, and the
@@ -23,6 +24,14 @@ e2e_picture "$e2e_work/car_select.png"
 e2e_keys space          # the first selectable car
 race_drive "$race_clock_digital"
 e2e_picture "$e2e_work/finish.png"
+[ "$(race_slip_differs "$e2e_work/finish.png" 144)" -gt 200 ] || fail "a time slip before F3"
+for shown in on off on; do
+  e2e_press F3
+  sleep 0.5
+  e2e_picture "$e2e_work/slip.png"
+  differ=$(race_slip_differs "$e2e_work/slip.png" 144)
+  [ "$shown" = "$( ((differ <= 30)) && echo on || echo off)" ] || fail "F3: no slip $shown ($differ)"
+done
 race_open_result        # placed: the name entry
 e2e_picture "$e2e_work/result.png"
 e2e_keys r a c e x BackSpace r Delete Return
@@ -47,6 +56,17 @@ while IFS=$'\t' read -r _ table place _ player car fps_signal _ _; do
   [ "$fps_signal" -gt 0 ] || fail "no frame rate at the signal"
 done <<<"$runs"
 grep -q $'^player\tracer   $' <<<"$tables" || fail "player name not kept"
+grep -qx "SLIP=1" <(tr -d '\r' <"$e2e_work/vorta.ini") || fail "the slip left on is not in vorta.ini"
+
+# The run log holds the same run, the marks the 400 m course lacks left empty; its time, top
+# speed and frame rate are the table's.
+t='[0-9]+\.[0-9]{3}' v='[0-9]+\.[0-9]'
+race_logged_run "ARATA Kazami･MR,400,($t,){4}$v,$t,$v,,,,,$v,[0-9]+"
+IFS=, read -r _ _ _ _ _ _ _ _ t400 _ _ _ _ _ top fps <<<"$race_run"
+IFS=$'\t' read -r _ _ _ table_time _ _ _ table_fps _ <<<"$(awk -F'\t' '$1 == 0 && $2 == 0 && $5 == "racer   "' <<<"$tables")"
+IFS=$'\t' read -r _ _ _ table_top _ <<<"$(awk -F'\t' '$1 == 0 && $2 == 1 && $5 == "racer   "' <<<"$tables")"
+[ "$t400:$fps:$top" = "$table_time:$table_fps:$(printf '%.1f' "$table_top")" ] ||
+  fail "logged $t400 s, $fps fps, $top km/h; the tables $table_time s, $table_fps fps, $table_top km/h"
 
 # Started again, the record viewer opens on the 400 m time table with the run on top.
 e2e_start

@@ -10,6 +10,7 @@ race_clock_digital="43 89 168 48"
 race_clock_dial="280 66 110 32"
 race_font_bmp="$(dirname "${BASH_SOURCE[0]}")/../../resources/bitmaps/FONT.bmp"
 race_orange_bmp="$(dirname "${BASH_SOURCE[0]}")/../../resources/bitmaps/FONT_DFPOP_32_ORANGE.bmp"
+race_slip_bmp="$(dirname "${BASH_SOURCE[0]}")/../../resources/bitmaps/TIMESLIP.bmp"
 
 # Where the game's picture is on the X screen: race_x, race_y.
 race_locate() {
@@ -145,6 +146,24 @@ race_drive() {
   fi
   race_wait_for_finish 40
   e2e_key_up Alt_L
+}
+
+# How many pixels of the time slip's plate, where the R/T row leaves the speed column empty, differ
+# in the picture $1; the course's plate lies $2 px into the picture (0: 1000 m, 144: 400 m).
+race_slip_differs() {
+  convert "$race_slip_bmp" -crop "35x16+$(($2 + 103))+36" +repage -type TrueColor "$e2e_work/plate.png"
+  convert "$1" -crop 35x16+123+300 +repage -type TrueColor "$e2e_work/plate_seen.png"
+  compare -metric AE -fuzz 8% "$e2e_work/plate.png" "$e2e_work/plate_seen.png" null: 2>&1 | cut -d' ' -f1
+}
+
+# The run log's one line, into race_run: fails unless the log holds the header and one run
+# whose fields match the pattern $1 (without the date).
+race_logged_run() {
+  local log=$e2e_work/vorta_runs.csv when='20[0-9]{2}-[01][0-9]-[0-3][0-9] [0-2][0-9]:[0-5][0-9]:[0-5][0-9]'
+  local header=date,car,course_m,reaction_s,t20_s,t100_s,t200_s,v200_kmh,t400_s,v400_kmh,t600_s,t800_s,t1000_s,v1000_kmh,top_kmh,fps_finish
+  race_run=$(tail -n1 "$log" | tr -d '\r')
+  [ "$(head -n1 "$log" | tr -d '\r'):$(wc -l <"$log")" = "$header:2" ] && [[ "$race_run" =~ ^$when,$1$ ]] ||
+    fail "the run log: $(cat "$log")"
 }
 
 # After the finish: Space until the record screen's heading shows (a placed run), at most

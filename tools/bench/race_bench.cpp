@@ -32,6 +32,7 @@
 #include "race/race_setup_win32.h"
 #include "race/race_state.h"
 #include "race/race_view_d3d.h"
+#include "race/time_slip_panel_win32.h"
 
 namespace {
 // The back buffer as a 24-bit bitmap file, for looking at.
@@ -193,6 +194,14 @@ void RunParts(int frames) {
     TimeDigits(12345, cells);
     for (int i = 0; i < 4; ++i)
       for (const InstrumentBlit& c : cells) blit(lpDDSFont, c, DDBLT_KEYSRC);
+  });
+  bracket("time slip, full", [] {
+    RaceState run = {};
+    run.slip = {true, 412, {}};
+    for (SlipMark& mark : run.slip.marks) mark = {true, 12345, 234.5};
+    time_slip_panel = 1;
+    DrawTimeSlipPanel(run, 1000.0f);
+    time_slip_panel = 0;
   });
   bracket("road 3D", road);
   bracket("road, blit", [&] {

@@ -34,6 +34,32 @@ std::string LargeFontCharacter(int code) {
   return "";
 }
 
+GlyphLook SmallFontLook(Rgb top, Rgb bottom, Rgb outline, double outline_width) {
+  GlyphLook look;
+  look.style.face = FontFace(kFontRounded);
+  look.style.size = 14.5;
+  look.style.embolden = 0.45;
+  look.style.outline = outline;
+  look.style.outline_width = outline_width;
+  look.x_scale = 0.92;
+  look.max_ink_width = 7.4;
+  look.baseline = 12.5;
+  look.fill_top = top;
+  look.fill_bottom = bottom;
+  return look;
+}
+
+void DrawFontSheet(cairo_t* cr, const FontSheetLayout& layout, std::string (*character)(int),
+                   const GlyphLook& look) {
+  const int last = 32 + layout.cells_per_row * layout.rows - 1;
+  for (int code = 33; code <= last; ++code) {
+    std::string text = character(code);
+    // The rounded face has no U+00A5; like most Japanese fonts it draws its yen sign at 0x5C.
+    if (text == "\xC2\xA5") text = "\\";
+    DrawGlyphInCell(cr, text, layout.CellOf(code), look);
+  }
+}
+
 void DrawGlyphInCell(cairo_t* cr, const std::string& utf8, const ArtRect& cell, const GlyphLook& look) {
   if (utf8.empty()) return;
   const InkBox ink = MeasureText(cr, utf8, look.style);

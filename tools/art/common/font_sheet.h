@@ -41,6 +41,14 @@ struct GlyphLook {
   Rgb fill_top, fill_bottom;  // vertical gradient of the face across the cell
 };
 
+// The look of the small 8 x 16 fonts in any colours: glyphs at most 7 px wide so neighbours
+// never touch.
+GlyphLook SmallFontLook(Rgb top, Rgb bottom, Rgb outline, double outline_width);
+
+// Every glyph of a sheet, each in its cell, the sheet's top left at the user-space origin.
+void DrawFontSheet(cairo_t* cr, const FontSheetLayout& layout, std::string (*character)(int),
+                   const GlyphLook& look);
+
 // Draws one glyph horizontally centred (by ink) in its cell, on the common baseline, clipped
 // to the cell so nothing can spill into a neighbour.
 void DrawGlyphInCell(cairo_t* cr, const std::string& utf8, const ArtRect& cell, const GlyphLook& look);

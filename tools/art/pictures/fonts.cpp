@@ -10,22 +10,6 @@
 
 namespace {
 
-// Small fonts: 8 x 16 cells, glyphs at most 7 px wide so neighbours never touch.
-GlyphLook SmallLook(Rgb top, Rgb bottom, Rgb outline, double outline_width) {
-  GlyphLook look;
-  look.style.face = FontFace(kFontRounded);
-  look.style.size = 14.5;
-  look.style.embolden = 0.45;
-  look.style.outline = outline;
-  look.style.outline_width = outline_width;
-  look.x_scale = 0.92;
-  look.max_ink_width = 7.4;
-  look.baseline = 12.5;
-  look.fill_top = top;
-  look.fill_bottom = bottom;
-  return look;
-}
-
 // Large fonts: 16 x 32 cells with a dark outline all round.
 GlyphLook LargeLook(Rgb top, Rgb bottom, Rgb outline) {
   GlyphLook look;
@@ -40,17 +24,6 @@ GlyphLook LargeLook(Rgb top, Rgb bottom, Rgb outline) {
   look.fill_top = top;
   look.fill_bottom = bottom;
   return look;
-}
-
-void DrawSheet(cairo_t* cr, const FontSheetLayout& layout, std::string (*character)(int),
-               const GlyphLook& look) {
-  const int last = 32 + layout.cells_per_row * layout.rows - 1;
-  for (int code = 33; code <= last; ++code) {
-    std::string text = character(code);
-    // The rounded face has no U+00A5; like most Japanese fonts it draws its yen sign at 0x5C.
-    if (text == "\xC2\xA5") text = "\\";
-    DrawGlyphInCell(cr, text, layout.CellOf(code), look);
-  }
 }
 
 IndexedBitmap WriteSheet(const ArtContext& context, const char* name, const FontSheetLayout& layout,
@@ -78,7 +51,7 @@ void GenerateSmallFonts(const ArtContext& context, Sheets* sheets) {
   for (int i = 0; i < 3; ++i) {
     const Colour& c = keyed[i];
     Canvas canvas(layout.SheetWidth(), layout.SheetHeight());
-    DrawSheet(canvas.cr(), layout, &SmallFontCharacter, SmallLook(c.top, c.bottom, c.outline, 0.6));
+    DrawFontSheet(canvas.cr(), layout, &SmallFontCharacter, SmallFontLook(c.top, c.bottom, c.outline, 0.6));
     *outputs[i] = WriteSheet(context, c.name, layout, QuantizeKeyed(canvas.surface()));
   }
 
@@ -94,7 +67,7 @@ void GenerateSmallFonts(const ArtContext& context, Sheets* sheets) {
     cairo_restore(cr);
   }
   cairo_pattern_destroy(panel);
-  DrawSheet(cr, layout, &SmallFontCharacter, SmallLook(HexRgb(0xE8FBFF), HexRgb(0x7CD2FF), HexRgb(0x0A1020), 0.0));
+  DrawFontSheet(cr, layout, &SmallFontCharacter, SmallFontLook(HexRgb(0xE8FBFF), HexRgb(0x7CD2FF), HexRgb(0x0A1020), 0.0));
   sheets->other1 = WriteSheet(context, "FONT_DFPOP_16_OTHER1", layout, QuantizeOpaque(canvas.surface()));
 }
 
@@ -109,7 +82,7 @@ void GenerateLargeFonts(const ArtContext& context, Sheets* sheets) {
   for (int i = 0; i < 2; ++i) {
     const Colour& c = colours[i];
     Canvas canvas(layout.SheetWidth(), layout.SheetHeight());
-    DrawSheet(canvas.cr(), layout, &LargeFontCharacter, LargeLook(c.top, c.bottom, c.outline));
+    DrawFontSheet(canvas.cr(), layout, &LargeFontCharacter, LargeLook(c.top, c.bottom, c.outline));
     *outputs[i] = WriteSheet(context, c.name, layout, QuantizeKeyed(canvas.surface()));
   }
 }

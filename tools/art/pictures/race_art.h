@@ -46,6 +46,9 @@ cairo_font_face_t* LabelFace();
 // stands above the row y0, and as much left below it.
 void LeanAbout(cairo_t* cr, double y0, double slant);
 
+// The plate every read-out is set on: dark navy glass in a steel frame.
+void DrawReadoutPlate(cairo_t* cr, const ArtRect& r);
+
 // Writes the bitmap into resources/bitmaps (or textures) and its outlined preview.
 void WriteBitmap(const ArtContext& context, const std::string& name, const IndexedBitmap& bitmap,
                  const std::vector<ArtRect>& outlines);

@@ -3,8 +3,6 @@
 //
 // The race blits each panel first and its figures over it with the black key, so a figure cell
 // is black wherever the panel is to show, and every panel leaves its figure places plain.
-#include <algorithm>
-
 #include "tools/art/common/house_style.h"
 #include "tools/art/pictures/figures.h"
 #include "tools/art/pictures/race_art.h"
@@ -27,23 +25,6 @@ const FigureLook kSpeedLook{58, 48 - 6 - kSlant * 58, kSlant, 2.0, OrangeTop(), 
 const FigureLook kTenthsLook{32, 32 - 4 - kSlant * 32, kSlant, 1.6, OrangeTop(), OrangeBottom(), OrangeOutline()};
 const FigureLook kTimeLook{30, 32 - 4 - kSlant * 30, kSlant, 1.6, CreamTop(), CreamBottom(), CreamOutline()};
 const FigureLook kDistanceLook{20, 16 - 2 - kSlant * 20, kSlant, 1.2, CreamTop(), CreamBottom(), CreamOutline()};
-
-// A read-out plate: dark navy glass in a steel frame.
-void DrawPlate(cairo_t* cr, const ArtRect& r) {
-  const double w = r.right - r.left, h = r.bottom - r.top;
-  RoundedRectPath(cr, r.left + 1, r.top + 1, w - 2, h - 2, std::min(8.0, h / 4));
-  cairo_pattern_t* glass = VerticalGradient(r.top, r.bottom,
-      {{0.0, HexRgb(0x263660)}, {0.45, HexRgb(0x141E3A)}, {1.0, HexRgb(0x0C1226)}});
-  cairo_set_source(cr, glass);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(glass);
-  cairo_pattern_t* frame = VerticalGradient(r.top, r.bottom,
-      {{0.0, HexRgb(0xC8D4F0)}, {0.5, HexRgb(0x5A6E9E)}, {1.0, HexRgb(0x2A3658)}});
-  cairo_set_source(cr, frame);
-  cairo_set_line_width(cr, 2.0);
-  cairo_stroke(cr);
-  cairo_pattern_destroy(frame);
-}
 
 TextStyle Caption(double size, Rgb colour) {
   TextStyle style;
@@ -71,7 +52,7 @@ void DrawPoint(cairo_t* cr, double cx, double baseline, double size, const Figur
 }
 
 void DrawSpeedPanel(cairo_t* cr) {
-  DrawPlate(cr, kSpeedPanel);
+  DrawReadoutPlate(cr, kSpeedPanel);
   const int x0 = kSpeedPanel.left - kSpeedPanelX, y0 = kSpeedPanel.top - kSpeedPanelY;
   // The point sits in the gap the race leaves between the tens and the tenths.
   const double gap = (LargeSpeedDigitX(1) + 48 + kTenthsDigitX) / 2.0;
@@ -84,7 +65,7 @@ void DrawSpeedPanel(cairo_t* cr) {
 }
 
 void DrawTimePanel(cairo_t* cr) {
-  DrawPlate(cr, kTimePanel);
+  DrawReadoutPlate(cr, kTimePanel);
   const int x0 = kTimePanel.left - kTimePanelX;
   const double label_x = x0 + (TimeDigitX(0) + 32 + kTimePanelX + 240) / 2.0;
   DrawTextCenteredOnBaseline(cr, "TIME", label_x, kTimePanel.top + 17, Caption(11, kCaptionBlue));
@@ -92,7 +73,7 @@ void DrawTimePanel(cairo_t* cr) {
 }
 
 void DrawDistancePanel(cairo_t* cr) {
-  DrawPlate(cr, kDistancePanel);
+  DrawReadoutPlate(cr, kDistancePanel);
   const int x0 = kDistancePanel.left - kDistancePanelX;
   const double label_x = x0 + (DistanceDigitX(0) + 16 + kDistancePanelX + 96) / 2.0;
   DrawTextCenteredOnBaseline(cr, "m", label_x, kDistancePanel.top + kDistanceBaseline,
