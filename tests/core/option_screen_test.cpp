@@ -40,6 +40,9 @@ TEST_F(OptionScreen, OkAppliesTheCopyAndEscDropsIt) {
   EXPECT_EQ(windowed, 1);
   EXPECT_EQ(speedometer_style, 1);
   EXPECT_EQ(software_device, 1);
+  edit.edit_buttons[3] = 17;
+  ApplyOptionEdit(edit);
+  EXPECT_EQ(joystick_buttons[3], 17) << "OK applies the buttons too";
   EXPECT_FALSE(ScreenModeChanged(CopySettingsForEditing())) << "the same mode rebuilds nothing";
 }
 
@@ -89,6 +92,39 @@ TEST_F(OptionScreen, CursorWrapsAndSkipsTheUndrawnRowsWithoutAJoystick) {
     Step({c.key}, c.joystick);
     EXPECT_EQ(edit.option_cursor, c.to) << c.from << " key " << c.key << " joystick " << c.joystick;
   }
+}
+
+TEST_F(OptionScreen, EachRowShowsItsValueWhereTheScreenPutsIt) {
+  edit.edit_buttons[1] = 12;
+  struct Case {
+    int32_t row;
+    int32_t windowed, speedometer;
+    const char* value;
+    int32_t y, y_without_joystick;
+  } cases[] = {
+      {0, 0, 0, "Full", 90, 90},    {0, 1, 0, "Window", 90, 90},    {1, 0, 0, "Digital", 122, 122},
+      {1, 0, 1, "Analog", 122, 122}, {3, 0, 0, "Btn12", 234, 234},  {6, 0, 0, "OK", 394, 186},
+  };
+  for (const Case& c : cases) {
+    edit.edit_windowed = c.windowed;
+    edit.edit_speedometer = c.speedometer;
+    char text[kOptionTextSize];
+    OptionRowValue(edit, c.row, text);
+    EXPECT_STREQ(c.value, text) << c.row;
+    EXPECT_EQ(c.y, OptionRowY(c.row, true)) << c.row;
+    EXPECT_EQ(c.y_without_joystick, OptionRowY(c.row, false)) << c.row;
+  }
+  // The brackets close round the value: "Window" from 360, "OK" from 304.
+  edit.edit_windowed = 1;
+  edit.option_cursor = 0;
+  const BracketPositions screen = CursorBrackets(edit, true);
+  EXPECT_EQ(344, screen.left_x);
+  EXPECT_EQ(456, screen.right_x);
+  edit.option_cursor = 6;
+  const BracketPositions ok = CursorBrackets(edit, false);
+  EXPECT_EQ(288, ok.left_x);
+  EXPECT_EQ(336, ok.right_x);
+  EXPECT_EQ(186, ok.y);
 }
 
 }  // namespace

@@ -135,6 +135,8 @@ TEST(NameEntry, CursorWrapsAndBothTablesAreNamedTimeTableFirst) {
   EXPECT_EQ(naming.screen.name_cursor, 7);
   naming.Frame(0, {DIK_RIGHT});
   EXPECT_EQ(naming.screen.name_cursor, 0);
+  naming.Frame(0, {DIK_RIGHT});
+  EXPECT_EQ(naming.screen.name_cursor, 1) << "one place right";
 
   naming.screen.name_cursor = 5;
   naming.screen.last_typed_char = 'Q';

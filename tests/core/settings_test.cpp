@@ -21,6 +21,17 @@ void WriteFake(const char* section, const char* key, const char* text) {
   profile[name] = text;
 }
 
+TEST(SettingsTest, AFileWithoutKeysGivesTheDefaultsAndWritesEveryKeyButTheSlip) {
+  profile.clear();
+  ReadConfiguration(&ReadFake);
+  WriteConfiguration(&WriteFake);
+  const std::map<std::string, std::string> written = {
+      {"VORTA/WINDOW", "0"},  {"VORTA/SPEEDMETER", "0"},   {"JOYSTICK/ALT", "2"},
+      {"JOYSTICK/CTRL", "5"}, {"JOYSTICK/SPACE_ENTER", "8"}, {"JOYSTICK/ESC", "9"},
+      {"DEVICE/HEL", "0"}};
+  EXPECT_EQ(written, profile);
+}
+
 TEST(SettingsTest, SignedSettingsRoundTripAsSignedText) {
   profile["VORTA/WINDOW"] = "1";
   profile["VORTA/SPEEDMETER"] = "-3";
