@@ -27,6 +27,7 @@ class OptionScreen : public ::testing::Test {
 
 TEST_F(OptionScreen, OkAppliesTheCopyAndEscDropsIt) {
   Step({DIK_RIGHT});
+  EXPECT_EQ(edit.edit_speedometer, 0) << "Right on the Screen row leaves the speedometer";
   Step({DIK_DOWN});
   Step({DIK_LEFT, DIK_RIGHT});
   EXPECT_EQ(edit.edit_speedometer, 1) << "Left and Right together toggle once";

@@ -116,6 +116,7 @@ TEST(NameEntry, HeldUpAndDownStepAtOnceThenEvery120Ms) {
 TEST(NameEntry, BackspaceBlanksThePlaceLeftAndDeleteBlanksToTheEnd) {
   const struct { const char* name; uint8_t cursor; int key; const char* after; uint8_t cursor_after; }
       cases[] = {{"BobAAAAA", 3, DIK_BACK, "Bo AAAAA", 2}, {"BobAAAAA", 0, DIK_BACK, " obAAAAA", 0},
+                 {"BobAAAAA", 1, DIK_BACK, " obAAAAA", 0},
                  {"BobAAAAA", 3, DIK_DELETE, "Bob     ", 3}, {"AB", 4, DIK_DELETE, "AB      ", 4}};
   for (const auto& c : cases) {
     Naming naming;
@@ -137,6 +138,8 @@ TEST(NameEntry, CursorWrapsAndBothTablesAreNamedTimeTableFirst) {
   EXPECT_EQ(naming.screen.name_cursor, 0);
   naming.Frame(0, {DIK_RIGHT});
   EXPECT_EQ(naming.screen.name_cursor, 1) << "one place right";
+  naming.Frame(0, {DIK_LEFT});
+  EXPECT_EQ(naming.screen.name_cursor, 0) << "one place left";
 
   naming.screen.name_cursor = 5;
   naming.screen.last_typed_char = 'Q';
