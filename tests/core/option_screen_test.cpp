@@ -1,6 +1,7 @@
 // The option screen's edited copy: applying, dropping, assigning buttons and moving round.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <initializer_list>
 
 #include "app/settings.h"
@@ -15,6 +16,8 @@ class OptionScreen : public ::testing::Test {
     windowed = 0;
     speedometer_style = 0;
     software_device = 1;
+    const uint8_t buttons[4] = {3, 4, 6, 7};
+    std::copy(buttons, buttons + 4, joystick_buttons);
     edit = CopySettingsForEditing();
   }
   bool Step(std::initializer_list<int> pressed, bool joystick = true) {
@@ -26,6 +29,7 @@ class OptionScreen : public ::testing::Test {
 };
 
 TEST_F(OptionScreen, OkAppliesTheCopyAndEscDropsIt) {
+  EXPECT_EQ(edit.edit_buttons[0], 3) << "the copy holds the buttons";
   Step({DIK_RIGHT});
   EXPECT_EQ(edit.edit_speedometer, 0) << "Right on the Screen row leaves the speedometer";
   Step({DIK_DOWN});
@@ -73,6 +77,10 @@ TEST_F(OptionScreen, ButtonsSwapAndTheLowestHeldWins) {
   edit.option_cursor = 1;
   AssignHeldButton(edit, buttons);
   EXPECT_EQ(edit.edit_buttons[1], 9) << "off the button rows nothing is assigned";
+  edit.option_cursor = 2;
+  buttons[0] = 0x80;
+  AssignHeldButton(edit, buttons);
+  EXPECT_EQ(edit.edit_buttons[0], 0) << "button 0 is a button too";
   EXPECT_EQ(ButtonCaptureFor(1) | ButtonCaptureFor(6), 0);
   EXPECT_EQ(ButtonCaptureFor(2) & ButtonCaptureFor(5), 1);
 }

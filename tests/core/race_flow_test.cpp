@@ -57,6 +57,7 @@ TEST(RaceFlow, SignalSinksThenStepsAboutOneSecondApartToGo) {
       EXPECT_NEAR(height, rig.race.signal_positions[7].y, 0.001f) << frames;
     }
     int last = rig.StepsUntil(1);
+    EXPECT_EQ(1.0f, rig.race.signal_positions[0].y) << "the signal's height once it has sunk";
     EXPECT_NEAR(930, last, 20);
     for (int32_t step = 2; step <= 5; ++step) {
       const int at = rig.StepsUntil(step);

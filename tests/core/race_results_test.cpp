@@ -41,6 +41,7 @@ TEST(RaceResults, RanksByValueThenPlayerThenCarAndUnlocksWhenRacesHeadEveryTable
     RaceState race = {};
     race.race_time_ms = c.ms;
     race.top_speed = c.top;
+    race.fps_at_signal = 55;
     race.fps_at_finish = 58;
     RecordRaceResult(race, records, c.course, car);
     RecordRaceResult(race, records, c.course, car);  // entered once only
@@ -55,6 +56,7 @@ TEST(RaceResults, RanksByValueThenPlayerThenCarAndUnlocksWhenRacesHeadEveryTable
     const RankingEntry& mine = table[c.timeRank - 1];
     EXPECT_EQ(0, std::memcmp(mine.player_name, c.player, 9)) << "all 8 bytes, then a zero";
     EXPECT_EQ(std::string(c.car).substr(0, 27), mine.car_name);
+    EXPECT_EQ(55, mine.fps_at_signal);
     EXPECT_EQ(58, mine.fps_at_finish);
   }
 }

@@ -85,6 +85,9 @@ TEST(NameEntry, TypedCharactersGoInOnceEach) {
   TypeNameCharacter(screen, name, ' ');
   EXPECT_EQ(name[0], 'A') << "the Space still held from the next race types nothing";
   EXPECT_EQ(screen.name_cursor, 0);
+  TypeNameCharacter(screen, name, 0);
+  TypeNameCharacter(screen, name, ' ');
+  EXPECT_EQ(name[0], ' ') << "pressed again, Space types a space";
 }
 
 TEST(NameEntry, HeldUpAndDownStepAtOnceThenEvery120Ms) {

@@ -37,7 +37,9 @@ TEST(SettingsTest, SignedSettingsRoundTripAsSignedText) {
   profile["VORTA/SPEEDMETER"] = "-3";
   profile["DEVICE/HEL"] = "12";
   profile["VORTA/SLIP"] = "1";
+  profile["JOYSTICK/ALT"] = "263";  // kept as a byte: button 7
   ReadConfiguration(&ReadFake);
+  EXPECT_EQ(joystick_buttons[0], 7);
   EXPECT_EQ(windowed, 1);
   EXPECT_EQ(speedometer_style, -3);
   EXPECT_EQ(software_device, 12);
@@ -45,6 +47,7 @@ TEST(SettingsTest, SignedSettingsRoundTripAsSignedText) {
   WriteConfiguration(&WriteFake);
   EXPECT_EQ(profile["VORTA/SPEEDMETER"], "-3");
   EXPECT_EQ(profile["DEVICE/HEL"], "12");
+  EXPECT_EQ(profile["JOYSTICK/ALT"], "7");
   EXPECT_EQ(profile["VORTA/SLIP"], "1");
   // Off, the slip leaves no key behind, and a missing key reads as off.
   time_slip_panel = 0;

@@ -20,8 +20,11 @@ TEST(ShownPicture, OnlyTheSameInputsAfterTheyWereShownCountAsOnTheScreen) {
   ForgetShownPicture(shown);
   EXPECT_TRUE(PictureIsNew(shown, title, sizeof title));
 
-  // Inputs too large to keep are never taken for the picture on the screen.
+  // Inputs too large to keep are never taken for the picture on the screen, and what was on
+  // it before is gone.
+  RememberShownPicture(shown, title, sizeof title);
   uint8_t large[sizeof shown.inputs + 1] = {};
   RememberShownPicture(shown, large, sizeof large);
   EXPECT_TRUE(PictureIsNew(shown, large, sizeof large));
+  EXPECT_TRUE(PictureIsNew(shown, title, sizeof title));
 }
