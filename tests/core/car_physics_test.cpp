@@ -49,16 +49,33 @@ class CarModel : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(CarModel, FirstStepAfterResetStartsTheEngineAtIdle) {
+TEST_F(CarModel, IdleHoldStartsOnlyAStoppedDisconnectedEngine) {
   // Lever in neutral, engine stopped, nothing pressed: the idle hold starts the engine at
   // idle_rpm with the throttle open. The torque point is still the one of 0 rpm, so the
   // torque is 300/500 of the way from 0 to 15 kgf·m: 9.0, and the free engine gains
   // 800 x 9.0 x 0.125 / 60 = 15 rpm.
-  model_.traction_limit = 1.0;
-  Step(0);
-  EXPECT_EQ(815.0f, race_.engine_rpm);
-  EXPECT_EQ(0.0, race_.speed);
-  EXPECT_EQ(-0.5f, race_.view_pitch);
+  const struct {
+    const char* what;
+    int column;  // upper row; 1 with the lever in the neutral row
+    int row;
+    uint32_t bits;
+    float rpm, expected_rpm;
+  } cases[] = {
+      {"the first step after the reset", 1, 1, 0, 0.0f, 815.0f},
+      {"in gear, clutch out: it stays stalled", 0, kUpper, 0, 0.0f, 0.0f},
+      {"still turning: the throttle alone, at the curve's first point", 1, 1, CLUTCH, 0.005f,
+       0.005f},
+  };
+  for (const auto& c : cases) {
+    SetUp();
+    Gear(c.row, c.column);
+    race_.engine_rpm = c.rpm;
+    model_.traction_limit = 1.0;
+    Step(c.bits);
+    EXPECT_EQ(c.expected_rpm, race_.engine_rpm) << c.what;
+    EXPECT_EQ(0.0, race_.speed) << c.what;
+    EXPECT_EQ(-0.5f, race_.view_pitch) << c.what;
+  }
 }
 
 // Also across the millisecond clock's wrap.

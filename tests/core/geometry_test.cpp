@@ -44,10 +44,12 @@ D3DVECTOR Transform(const D3DVECTOR& p, const D3DMATRIX& m) {
 }  // namespace
 
 TEST(ViewMatrix, MapsEyeToOriginAndTargetOntoPositiveZ) {
-  // The race's starting camera, half a metre up, and a general one.
+  // The race's starting camera, half a metre up, a general one and a degenerate one.
   const D3DVECTOR cameras[][3] = {
       {MakeVector(0, -0.5f, 0), MakeVector(0, -0.5f, 10), MakeVector(0, 1, 0)},
-      {MakeVector(3, 2, -7), MakeVector(-1, 4, 5), MakeVector(0.2f, 1, 0.1f)}};
+      {MakeVector(3, 2, -7), MakeVector(-1, 4, 5), MakeVector(0.2f, 1, 0.1f)},
+      // An up vector along the view: the world's y axis stands in for it.
+      {MakeVector(0, 0, 0), MakeVector(0, 0, 10), MakeVector(0, 0, 1)}};
   for (const auto& [eye, at, up] : cameras) {
     D3DMATRIX m = Sentinel();
     ASSERT_EQ(0, SetViewMatrix(m, eye, at, up));

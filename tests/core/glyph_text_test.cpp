@@ -61,12 +61,12 @@ TEST(NumberTextTest, DecimalPointIsKernedAndMovesTheCallersX) {
                                        });
   ASSERT_EQ(count, 5);
   ASSERT_EQ(placed.size(), 5u);
-  EXPECT_EQ(placed[0].destination.left, 100);
+  EXPECT_EQ(placed[0].destination, Rect(100, 20, 116, 52));
   EXPECT_EQ(placed[1].destination.left, 116);
   EXPECT_EQ(placed[2].destination.left, 132 - 4) << "the point itself 4 pixels left";
   EXPECT_EQ(placed[3].destination.left, 148 - 11) << "after the point 11 pixels left";
   EXPECT_EQ(placed[4].destination.left, 164 - 11);
-  EXPECT_EQ(placed[2].source, GlyphSourceRect('.', 16));
+  EXPECT_EQ(placed[2].source, Rect(224, 0, 240, 32)) << "the point, glyph 14";
   EXPECT_EQ(x, 100 - 11) << "the caller's x carries the kerning";
 }
 

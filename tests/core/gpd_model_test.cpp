@@ -138,4 +138,7 @@ TEST(GpdParser, FaceIndexMustNameAnExistingVertex) {
     }
   }
   ExpectStillTheQuad(model, indices, vertices);
+  // The writer refuses what the reader would.
+  std::vector<uint8_t> bytes;
+  EXPECT_FALSE(WriteGpdBytes({Vertex(1), Vertex(2)}, {{0, 1, 2, 0}}, bytes));
 }

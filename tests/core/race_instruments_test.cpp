@@ -96,9 +96,25 @@ TEST(RaceInstrumentsTest, SignalRowsLightTheCountdownThenGoOrFalseStart) {
 
 }  // namespace
 
-TEST(RaceInstrumentsTest, CameraRidesWithTheCarAndItsPitch) {
+TEST(RaceInstrumentsTest, CameraStartsHalfAMetreUpAndRidesWithTheCarAndItsPitch) {
   RaceState race;
   SetRaceStartValues(race);
+  const D3DVECTOR camera[3] = {race.camera_eye, race.camera_at, race.camera_up};
+  const float start[3][3] = {{0.0f, -0.5f, 0.0f}, {0.0f, -0.5f, 10.0f}, {0.0f, 1.0f, 0.0f}};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(camera[i].x, start[i][0]) << i;
+    EXPECT_EQ(camera[i].y, start[i][1]) << i;
+    EXPECT_EQ(camera[i].z, start[i][2]) << i;
+  }
+  // Red needles, drawn as a strip of the kite's four corners.
+  for (const NeedleVertex& v : race.needle_vertices) {
+    EXPECT_EQ(v.rhw, 1.0f);
+    EXPECT_EQ(v.diffuse, 0xFF0000u);
+    EXPECT_EQ(v.specular, 0xFF0000u);
+  }
+  const uint16_t strip[kNeedleVertices] = {0, 1, 3, 2};
+  for (int i = 0; i < kNeedleVertices; ++i) EXPECT_EQ(race.needle_indices[i], strip[i]);
+
   race.distance = 123.5f;
   race.view_pitch = -0.3f;
   FollowCarWithCamera(race);

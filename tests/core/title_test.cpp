@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <utility>
+#include <vector>
 
 #include "app/scene_state.h"
 #include "input/key_codes.h"
@@ -37,6 +39,46 @@ TEST(TitleTest, OpeningSwitchesAtItsExactTimes) {
   state.title_cursor = 3;
   ResetTitleVisit(state);
   EXPECT_EQ(RunFrame(state, 20000, pieces), kTitleComplete);
+}
+
+// The pieces of a frame at moments of the opening: source and destination, in drawing order.
+TEST(TitleTest, PiecesAtMomentsOfTheOpening) {
+  using Piece = std::pair<PixelRect, PixelRect>;
+  const Piece banner{{0, 432, 304, 512}, {168, 390, 472, 470}};
+  const Piece logo{{0, 0, 304, 160}, {168, 40, 472, 200}};
+  const Piece subtitle{{0, 160, 304, 208}, {168, 180, 472, 228}};
+  const struct {
+    const char* what;
+    uint8_t phase;
+    uint32_t slide_ms, wipe_ms;
+    std::vector<Piece> pieces;
+  } moments[] = {
+      {"banner alone", 0, 0, 0, {banner}},
+      {"s = 100: the logo's right part, the subtitle's left part", 1, 40, 0,
+       {banner, {{204, 0, 304, 160}, {0, 40, 100, 200}}, {{0, 160, 101, 208}, {539, 180, 640, 228}}}},
+      {"s = 400: both whole, moving in", 1, 160, 0,
+       {banner, {{0, 0, 304, 160}, {96, 40, 400, 200}}, {{0, 160, 304, 208}, {240, 180, 544, 228}}}},
+      {"80 rows of the emblem", 2, 5000, 80 * 15,
+       {banner, logo, subtitle, {{0, 272, 304, 352}, {168, 40, 472, 120}}}},
+      {"the menu, cursor on item 2", 3, 5000, 5000,
+       {banner, logo, subtitle, {{0, 272, 304, 432}, {168, 40, 472, 200}},
+        {{0, 512, 304, 672}, {168, 230, 472, 390}}, {{0, 672, 304, 704}, {168, 294, 472, 326}}}},
+  };
+  for (const auto& m : moments) {
+    TitleState state;
+    state.title_phase = m.phase;
+    state.title_cursor = 2;
+    state.slide_taken = state.wipe_taken = true;
+    state.slide_start_ms = 100000 - m.slide_ms;
+    state.wipe_start_ms = 100000 - m.wipe_ms;
+    TitlePiece pieces[kMaxTitlePieces];
+    const int count = PlanTitleFrame(state, 100000, pieces);
+    ASSERT_EQ(count, static_cast<int>(m.pieces.size())) << m.what;
+    for (int i = 0; i < count; ++i) {
+      EXPECT_EQ(pieces[i].source, m.pieces[i].first) << m.what << ", piece " << i;
+      EXPECT_EQ(pieces[i].destination, m.pieces[i].second) << m.what << ", piece " << i;
+    }
+  }
 }
 
 TEST(TitleTest, EveryPieceOfTheSlideAndWipeStaysOnScreenAndInThePicture) {

@@ -34,6 +34,23 @@ using namespace display_test;
 constexpr int kFiveSpeedCar = 3;  // ARATA Kazami･MR, the first car offered
 constexpr int kSixSpeedCar = 4;   // TSUKUMO Raijin GT-T
 
+// A race frame set by hand: the signal, the car and the clock.
+struct RaceMoment {
+  int32_t signal_step;
+  float distance;  // m
+  double speed;    // km/h
+  float rpm;
+  int32_t gear_column, gear_row;
+  uint32_t race_time_ms;
+  bool finished;
+};
+const RaceMoment kAtTheLine{2, 0.0f, 0.0, 1000.0f, 1, 1, 0, false};
+const RaceMoment kAtTheGoLamp{5, 0.0f, 0.0, 5400.0f, 0, 0, 0, false};
+const RaceMoment kFalseStart{6, 0.02f, 3.2, 2400.0f, 0, 0, 0, false};  // crept off early
+const RaceMoment kMidCourse{5, 187.6f, 148.37, 6230.0f, 1, 0, 7345, false};
+// Rolled on past the line; second in the time table.
+const RaceMoment kFinished{5, 412.7f, 171.93, 7120.0f, 2, 0, 12975, true};
+
 class Pictures : public WindowedSceneTest {
  protected:
   void SetUp() override {
@@ -51,62 +68,44 @@ class Pictures : public WindowedSceneTest {
   }
 
   // Blinking pieces follow the clock: draws until one drawing lay wholly inside a stretch in
-  // which the blink of the period is on (its first onMs) or off, as asked.
+  // which the blink is on (the first onMs of every periodMs).
   template <typename Draw>
-  void DrawWithBlink(uint32_t periodMs, uint32_t onMs, bool on, Draw draw) {
+  void DrawWhileShown(uint32_t periodMs, uint32_t onMs, Draw draw) {
     for (int attempt = 0; attempt < 100; ++attempt) {
       const uint32_t before = ReadTimer();
       draw();
       const uint32_t after = ReadTimer();
-      if (before / periodMs == after / periodMs && (before % periodMs < onMs) == on &&
-          (after % periodMs < onMs) == on) {
-        return;
-      }
+      if (before / periodMs == after / periodMs && after % periodMs < onMs) return;
       Sleep(7);
     }
     FAIL() << "no drawing fitted in one stretch of the blink";
   }
 
-  // The frame rate the read-out shows, then the back buffer as the case's picture.
+  // The frame rate read-out showing 60, then the back buffer as the case's picture.
   void Save() {
     frame_rate = 60;
     DrawFrameRate();
     const Pixels back = ReadPixels(display_context.back_buffer);
-    ASSERT_EQ(back.width, 640);
-    const DDPIXELFORMAT f = FormatOf(display_context.back_buffer);
-    const std::string name =
-        std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".ppm";
-    std::FILE* out = std::fopen(name.c_str(), "wb");
+    ASSERT_EQ(FormatOf(display_context.back_buffer).dwRBitMask, 0xFF0000u) << "a 24-bit screen";
+    const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::FILE* out = std::fopen((name + ".ppm").c_str(), "wb");
     ASSERT_NE(out, nullptr) << name;
     std::fprintf(out, "P6\n%d %d\n255\n", back.width, back.height);
     for (uint32_t pixel : back.values) {
-      const uint8_t rgb[3] = {Channel(pixel, f.dwRBitMask), Channel(pixel, f.dwGBitMask),
-                              Channel(pixel, f.dwBBitMask)};
+      const uint8_t rgb[3] = {uint8_t(pixel >> 16), uint8_t(pixel >> 8), uint8_t(pixel)};
       std::fwrite(rgb, 1, 3, out);
     }
     std::fclose(out);
   }
 
-  static uint8_t Channel(uint32_t pixel, uint32_t mask) {
-    uint32_t value = pixel & mask;
-    uint32_t top = mask;
-    while ((top & 1) == 0) {
-      top >>= 1;
-      value >>= 1;
-    }
-    return static_cast<uint8_t>(value * 255 / top);
-  }
-
   void Title(uint8_t phase, uint32_t slideMs, uint32_t wipeMs) {
     constexpr uint32_t kNow = 100000;  // ms
-    scene_state = SCENE_TITLE;
     LoadSmallFont();
     LoadTitleArt();
     TitleState& state = title_state;
     state.title_phase = phase;
     state.title_cursor = 2;
-    state.delay_taken = state.slide_taken = state.wipe_taken = true;
-    state.title_delay_end_ms = kNow - 1;
+    state.slide_taken = state.wipe_taken = true;
     state.slide_start_ms = kNow - slideMs;
     state.wipe_start_ms = kNow - wipeMs;
     DrawTitleAt(kNow);
@@ -115,58 +114,57 @@ class Pictures : public WindowedSceneTest {
 
   // The graph drawn in whole, the arrows shown.
   void CarSelect(int car) {
-    scene_state = SCENE_CAR_SELECT_ENTER;
     EnterCarSelect();
-    ASSERT_EQ(scene_state, SCENE_CAR_SELECT);
     current_car = car_table[car];
     for (int frame = 0; frame < 27; ++frame) DrawCarSelect(true);
-    DrawWithBlink(1000, 500, true, [] { DrawCarSelect(true); });
+    DrawWhileShown(1000, 500, [] { DrawCarSelect(true); });
     Save();
   }
 
-  // The row under the cursor; joystick rows are drawn as with a joystick attached.
+  // The joystick's rows are drawn as with a joystick attached.
   void Options(int32_t cursor, bool joystick) {
     windowed = 1;
     speedometer_style = 1;
     const uint8_t buttons[4] = {2, 5, 8, 9};
     std::memcpy(joystick_buttons, buttons, sizeof buttons);
-    scene_state = SCENE_OPTIONS_ENTER;
     EnterOptions();
-    ASSERT_EQ(scene_state, SCENE_OPTIONS);
     option_edit.option_cursor = cursor;
     DrawOptions(joystick);
     Save();
   }
 
-  // The viewer on one table, the arrows shown beside the line `row`.
+  // The viewer on one table, the arrows beside the line `row`.
   void Records(uint8_t course, int32_t table, uint8_t row) {
-    scene_state = SCENE_RECORDS_ENTER;
     EnterRecords();
-    ASSERT_EQ(scene_state, SCENE_RECORDS);
     race_mode = course;
     result_table = table;
     record_screen.records_row = row;
-    DrawWithBlink(1000, 500, true, [] { RecordsFrame(); });
+    DrawWhileShown(1000, 500, [] { RecordsFrame(); });
     Save();
   }
 
-  void Race(int car, int32_t style, void (*script)(RaceState&)) {
+  void Race(int car, int32_t style, const RaceMoment& moment) {
     current_car = car_table[car];
     race_mode = 0;
     speedometer_style = style;
-    scene_state = SCENE_RACE_ENTER;
     EnterRace();
-    ASSERT_EQ(scene_state, SCENE_RACE_RESET);
     RaceState& race = race_state;
     SetRaceStartValues(race);
     for (D3DVECTOR& p : race.signal_positions) p.y = 1.0f;  // the opening move is over
-    race.engine_rpm = 1000.0f;
-    script(race);
+    race.signal_step = moment.signal_step;
+    race.distance = moment.distance;
+    race.speed = moment.speed;
+    race.engine_rpm = moment.rpm;
+    race.gear_column = moment.gear_column;
+    race.gear_row = moment.gear_row;
+    race.race_time_ms = moment.race_time_ms;
+    race.finished = moment.finished;
+    race.time_rank = moment.finished ? 2 : 0;
+    race.view_pitch = moment.speed > 100.0 ? -0.42f : -0.5f;
     race.camera_at.z = race.distance + 10.0f;
     ApplyRaceView();
-    scene_state = SCENE_RACE;
     // The finish banner shows for one second of every one and a half.
-    DrawWithBlink(1500, 1000, true, [] { DrawRaceScene(); });
+    DrawWhileShown(1500, 1000, [] { DrawRaceScene(); });
     Save();
   }
 };
@@ -198,51 +196,21 @@ TEST_F(Pictures, result_new_entry) {
   entry.value = 25.312f;
   std::strcpy(entry.player_name, "QZ");
   std::strcpy(entry.car_name, car_table[kSixSpeedCar].name);
-  scene_state = SCENE_RESULT_ENTER;
   EnterResult();
-  ASSERT_EQ(scene_state, SCENE_RESULT);
   record_screen.name_cursor = 2;
   ResultFrame();
   Save();
 }
 
-// The race: five-speed car with the digital panels, six-speed car with the dial.
-void AtTheLine(RaceState& race) { race.signal_step = 2; }
-void AtTheGoLamp(RaceState& race) {
-  race.signal_step = 5;
-  race.engine_rpm = 5400.0f;
-  race.gear_column = 0;
-  race.gear_row = 0;
-}
-void MidCourse(RaceState& race) {
-  race.signal_step = 5;
-  race.distance = 187.6f;
-  race.speed = 148.37;
-  race.engine_rpm = 6230.0f;
-  race.gear_column = 1;
-  race.gear_row = 0;
-  race.view_pitch = -0.42f;
-  race.race_time_ms = 7345;
-}
-void Finished(RaceState& race) {
-  race.signal_step = 5;
-  race.distance = 412.7f;  // rolls on; the panels show the course
-  race.speed = 171.93;
-  race.engine_rpm = 7120.0f;
-  race.gear_column = 2;
-  race.gear_row = 0;
-  race.race_time_ms = 12975;
-  race.finished = true;
-  race.time_rank = 2;
-}
-
-TEST_F(Pictures, race_digital_line) { Race(kFiveSpeedCar, 0, AtTheLine); }
-TEST_F(Pictures, race_digital_go) { Race(kFiveSpeedCar, 0, AtTheGoLamp); }
-TEST_F(Pictures, race_digital_mid) { Race(kFiveSpeedCar, 0, MidCourse); }
-TEST_F(Pictures, race_digital_finish) { Race(kFiveSpeedCar, 0, Finished); }
-TEST_F(Pictures, race_dial_line) { Race(kSixSpeedCar, 1, AtTheLine); }
-TEST_F(Pictures, race_dial_go) { Race(kSixSpeedCar, 1, AtTheGoLamp); }
-TEST_F(Pictures, race_dial_mid) { Race(kSixSpeedCar, 1, MidCourse); }
-TEST_F(Pictures, race_dial_finish) { Race(kSixSpeedCar, 1, Finished); }
+// The five-speed car with the digital panels, the six-speed car with the dial.
+TEST_F(Pictures, race_digital_line) { Race(kFiveSpeedCar, 0, kAtTheLine); }
+TEST_F(Pictures, race_digital_go) { Race(kFiveSpeedCar, 0, kAtTheGoLamp); }
+TEST_F(Pictures, race_digital_false_start) { Race(kFiveSpeedCar, 0, kFalseStart); }
+TEST_F(Pictures, race_digital_mid) { Race(kFiveSpeedCar, 0, kMidCourse); }
+TEST_F(Pictures, race_digital_finish) { Race(kFiveSpeedCar, 0, kFinished); }
+TEST_F(Pictures, race_dial_line) { Race(kSixSpeedCar, 1, kAtTheLine); }
+TEST_F(Pictures, race_dial_go) { Race(kSixSpeedCar, 1, kAtTheGoLamp); }
+TEST_F(Pictures, race_dial_mid) { Race(kSixSpeedCar, 1, kMidCourse); }
+TEST_F(Pictures, race_dial_finish) { Race(kSixSpeedCar, 1, kFinished); }
 
 }  // namespace
