@@ -63,6 +63,7 @@ TEST_F(CarModel, IdleHoldStartsOnlyAStoppedDisconnectedEngine) {
   } cases[] = {
       {"the first step after the reset", 1, 1, 0, 0.0f, 815.0f},
       {"in gear, clutch out: it stays stalled", 0, kUpper, 0, 0.0f, 0.0f},
+      {"a lever off the gate drives nothing", 0, 5, 0, 0.0f, 815.0f},
       {"still turning: the throttle alone, at the curve's first point", 1, 1, CLUTCH, 0.005f,
        0.005f},
   };

@@ -6,6 +6,7 @@
 #include <limits>
 #include <vector>
 
+#include "data/save_file.h"
 #include "data/save_file_format.h"
 
 namespace {
@@ -137,4 +138,27 @@ TEST(DecodeSaveFile, SealedFilesWithUnsafeContentsAreRefused) {
   std::memset(records.tables[0][0][0].car_name, 'C', 27);
   file = Encoded(records);
   EXPECT_EQ(DecodeSaveFile(file.data(), file.size(), decoded), SaveReadOutcome::kLoaded);
+}
+
+// What a reading means for the records and for the file on disk.
+TEST(SaveReadOutcome, DefaultsReplaceAnyFileNotLoadedAndOnlyAnUnreadableOneIsKept) {
+  using O = SaveReadOutcome;
+  const struct {
+    O outcome;
+    bool set_aside, may_write;
+  } cases[] = {{O::kLoaded, false, true},       {O::kNoFile, false, true},
+               {O::kUnopenable, false, false},  {O::kReadError, false, false},
+               {O::kForeignTitle, true, true},  {O::kWrongVersion, true, true},
+               {O::kShort, true, true},         {O::kAltered, true, true},
+               {O::kBadContents, true, true}};
+  const RecordData decoded = SampleRecords();
+  for (const auto& c : cases) {
+    ForgetRecords();
+    AdoptSaveReadOutcome(c.outcome, decoded);
+    EXPECT_TRUE(RecordsAreLoaded());
+    EXPECT_STREQ(record_data.player_name, c.outcome == O::kLoaded ? "PLAYER" : "AAAAAAAA");
+    EXPECT_EQ(SaveFileShouldBeSetAside(c.outcome), c.set_aside) << int(c.outcome);
+    EXPECT_EQ(RecordsMayBeWritten(), c.may_write) << int(c.outcome);
+  }
+  ForgetRecords();
 }
