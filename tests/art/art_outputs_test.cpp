@@ -1,5 +1,7 @@
 // The committed art: the bitmaps the game loads have the sizes its blits assume, are 8-bit,
 // keep the black key honest on 16-bit displays, and are exactly what the generator makes.
+// How the art and the race models look from the game's own views is guarded by the golden
+// pictures (tests/golden).
 #include <gtest/gtest.h>
 
 #include <cstdlib>

@@ -1,27 +1,35 @@
 #!/usr/bin/env bash
-# A whole game as a player meets it: the title, 400 m, the first car, a race driven with
-# clutch, lever and throttle to the finish banner, the name typed for the record, a new race
-# with the same car, Esc, the title's exit. The save file then holds the run with the name;
-# started again, the record screen shows it.
+# A whole game as a player meets it: the analog speedometer chosen on the option screen, the
+# 1000 m course on the title, the first car, a race driven with clutch, lever and throttle to
+# the finish banner reading the dial style's texts, the name typed for the record, a new race
+# with the same car, Esc, the title's exit. The save file then holds the run with the name in
+# the 1000 m tables and nothing new in the 400 m ones, vorta.ini keeps the dial; started again,
+# the record screen shows the run.
 #
-# The game starts without settings but with a save file whose 400 m tables a finished run
-# beats: a driver made of key presses through Wine launches late and shifts slowly, and the
-# default records are set for a player.
+# The game starts with a save file whose 1000 m tables a finished run beats: a driver made of
+# key presses through Wine launches late and shifts slowly, and the default records are set
+# for a player.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/race_driver.sh"
+tab=$'\t'
 
 e2e_setup 1024x768x24
 printf '[VORTA]\r\nWINDOW=1\r\n' >"$e2e_work/vorta.ini"
 e2e_make_save_file "$e2e_work/vorta.sav"
-e2e_slow_tables 0 "$e2e_work/vorta.sav"
+e2e_slow_tables 1 "$e2e_work/vorta.sav"
+before=$(e2e_save_tables "$e2e_work/vorta.sav")
 e2e_start
 e2e_wait_window
 e2e_wait_title_menu
-e2e_keys space          # 400 m
+e2e_keys Down Down Down space   # options
+sleep 1.5
+e2e_keys Down Right Down space  # speedometer: analog; OK
+sleep 1.5
+e2e_keys Down space             # 1000 m
 sleep 1.5
 e2e_picture "$e2e_work/car_select.png"
-e2e_keys space          # the first selectable car
-race_drive "$race_clock_digital"
+e2e_keys space                  # the first selectable car
+race_drive "$race_clock_dial" fourth
 e2e_picture "$e2e_work/finish.png"
 race_open_result        # placed: the name entry
 e2e_picture "$e2e_work/result.png"
@@ -38,9 +46,11 @@ e2e_wait_exit 15
 
 tables=$(e2e_save_tables "$e2e_work/vorta.sav")
 echo "$tables"
-# The run leads both 400 m tables, named, with its car and frame rates.
-runs=$(awk -F'\t' '$1 == 0 && NF == 9 && $8 > 0' <<<"$tables")
-[ "$(wc -l <<<"$runs")" -eq 2 ] || fail "the run is not in both 400 m tables: $runs"
+grep -q "^SPEEDMETER=1" <(tr -d '\r' <"$e2e_work/vorta.ini") || fail "the dial is not kept in vorta.ini"
+[ "$(grep "^0$tab" <<<"$tables")" = "$(grep "^0$tab" <<<"$before")" ] || fail "the 400 m tables changed"
+# The run leads both 1000 m tables, named, with its car and frame rates.
+runs=$(awk -F'\t' '$1 == 1 && NF == 9 && $8 > 0' <<<"$tables")
+[ "$(wc -l <<<"$runs")" -eq 2 ] || fail "the run is not in both 1000 m tables: $runs"
 while IFS=$'\t' read -r _ table place _ player car fps_signal _ _; do
   [ "$place:$player:$car" = "0:racerAAA:ARATA Kazami･MR" ] ||
     fail "table $table: place $place, '$player', '$car'"
@@ -48,11 +58,11 @@ while IFS=$'\t' read -r _ table place _ player car fps_signal _ _; do
 done <<<"$runs"
 grep -q $'^player\tracerAAA$' <<<"$tables" || fail "player name not kept"
 
-# Started again, the record viewer opens on the 400 m time table with the run on top.
+# Started again, the record viewer shows the run on top of the 1000 m time table.
 e2e_start
 e2e_wait_window
 e2e_wait_title_menu
-e2e_keys Down Down space
+e2e_keys Down Down space Right
 sleep 1.5
 e2e_picture "$e2e_work/records.png"
 orange="$(dirname "$0")/../../resources/bitmaps/FONT_DFPOP_32_ORANGE.bmp"

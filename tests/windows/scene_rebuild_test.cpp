@@ -1,16 +1,22 @@
-// The race on the game's own display under Wine: the loading and release of the race's
-// resources, and F2 in mid-race. What it draws is guarded by the golden pictures.
+// Scene resources on the game's own display under Wine: the race's loaded and released whole,
+// and the race and the car select graph carried across a display rebuild (F2). What the
+// scenes draw is guarded by the golden pictures.
 #include <cstring>
+#include <vector>
 
 #include "app/frame_timer.h"
 #include "app/frame_timer_win32.h"
 #include "app/scene_state.h"
 #include "app/settings.h"
+#include "data/car_data_loader.h"
+#include "data/car_table.h"
 #include "display_test_support.h"
 #include "gfx3d/texture_d3d.h"
 #include "race/race_setup_win32.h"
 #include "race/race_state.h"
 #include "race/race_view_d3d.h"
+#include "screens/car_select.h"
+#include "screens/car_select_win32.h"
 
 namespace {
 using namespace display_test;
@@ -97,6 +103,43 @@ TEST_F(RaceSetupTest, EnteringAgainLeaksNothingAndF2BringsEverythingBack) {
   DWORD depthTest = 0;
   display_context.device->GetRenderState(D3DRENDERSTATE_ZENABLE, &depthTest);
   EXPECT_EQ(static_cast<DWORD>(TRUE), depthTest);
+}
+
+class CarSelectGraph : public WindowedSceneTest {
+ protected:
+  void TearDown() override {
+    ReleaseCarData();
+    WindowedSceneTest::TearDown();
+  }
+  // Frames of the screen for record 4 from a fresh graph: 27 draw the whole of it.
+  std::vector<uint32_t> GraphAfter(int frames, int rebuildAfter) {
+    car_select_state.graph_rpm_limit = 1000;
+    car_select_state.graph_car_id = -1;  // as for a new car: the surface is cleared first
+    for (int frame = 0; frame < frames; ++frame) {
+      if (frame == rebuildAfter) {
+        EXPECT_TRUE(RebuildDisplay(1));
+        EXPECT_EQ(scene_state, SCENE_CAR_SELECT);
+      }
+      DrawCarSelect(true);
+    }
+    return ReadPixels(gm_lpDDSGraph).values;
+  }
+};
+
+TEST_F(CarSelectGraph, ComesBackWholeAfterARebuild) {
+  ASSERT_TRUE(LoadCarData());
+  window = hwnd_;
+  scene_state = SCENE_CAR_SELECT;
+  LoadSmallFont();
+  LoadCarSelectArt();
+  ASSERT_EQ(scene_state, SCENE_CAR_SELECT);
+  current_car = car_table[4];
+  const std::vector<uint32_t> whole = GraphAfter(27, -1);
+  ASSERT_EQ(whole.size(), 325u * 320u);
+  EXPECT_NE(GraphAfter(9, -1), whole) << "nine frames draw part of it";
+  // The first frame after the rebuild draws everything up to its limit at once.
+  EXPECT_EQ(GraphAfter(10, 9), GraphAfter(10, -1));
+  EXPECT_EQ(GraphAfter(27, 9), whole);
 }
 
 }  // namespace
