@@ -69,23 +69,6 @@ TEST(CommittedArt, EveryPictureHasItsSizeDepthAndSixteenBitSafeKey) {
   }
 }
 
-TEST(CommittedArt, ResourceScriptNamesEveryBitmapTextureAndModel) {
-  std::vector<uint8_t> bytes;
-  ASSERT_TRUE(ReadFileBytes(kResources + "/art.rc", &bytes));
-  const std::string script(bytes.begin(), bytes.end());
-  // Lower-case names: FONT in capitals is a keyword of the script, and windres stores every
-  // name in capitals anyway.
-  EXPECT_NE(script.find("\ntitle BITMAP \"bitmaps/TITLE.bmp\"\n"), std::string::npos);
-  EXPECT_NE(script.find("\nfont BITMAP \"bitmaps/FONT.bmp\"\n"), std::string::npos);
-  EXPECT_NE(script.find("\nfont_dfpop_16_other1 BITMAP \"bitmaps/FONT_DFPOP_16_OTHER1.bmp\"\n"), std::string::npos);
-  EXPECT_NE(script.find("\ntex_way2 BITMAP \"textures/TEX_WAY2.bmp\"\n"), std::string::npos);
-  EXPECT_NE(script.find("\nsig_box GPD \"models/sig_box.gpd\"\n"), std::string::npos);
-  for (const std::string& file : ArtOutputFiles(kResources)) {
-    if (file == "art.rc" || file.rfind("icon/", 0) == 0) continue;
-    EXPECT_NE(script.find("\"" + file + "\""), std::string::npos) << file << " not in art.rc";
-  }
-}
-
 TEST(CommittedArt, RegeneratingGivesTheCommittedFilesByteForByte) {
   // A folder of its own: several people may run the art tests on one machine at once.
   std::string pattern = ::testing::TempDir() + "/artgen_regeneration_XXXXXX";

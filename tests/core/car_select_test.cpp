@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 #include <tuple>
 #include <vector>
 
 #include "app/scene_state.h"
 #include "data/car_table.h"
+#include "data/record_data.h"
 #include "delivered_car_table.h"
 #include "input/key_codes.h"
 #include "screens/car_select_graph.h"
@@ -61,6 +63,21 @@ TEST(CarSelectTest, StepsOverHiddenCarsAndWraps) {
         << c.cars;
     EXPECT_EQ(state.selected_car, c.expected) << c.cars << " from " << int(c.start);
     EXPECT_EQ(state.graph_rpm_limit, c.key != 0 && c.has_car ? 1000 : 4000) << "graph restarts";
+  }
+  ClearCarTable();
+}
+
+TEST(CarSelectTest, ProgressUnlocksTheCarsWithIdsZeroAndOne) {
+  const struct {
+    uint32_t flags;
+    const char* selectable;  // ids 0, 1, 2, 3 in table order
+  } cases[] = {{0, "0001"}, {kUnlockCar0, "1001"}, {kUnlockCar1, "0101"}, {0xFFFFFFFF, "1101"}};
+  for (const auto& c : cases) {
+    InstallCars("0001");
+    UnlockProgressCars(c.flags);
+    std::string selectable;
+    for (int i = 0; i < 4; ++i) selectable += IsSelectableCar(i) ? '1' : '0';
+    EXPECT_EQ(selectable, c.selectable) << c.flags;
   }
   ClearCarTable();
 }

@@ -30,6 +30,8 @@ TEST(FinishTime, TakenBackToTheCrossing) {
 TEST(FinishTime, CappedStandingAndTinyTimesAreSafe) {
   EXPECT_EQ(kRaceTimeCapMs, CrossingTimeMs(kRaceTimeCapMs, 400.5f, 400.0f, 180.0));
   EXPECT_EQ(5000u, CrossingTimeMs(5000, 400.5f, 400.0f, 0.0));
+  // Creeping over at 0.005 km/h: 0.0000305 m past the line (the next float after 400) is 21 ms.
+  EXPECT_EQ(4979u, CrossingTimeMs(5000, 400.00003f, 400.0f, 0.005));
   EXPECT_EQ(0u, CrossingTimeMs(5, 400.5f, 400.0f, 180.0));
   EXPECT_EQ(13000u, CrossingTimeMs(13000, 399.0f, 400.0f, 180.0));
 }
