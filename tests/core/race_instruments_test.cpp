@@ -43,7 +43,6 @@ TEST(RaceInstrumentsTest, RoadShowsTheLinesWithinTwoHundredMetres) {
     float distance, course;
     std::vector<int32_t> lines, gantries;
   } cases[] = {
-      {0.0f, 400.0f, {0}, {0, 5, 10}},
       {199.9f, 400.0f, {}, {10, 15}},
       {200.0f, 400.0f, {20}, {10, 15, 20}},
       {950.0f, 1000.0f, {50}, {50, 55}},

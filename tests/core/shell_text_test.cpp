@@ -12,16 +12,9 @@
 
 namespace {
 TEST(CommandLineTest, OnlyAnExactFirstWordSlashDSwitchesDebugModeOn) {
-  EXPECT_TRUE(IsDebugSwitch("/d"));
-  EXPECT_TRUE(IsDebugSwitch("  /d other words"));
-  EXPECT_TRUE(IsDebugSwitch("\t/d\tx"));
+  for (const char* on : {"/d", "  /d other words", "\t/d\tx"}) EXPECT_TRUE(IsDebugSwitch(on)) << on;
+  for (const char* off : {"", "/D", "-d", "/debug", "x /d", "/"}) EXPECT_FALSE(IsDebugSwitch(off)) << off;
   EXPECT_FALSE(IsDebugSwitch(nullptr));
-  EXPECT_FALSE(IsDebugSwitch(""));
-  EXPECT_FALSE(IsDebugSwitch("/D"));
-  EXPECT_FALSE(IsDebugSwitch("-d"));
-  EXPECT_FALSE(IsDebugSwitch("/debug"));
-  EXPECT_FALSE(IsDebugSwitch("x /d"));
-  EXPECT_FALSE(IsDebugSwitch("/"));
 }
 
 std::string ReadLogFile() {

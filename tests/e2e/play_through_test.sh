@@ -3,8 +3,8 @@
 # 1000 m course on the title, the first car, a race driven with clutch, lever and throttle to
 # the finish banner reading the dial style's texts, the name typed for the record, a new race
 # with the same car, Esc, the title's exit. The save file then holds the run with the name in
-# the 1000 m tables and nothing new in the 400 m ones, vorta.ini keeps the dial; started again,
-# the record screen shows the run.
+# the 1000 m tables and nothing new in the 400 m ones, and vorta.ini keeps the dial. (The
+# records read back from the file: the Windows save file test; shown: the golden pictures.)
 #
 # The game starts with a save file whose 1000 m tables a finished run beats: a driver made of
 # key presses through Wine launches late and shifts slowly, and the default records are set
@@ -27,18 +27,14 @@ e2e_keys Down Right Down space  # speedometer: analog; OK
 sleep 1.5
 e2e_keys Down space             # 1000 m
 sleep 1.5
-e2e_picture "$e2e_work/car_select.png"
 e2e_keys space                  # the first selectable car
 race_drive "$race_clock_dial" fourth
-e2e_picture "$e2e_work/finish.png"
 race_open_result        # placed: the name entry
-e2e_picture "$e2e_work/result.png"
 e2e_keys r a c e r Return
 sleep 1
 e2e_keys Return         # the second naming, in the top-speed table
 sleep 2
 e2e_probe alive 2000 >/dev/null || fail "the game stopped after the name entry"
-e2e_picture "$e2e_work/new_race.png"
 e2e_keys Escape
 sleep 1
 e2e_keys Up space       # the title's exit
@@ -57,18 +53,3 @@ while IFS=$'\t' read -r _ table place _ player car fps_signal _ _; do
   [ "$fps_signal" -gt 0 ] || fail "no frame rate at the signal"
 done <<<"$runs"
 grep -q $'^player\tracerAAA$' <<<"$tables" || fail "player name not kept"
-
-# Started again, the record viewer shows the run on top of the 1000 m time table.
-e2e_start
-e2e_wait_window
-e2e_wait_title_menu
-e2e_keys Down Down space Right
-sleep 1.5
-e2e_picture "$e2e_work/records.png"
-orange="$(dirname "$0")/../../resources/bitmaps/FONT_DFPOP_32_ORANGE.bmp"
-differ=$(e2e_text_differs "$orange" racerAAA $((130 + 220)) 112 "$e2e_work/records.png")
-[ "$differ" -le 16 ] || fail "the first record line differs from racerAAA in $differ pixels"
-e2e_keys space
-sleep 1
-e2e_keys Up space
-e2e_wait_exit 15

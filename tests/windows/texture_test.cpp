@@ -11,23 +11,16 @@
 #include "app/win_globals.h"
 #include "display/display_win32.h"
 #include "gfx3d/texture_d3d.h"
+#include "../core/texture_test_bitmaps.h"
 #include "windows_test_support.h"
 
 namespace {
 using namespace windows_test;
 
-void PutU32(std::vector<uint8_t>& bytes, size_t at, uint32_t value) {
-  for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<uint8_t>(value >> (8 * i));
-}
-
-// An 8 x 4 bitmap of palette index 0, with the given depth.
+// An 8 x 4 bitmap with the given depth.
 std::vector<uint8_t> TestBitmap(uint16_t bitCount = 8) {
-  std::vector<uint8_t> bytes(40 + 1024 + 8 * 4, 0);
-  PutU32(bytes, 0, 40);
-  PutU32(bytes, 4, 8);
-  PutU32(bytes, 8, 4);
-  bytes[12] = 1;
-  bytes[14] = static_cast<uint8_t>(bitCount);
+  std::vector<uint8_t> bytes = texture_test::MakeDib(8, 4, {{}, {}, {}, {}});
+  texture_test::PutU16(bytes, 14, bitCount);
   return bytes;
 }
 
