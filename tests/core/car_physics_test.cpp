@@ -130,6 +130,17 @@ TEST_F(CarModel, StallGuardLimitsTheDropAndNudgesAStandingCar) {
   EXPECT_GT(race_.speed, 4.5);
   EXPECT_LT(race_.speed, 5.0);
 
+  // Throttle that just balances the rolling resistance (0.7 kgf·m all along the curve): the
+  // car is held at exactly 0, which counts as standing too.
+  SetUp();
+  for (double& t : car_.torque_curve) t = 0.7;
+  Gear(kUpper, 0);
+  race_.engine_rpm = 9000.0f;
+  model_.traction_limit = 60000.0;
+  Step(THROTTLE);
+  EXPECT_EQ(8000.0f, race_.engine_rpm);
+  EXPECT_EQ(1.0, race_.speed);
+
   // A small drop is not the guard's business and gives no nudge.
   coastInFirst(0.0, 1.0);
   EXPECT_GT(race_.engine_rpm, 8000.0f);
@@ -152,6 +163,22 @@ TEST_F(CarModel, ClutchHeldCoastsOnDragAndRollingOnly) {
   EXPECT_EQ(-0.5f, race_.view_pitch);
   // No acceleration, so no weight transfer in the next limit.
   EXPECT_NEAR(1.2 * (1.0 * 0.47 * load * 9.8), model_.traction_limit, 1e-3);
+}
+
+TEST_F(CarModel, ClosedThrottleBrakesThroughTheGearsOneAndAHalfTimesOver) {
+  // Third gear at 100 km/h, the engine turning with the wheels (no slip), the clutch out.
+  const double ratio = 3.266f * 1.685, u = 100.0 / 3.6, load = Load(100.0);
+  const float n = static_cast<float>(100.0 * ratio * 100.0 / (0.3179f * 37.69911184307752));
+  Gear(kUpper, 1);
+  race_.speed = 100.0;
+  race_.engine_rpm = n;
+  model_.traction_limit = 20000.0;
+  Step(0);
+  const double braking = -(std::pow(2.0 * n, 0.8) - 3.0 * n * 0.065) / 60.0;
+  const double net = 0.9 * 1.5 * braking * ratio / 0.3179f -
+                     (0.31 * 1.961587 * u * u * 0.075 + 0.015 * load);
+  EXPECT_NEAR(100.0 + std::trunc(net) * 9.8 / (load + 1.0 + 0.154 * 1.685) * 3.6 / 60.0,
+              race_.speed, 1e-9);
 }
 
 TEST_F(CarModel, DriveForceAtTheTractionLimitIsHeldNotWrapped) {

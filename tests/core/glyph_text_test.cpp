@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 #include "display/frame_rate_text.h"
@@ -63,19 +62,11 @@ TEST(NumberTextTest, DecimalPointIsKernedAndMovesTheCallersX) {
   EXPECT_EQ(x, 100 - 11) << "the caller's x carries the kerning";
 }
 
-TEST(FrameRateTextTest, ThreeDigitsAndFpsFillTheTopRightCorner) {
+// Where the read-out stands is in every golden picture; these are the rates they do not show.
+TEST(FrameRateTextTest, ThreeDigitsAndFps) {
   char text[kFrameRateTextSize];
-  EXPECT_EQ(FormatFrameRate(60, text), 6);
-  EXPECT_STREQ(text, "060FPS");
   EXPECT_EQ(FormatFrameRate(7, text), 6);
   EXPECT_STREQ(text, "007FPS");
   EXPECT_EQ(FormatFrameRate(2147483647, text), 13) << "any rate fits the buffer";
-
-  FormatFrameRate(60, text);
-  const std::vector<Placed> placed =
-      WalkText(text, 6, kFrameRateX, kFrameRateY, kFrameRateCellWidth);
-  ASSERT_EQ(placed.size(), 6u);
-  EXPECT_EQ(placed.front().destination, (Rect{592, 0, 600, 16}));
-  EXPECT_EQ(placed.back().destination.right, 640);
 }
 }  // namespace

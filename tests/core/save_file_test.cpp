@@ -1,7 +1,6 @@
 // The save file's checksum, inversion, encoding and every test a file must pass.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstring>
 #include <limits>
 #include <vector>

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -17,11 +16,9 @@ struct Frame {
   uint8_t phase;
 };
 
-uint8_t RunFrame(TitleState& state, uint32_t now, TitlePiece pieces[kMaxTitlePieces],
-                 int* count = nullptr) {
+uint8_t RunFrame(TitleState& state, uint32_t now, TitlePiece pieces[kMaxTitlePieces]) {
   AdvanceTitleClock(state, now);
-  const int n = PlanTitleFrame(state, now, pieces);
-  if (count != nullptr) *count = n;
+  PlanTitleFrame(state, now, pieces);
   return state.title_phase;
 }
 
@@ -38,6 +35,8 @@ TEST(TitleTest, OpeningSwitchesAtItsExactTimes) {
   // A later visit is complete from its first frame, with the cursor back on item 0.
   state.title_cursor = 3;
   ResetTitleVisit(state);
+  EXPECT_EQ(state.title_phase, kTitleBannerOnly);
+  EXPECT_EQ(state.title_cursor, 0);
   EXPECT_EQ(RunFrame(state, 20000, pieces), kTitleComplete);
 }
 
@@ -77,23 +76,6 @@ TEST(TitleTest, PiecesAtMomentsOfTheOpening) {
     for (int i = 0; i < count; ++i) {
       EXPECT_EQ(pieces[i].source, m.pieces[i].first) << m.what << ", piece " << i;
       EXPECT_EQ(pieces[i].destination, m.pieces[i].second) << m.what << ", piece " << i;
-    }
-  }
-}
-
-TEST(TitleTest, EveryPieceOfTheSlideAndWipeStaysOnScreenAndInThePicture) {
-  TitleState state;
-  TitlePiece pieces[kMaxTitlePieces];
-  RunFrame(state, 0, pieces);
-  for (uint32_t now = 1001; state.title_phase < kTitleComplete; ++now) {
-    int count = 0;
-    RunFrame(state, now, pieces, &count);
-    for (int i = 0; i < count; ++i) {
-      const TitlePiece& p = pieces[i];
-      ASSERT_TRUE(p.destination.InsideOf(640, 480)) << now;
-      ASSERT_TRUE(p.source.InsideOf(304, 704)) << now;
-      ASSERT_EQ(p.source.Width(), p.destination.Width()) << now;
-      ASSERT_EQ(p.source.Height(), p.destination.Height()) << now;
     }
   }
 }

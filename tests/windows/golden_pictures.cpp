@@ -127,8 +127,7 @@ class Pictures : public WindowedSceneTest {
 
   // The joystick's rows are drawn as with a joystick attached.
   void Options(int32_t cursor, bool joystick) {
-    windowed = 1;
-    speedometer_style = 1;
+    windowed = speedometer_style = 1;
     std::memcpy(joystick_buttons, "\x02\x05\x08\x09", 4);
     EnterOptions();
     option_edit.option_cursor = cursor;
