@@ -94,6 +94,12 @@ TEST(CarSelectTest, LinesOfDeliveredRecordFour) {
     EXPECT_EQ(lines[i].x, x[i]) << texts[i];
     EXPECT_EQ(lines[i].y, 180 + 64 * i);
   }
+  // The scan starts at 2000 rpm itself: a curve that peaks there and falls away at once.
+  CarSpec peakAt2000 = MakeRecord4();
+  for (double& t : peakAt2000.torque_curve) t = 0.0;
+  peakAt2000.torque_curve[4] = 50.04;
+  FormatCarSelectLines(peakAt2000, ScanCarPeaks(peakAt2000), lines);
+  EXPECT_STREQ(lines[1].text, " 50.0kg-m/2000rpm");
 }
 
 TEST(CarSelectTest, NamesAreCentredOrCutAtTheRightEdge) {

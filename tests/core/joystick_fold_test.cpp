@@ -40,6 +40,7 @@ TEST(JoystickFold, FullDeflectionAndTheAssignedButtonsBecomeKeys) {
     const uint8_t* assignment = kDefaultButtons;
   } cases[] = {
       {"a stick short of full deflection", -999, 999, {}, {}, {}},
+      {"short the other way", 999, -999, {}, {}, {}},
       {"up and right", 1000, -1000, {}, {}, {DIK_UP, DIK_RIGHT}},
       {"left and down", -1000, 1000, {}, {}, {DIK_LEFT, DIK_DOWN}},
       {"Alt's button", 0, 0, {2}, {}, {DIK_LMENU}},
