@@ -82,6 +82,10 @@ TEST(TerminateCarName, NeverSplitsADoubleByteCharacter) {
       {std::string(27, '\xB1') + "x", 27},
       {"ARATA \x83\x4E", 8},  // a name that fits keeps every byte
       {std::string(28, '\x81'), 26},  // pairs whose second byte could also lead a pair
+      // The ends of the lead-byte ranges 0x81..0x9F and 0xE0..0xFC, and bytes just outside.
+      {std::string(26, 'a') + "\x9F\x40", 26}, {std::string(26, 'a') + "\xE0\x40", 26},
+      {std::string(26, 'a') + "\xFC\x40", 26}, {std::string(26, 'a') + "\xA0\x40", 27},
+      {std::string(26, 'a') + "\xFD\x40", 27},
   };
   for (const auto& c : cases) {
     char name[128] = {};

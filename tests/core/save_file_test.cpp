@@ -150,6 +150,7 @@ TEST(SaveReadOutcome, DefaultsReplaceAnyFileNotLoadedAndOnlyAnUnreadableOneIsKep
                {O::kForeignTitle, true, true},  {O::kWrongVersion, true, true},
                {O::kShort, true, true},         {O::kAltered, true, true},
                {O::kBadContents, true, true}};
+  EXPECT_FALSE(RecordsMayBeWritten()) << "at program start, before the file is read";
   const RecordData decoded = SampleRecords();
   for (const auto& c : cases) {
     ForgetRecords();

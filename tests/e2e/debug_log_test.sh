@@ -22,4 +22,4 @@ first_line=$(head -n1 "$e2e_work/vorta.log" | tr -d '\r')
   || fail "first log entry: $first_line"
 [[ "${first_line:0:16}" == "$before" || "${first_line:0:16}" == "$after" ]] \
   || fail "log stamp ${first_line:0:19} is not the local time $before"
-grep -q "an old log" "$e2e_work/vorta.log" && fail "the old log was kept"
+if grep -q "an old log" "$e2e_work/vorta.log"; then fail "the old log was kept"; fi

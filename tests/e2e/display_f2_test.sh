@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# F2 goes from a window to full screen, with the frame rate in the top right corner, and back
-# to a window with its 640x480 client area, without ending the game; the display is made three
-# times and WINDOW=1 is kept. (The read-out's cells are guarded by the golden pictures, the
-# window's exact client area by the Windows display test, a first start in full screen by
-# options_apply_test and shell_exit_test.)
+# The picture in a window has a 640x480 client area; F2 goes to full screen, with the frame
+# rate in the top right corner, and back to a window, without ending the game; the display is
+# made three times and WINDOW=1 is kept. (The read-out's cells are guarded by the golden
+# pictures, a first start in full screen by options_apply_test and shell_exit_test.)
 source "$(dirname "$0")/lib.sh"
 
 # "WxH+X+Y" of the game's top-level X window.
@@ -27,9 +26,20 @@ f2() {
   kill -0 "$game_pid" 2>/dev/null || fail "the game ended after F2 (${1:-})"
 }
 
-# On a desktop that can show the 640x480x16 mode, starting in a window.
-e2e_setup 640x480x16
+# 1. In a window on a 24-bit desktop: the display is made around a 640x480 client area.
+e2e_setup 1024x768x24
 printf '[VORTA]\r\nWINDOW=1\r\n' >"$e2e_work/vorta.ini"
+e2e_start /d
+e2e_wait_window
+e2e_wait_client >/dev/null
+e2e_alt_f4
+e2e_wait_exit 5
+grep -q "初期化失敗" "$e2e_work/vorta.log" && fail "the display was not made: $(cat "$e2e_work/vorta.log")"
+vorta_xvfb_stop
+
+# 2. F2 both ways, on a desktop that can show the 640x480x16 mode.
+vorta_xvfb_start 640x480x16 || fail "Xvfb did not start"
+rm -f "$e2e_work/vorta.log"
 e2e_start /d
 e2e_wait_window
 e2e_wait_client >/dev/null
