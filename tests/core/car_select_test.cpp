@@ -98,8 +98,10 @@ TEST(CarSelectTest, LinesOfDeliveredRecordFour) {
   CarSpec peakAt2000 = MakeRecord4();
   for (double& t : peakAt2000.torque_curve) t = 0.0;
   peakAt2000.torque_curve[4] = 50.04;
+  peakAt2000.drive_layout = 0;
   FormatCarSelectLines(peakAt2000, ScanCarPeaks(peakAt2000), lines);
   EXPECT_STREQ(lines[1].text, " 50.0kg-m/2000rpm");
+  EXPECT_STREQ(lines[3].text, "FF");
 }
 
 TEST(CarSelectTest, NamesAreCentredOrCutAtTheRightEdge) {

@@ -105,7 +105,9 @@ TEST(MultiplyMatrix, SecondOperandIsAppliedFirst) {
   EXPECT_NEAR(5.0f, p.x, 1e-6f);
   EXPECT_NEAR(0.0f, p.y, 1e-6f);
   EXPECT_NEAR(1.0f, p.z, 1e-6f);
-  EXPECT_NEAR(-1.0f, Transform(MakeVector(0, 0, 1), tilt).y, 1e-6f) << "and forward to down";
+  const D3DVECTOR forward = Transform(MakeVector(0, 0, 1), tilt);
+  EXPECT_NEAR(-1.0f, forward.y, 1e-6f) << "and forward to down";
+  EXPECT_NEAR(0.0f, forward.z, 1e-6f);
 }
 
 TEST(MultiplyMatrix, OutputMayAliasEitherOperand) {

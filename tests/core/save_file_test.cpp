@@ -82,6 +82,10 @@ TEST(EncodeSaveFile, HeaderLayoutAndInvertedBody) {
 
 TEST(DecodeSaveFile, OneFlippedBitAnywhereIsRefused) {
   const std::vector<uint8_t> good = Encoded(SampleRecords());
+  RecordData read{};
+  ASSERT_EQ(DecodeSaveFile(good.data(), good.size(), read), SaveReadOutcome::kLoaded);
+  const RecordData sample = SampleRecords();
+  EXPECT_EQ(std::memcmp(&read, &sample, sizeof read), 0) << "the records come back whole";
   for (size_t byte = 0; byte < good.size(); ++byte) {
     for (int bit = 0; bit < 8; ++bit) {
       std::vector<uint8_t> file = good;
@@ -154,6 +158,7 @@ TEST(SaveReadOutcome, DefaultsReplaceAnyFileNotLoadedAndOnlyAnUnreadableOneIsKep
   const RecordData decoded = SampleRecords();
   for (const auto& c : cases) {
     ForgetRecords();
+    EXPECT_FALSE(RecordsAreLoaded());
     AdoptSaveReadOutcome(c.outcome, decoded);
     EXPECT_TRUE(RecordsAreLoaded());
     EXPECT_STREQ(record_data.player_name, c.outcome == O::kLoaded ? "PLAYER" : "AAAAAAAA");

@@ -81,6 +81,8 @@ TEST(TextureBitmap, EveryByteCountIsCheckedAgainstTheResource) {
   std::vector<uint8_t> farPalette = FourByTwo();
   PutU32(farPalette, 0, 0xFFFFFFF0u);
   EXPECT_EQ(TextureBitmapStatus::kTruncated, Read(farPalette, bitmap));
+  PutU32(farPalette, 0, 0x00010028u);  // 40 plus 64 KiB: every byte of the size counts
+  EXPECT_EQ(TextureBitmapStatus::kTruncated, Read(farPalette, bitmap));
 
   std::vector<uint8_t> tooManyColours = FourByTwo();
   PutU32(tooManyColours, 32, 257);

@@ -53,6 +53,8 @@ TEST(TitleTest, PiecesAtMomentsOfTheOpening) {
     std::vector<Piece> pieces;
   } moments[] = {
       {"banner alone", 0, 0, 0, {banner}},
+      {"the slide's first frame: s = 1 at least", 1, 0, 0,
+       {banner, {{303, 0, 304, 160}, {0, 40, 1, 200}}, {{0, 160, 2, 208}, {638, 180, 640, 228}}}},
       {"s = 100: the logo's right part, the subtitle's left part", 1, 40, 0,
        {banner, {{204, 0, 304, 160}, {0, 40, 100, 200}}, {{0, 160, 101, 208}, {539, 180, 640, 228}}}},
       {"s = 400: both whole, moving in", 1, 160, 0,
