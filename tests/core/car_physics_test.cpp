@@ -265,6 +265,9 @@ TEST_F(CarModel, ForceOverTheLimitTipsMarginalGripIntoSpin) {
   // Under the limit the same state keeps its grip: the engine follows the wheels.
   nearlyGripping(20000.0);
   EXPECT_NEAR(5000.0 * race_.speed / engineKmh, race_.engine_rpm, 0.01);
+  // With no slip at all the force over the limit makes it exactly 0.0001: still grip.
+  nearlyGripping(5000.0, 0.0);
+  EXPECT_NEAR(5000.0 * race_.speed / engineKmh, race_.engine_rpm, 0.01);
   // A slip just past 0.0001 spins under the limit: the engine drops by (limit - N) × 0.04.
   nearlyGripping(20000.0, 0.0001005);
   EXPECT_LT(race_.engine_rpm, 4950.0f);
