@@ -47,8 +47,9 @@ void DrawRow(int32_t row, bool hasJoystick) {
   DrawText32(lpDDSFontDFPOP32CREAM, value, kOptionValueX, y);
 }
 
-void DrawOptions() {
-  const bool hasJoystick = HasJoystick();
+}  // namespace
+
+void DrawOptions(bool hasJoystick) {
   FillBackBuffer(display_context.clear_rect, 0);
   if (option_picture != nullptr) {
     BlitToBackBuffer(option_picture, kTitleSource, kTitleDest, DDBLT_KEYSRC);
@@ -76,6 +77,8 @@ void DrawOptions() {
   BlitToBackBuffer(option_picture, kLeftBracketSource, left, DDBLT_KEYSRC);
   BlitAt(option_picture, kRightBracketSource, brackets.right_x, brackets.y, DDBLT_KEYSRC);
 }
+
+namespace {
 
 // The edited copy becomes the settings; a changed screen mode rebuilds the display first.
 // false when that rebuild failed: the display is gone and the game is leaving.
@@ -122,7 +125,7 @@ void OptionsFrame() {
     RememberKeyState();
     if (apply && !ApplyAndLeave()) return;
   }
-  DrawOptions();
+  DrawOptions(HasJoystick());
   DrawFrameRate();
   PresentFrame();
 }

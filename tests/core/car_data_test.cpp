@@ -44,11 +44,16 @@ TEST(ParseCarData, RefusesWrongSizesNonFiniteNumbersAndIdleSpeedsOutsideTheCurve
   }
   std::vector<uint8_t> bytes = ResourceBytes(2, two);
   EXPECT_EQ(ParseCarData(bytes.data(), bytes.size() - 1, cars), CarDataError::kSizeMismatch);
+  constexpr double inf = std::numeric_limits<double>::infinity();
+  for (const auto& spoil : {+[](CarRecord& c) { c.wheelbase = static_cast<float>(inf); },
+                            +[](CarRecord& c) { c.gear_gate[2][3] = -inf; },
+                            +[](CarRecord& c) { c.torque_curve[39] = std::nan(""); }}) {
+    CarRecord car = NamedCar(0, "x");
+    spoil(car);
+    bytes = ResourceBytes(1, {car});
+    EXPECT_EQ(ParseCarData(bytes.data(), bytes.size(), cars), CarDataError::kNotFinite);
+  }
   CarRecord car = NamedCar(0, "x");
-  car.gear_gate[2][2] = -std::numeric_limits<double>::infinity();
-  bytes = ResourceBytes(1, {car});
-  EXPECT_EQ(ParseCarData(bytes.data(), bytes.size(), cars), CarDataError::kNotFinite);
-  car = NamedCar(0, "x");
   car.idle_rpm = 19501;  // the curve's last point is 19500
   bytes = ResourceBytes(1, {car});
   EXPECT_EQ(ParseCarData(bytes.data(), bytes.size(), cars), CarDataError::kIdleOutOfRange);
@@ -76,6 +81,11 @@ TEST(TerminateCarName, NeverSplitsADoubleByteCharacter) {
       // Half-width katakana are single bytes and count as one each.
       {std::string(27, '\xB1') + "x", 27},
       {"ARATA \x83\x4E", 8},  // a name that fits keeps every byte
+      {std::string(28, '\x81'), 26},  // pairs whose second byte could also lead a pair
+      // The ends of the lead-byte ranges 0x81..0x9F and 0xE0..0xFC, and bytes just outside.
+      {std::string(26, 'a') + "\x9F\x40", 26}, {std::string(26, 'a') + "\xE0\x40", 26},
+      {std::string(26, 'a') + "\xFC\x40", 26}, {std::string(26, 'a') + "\xA0\x40", 27},
+      {std::string(26, 'a') + "\xFD\x40", 27},
   };
   for (const auto& c : cases) {
     char name[128] = {};

@@ -49,16 +49,35 @@ class CarModel : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(CarModel, FirstStepAfterResetStartsTheEngineAtIdle) {
+TEST_F(CarModel, IdleHoldStartsOnlyAStoppedDisconnectedEngine) {
   // Lever in neutral, engine stopped, nothing pressed: the idle hold starts the engine at
   // idle_rpm with the throttle open. The torque point is still the one of 0 rpm, so the
   // torque is 300/500 of the way from 0 to 15 kgf·m: 9.0, and the free engine gains
   // 800 x 9.0 x 0.125 / 60 = 15 rpm.
-  model_.traction_limit = 1.0;
-  Step(0);
-  EXPECT_EQ(815.0f, race_.engine_rpm);
-  EXPECT_EQ(0.0, race_.speed);
-  EXPECT_EQ(-0.5f, race_.view_pitch);
+  const struct {
+    const char* what;
+    int column;  // upper row; 1 with the lever in the neutral row
+    int row;
+    uint32_t bits;
+    float rpm, expected_rpm;
+  } cases[] = {
+      {"the first step after the reset", 1, 1, 0, 0.0f, 815.0f},
+      {"in gear, clutch out: it stays stalled", 0, kUpper, 0, 0.0f, 0.0f},
+      {"in fifth too", 2, kUpper, 0, 0.0f, 0.0f},
+      {"a lever off the gate drives nothing", 0, 5, 0, 0.0f, 815.0f},
+      {"still turning: the throttle alone, at the curve's first point", 1, 1, CLUTCH, 0.005f,
+       0.005f},
+  };
+  for (const auto& c : cases) {
+    SetUp();
+    Gear(c.row, c.column);
+    race_.engine_rpm = c.rpm;
+    model_.traction_limit = 1.0;
+    Step(c.bits);
+    EXPECT_EQ(c.expected_rpm, race_.engine_rpm) << c.what;
+    EXPECT_EQ(0.0, race_.speed) << c.what;
+    EXPECT_EQ(-0.5f, race_.view_pitch) << c.what;
+  }
 }
 
 // Also across the millisecond clock's wrap.
@@ -112,10 +131,29 @@ TEST_F(CarModel, StallGuardLimitsTheDropAndNudgesAStandingCar) {
   EXPECT_GT(race_.speed, 4.5);
   EXPECT_LT(race_.speed, 5.0);
 
-  // A small drop is not the guard's business and gives no nudge.
+  // Throttle that just balances the rolling resistance (0.7 kgf·m all along the curve): the
+  // car is held at exactly 0, which counts as standing too.
+  SetUp();
+  for (double& t : car_.torque_curve) t = 0.7;
+  Gear(kUpper, 0);
+  race_.engine_rpm = 9000.0f;
+  model_.traction_limit = 60000.0;
+  Step(THROTTLE);
+  EXPECT_EQ(8000.0f, race_.engine_rpm);
+  EXPECT_EQ(1.0, race_.speed);
+  // Creeping at 0.005 km/h is not standing: no nudge.
+  race_.engine_rpm = 9000.0f;
+  race_.speed = 0.005;
+  model_.traction_limit = 60000.0;
+  Step(THROTTLE);
+  EXPECT_EQ(0.005, race_.speed);
+
+  // A small drop is not the guard's business and gives no nudge: spinning under its limit
+  // (1 N after the grip loss), the engine moves by (N - limit) × 0.04.
   coastInFirst(0.0, 1.0);
-  EXPECT_GT(race_.engine_rpm, 8000.0f);
-  EXPECT_LT(race_.engine_rpm, 9000.0f);
+  const double braking = -(std::pow(18000.0, 0.8) - 3.0 * 9000.0 * 0.065) / 60.0;
+  const double net = 0.9 * 1.5 * braking * (3.266f * 3.827) / 0.3179f - 0.015 * Load(0.0);
+  EXPECT_NEAR(9000.0 + (9.8 * net - 1.0) * 0.04, race_.engine_rpm, 1e-2);
   EXPECT_EQ(0.0, race_.speed);
 }
 
@@ -136,16 +174,36 @@ TEST_F(CarModel, ClutchHeldCoastsOnDragAndRollingOnly) {
   EXPECT_NEAR(1.2 * (1.0 * 0.47 * load * 9.8), model_.traction_limit, 1e-3);
 }
 
+TEST_F(CarModel, ClosedThrottleBrakesThroughTheGearsOneAndAHalfTimesOver) {
+  // Third gear at 100 km/h, the engine turning with the wheels (no slip), the clutch out.
+  const double ratio = 3.266f * 1.685, u = 100.0 / 3.6, load = Load(100.0);
+  const float n = static_cast<float>(100.0 * ratio * 100.0 / (0.3179f * 37.69911184307752));
+  Gear(kUpper, 1);
+  race_.speed = 100.0;
+  race_.engine_rpm = n;
+  model_.traction_limit = 20000.0;
+  Step(0);
+  const double braking = -(std::pow(2.0 * n, 0.8) - 3.0 * n * 0.065) / 60.0;
+  const double net = 0.9 * 1.5 * braking * ratio / 0.3179f -
+                     (0.31 * 1.961587 * u * u * 0.075 + 0.015 * load);
+  const double accel = std::trunc(net) * 9.8 / (load + 1.0 + 0.154 * 1.685) * 3.6;  // km/h/s
+  EXPECT_NEAR(100.0 + accel / 60.0, race_.speed, 1e-9);
+  // Braking lowers the view by 1/6120 per N of weight transfer.
+  EXPECT_NEAR(accel / 3.6 * 0.408 * load / 2.55 / 6120.0 - 0.5, race_.view_pitch, 1e-6);
+}
+
 TEST_F(CarModel, DriveForceAtTheTractionLimitIsHeldNotWrapped) {
   EXPECT_EQ(-1614.0, WholeDriveForce(-1614.98, 20000.0));
   EXPECT_EQ(19999.0, WholeDriveForce(20000.3, 20000.9));
   EXPECT_EQ(-19999.0, WholeDriveForce(-61234.0, 20000.9));
 
-  // Through a whole step: the worked step with a limit of 1000 N. The remainder would give
-  // 614 kgf; the held force is 999.
-  WorkedStart(1000.0);
+  // Through a whole step: the worked step with a limit of 100 N. The remainder would give
+  // 614 kgf; the held force is 99, and its weight transfer lifts the view by 1/5100 per N.
+  WorkedStart(100.0);
   Step(THROTTLE);
-  EXPECT_NEAR(50.0 + 999.0 * 9.8 / 1681.049 * 3.6 / 60.0, race_.speed, 2e-6);
+  const double accel = 99.0 * 9.8 / 1681.049 * 3.6;  // km/h per s
+  EXPECT_NEAR(50.0 + accel / 60.0, race_.speed, 2e-6);
+  EXPECT_NEAR(accel / 3.6 * 0.408 * 1679.4598 / 2.55 / 5100.0 - 0.5, race_.view_pitch, 1e-6);
 
   // With a limit of 1 N (a carried 0.25 is raised to 1) no whole kgf fits: no force at all.
   SetUp();
@@ -192,10 +250,10 @@ TEST_F(CarModel, ForceOverTheLimitTipsMarginalGripIntoSpin) {
   // newtons over the limit adds 0.0001 to the slip, and the engine then runs up by
   // (N - limit) / 90 instead of following the wheels.
   const double engineKmh = 0.3179f * 5000.0 * 37.69911184307752 / (3.266f * 3.827 * 100.0);
-  const auto nearlyGripping = [&](double limit) {
+  const auto nearlyGripping = [&](double limit, double slip = 0.00005) {
     SetUp();
     Gear(kUpper, 0);
-    race_.speed = engineKmh * (1.0 - 0.00005);
+    race_.speed = engineKmh * (1.0 - slip);
     race_.engine_rpm = 5000.0f;
     model_.traction_limit = limit;
     Step(THROTTLE);
@@ -207,6 +265,12 @@ TEST_F(CarModel, ForceOverTheLimitTipsMarginalGripIntoSpin) {
   // Under the limit the same state keeps its grip: the engine follows the wheels.
   nearlyGripping(20000.0);
   EXPECT_NEAR(5000.0 * race_.speed / engineKmh, race_.engine_rpm, 0.01);
+  // With no slip at all the force over the limit makes it exactly 0.0001: still grip.
+  nearlyGripping(5000.0, 0.0);
+  EXPECT_NEAR(5000.0 * race_.speed / engineKmh, race_.engine_rpm, 0.01);
+  // A slip just past 0.0001 spins under the limit: the engine drops by (limit - N) × 0.04.
+  nearlyGripping(20000.0, 0.0001005);
+  EXPECT_LT(race_.engine_rpm, 4950.0f);
 }
 
 TEST_F(CarModel, DeliveredRecordFourTakesTheWorkedStep) {

@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 #include <tuple>
 #include <vector>
 
 #include "app/scene_state.h"
 #include "data/car_table.h"
+#include "data/record_data.h"
 #include "delivered_car_table.h"
 #include "input/key_codes.h"
 #include "screens/car_select_graph.h"
@@ -65,6 +67,21 @@ TEST(CarSelectTest, StepsOverHiddenCarsAndWraps) {
   ClearCarTable();
 }
 
+TEST(CarSelectTest, ProgressUnlocksTheCarsWithIdsZeroAndOne) {
+  const struct {
+    uint32_t flags;
+    const char* selectable;  // ids 0, 1, 2, 3 in table order
+  } cases[] = {{0, "0001"}, {kUnlockCar0, "1001"}, {kUnlockCar1, "0101"}, {0xFFFFFFFF, "1101"}};
+  for (const auto& c : cases) {
+    InstallCars("0001");
+    UnlockProgressCars(c.flags);
+    std::string selectable;
+    for (int i = 0; i < 4; ++i) selectable += IsSelectableCar(i) ? '1' : '0';
+    EXPECT_EQ(selectable, c.selectable) << c.flags;
+  }
+  ClearCarTable();
+}
+
 TEST(CarSelectTest, LinesOfDeliveredRecordFour) {
   const std::vector<CarRecord> cars = ReadDeliveredCarTable();
   ASSERT_EQ(cars.size(), 16u);
@@ -77,6 +94,14 @@ TEST(CarSelectTest, LinesOfDeliveredRecordFour) {
     EXPECT_EQ(lines[i].x, x[i]) << texts[i];
     EXPECT_EQ(lines[i].y, 180 + 64 * i);
   }
+  // The scan starts at 2000 rpm itself: a curve that peaks there and falls away at once.
+  CarSpec peakAt2000 = MakeRecord4();
+  for (double& t : peakAt2000.torque_curve) t = 0.0;
+  peakAt2000.torque_curve[4] = 50.04;
+  peakAt2000.drive_layout = 0;
+  FormatCarSelectLines(peakAt2000, ScanCarPeaks(peakAt2000), lines);
+  EXPECT_STREQ(lines[1].text, " 50.0kg-m/2000rpm");
+  EXPECT_STREQ(lines[3].text, "FF");
 }
 
 TEST(CarSelectTest, NamesAreCentredOrCutAtTheRightEdge) {
@@ -96,11 +121,11 @@ TEST(CarSelectTest, GraphScales) {
     float torque_steps;
     int32_t torque_height;
   };
+  // The delivered cars' scales are in the golden pictures; these are the half steps and the
+  // single-precision factor.
   const Case cases[] = {
-      {280.0f, 20.0f, 3.5f, 75, 5.0f, 52},
-      {340.0f, 26.0f, 4.0f, 66, 5.5f, 48},
+      {280.0f, 26.0f, 3.5f, 75, 5.5f, 48},
       {300.0f, 30.0f, 3.0f, 88, 6.0f, 44},  // 300 × 0.01f truncates to 2
-      {330.7f, 54.5f, 4.0f, 66, 8.0f, 33},  // record 4
   };
   for (const Case& c : cases) {
     const GraphScales scales = MakeGraphScales(c.power, c.torque);

@@ -17,6 +17,8 @@ TEST(GearLever, FreshPressesWithTheClutchDownMoveItThroughTheGate) {
     double lower_right = 0.793;  // the car's gear_gate[2][2]
   } cases[] = {
       {"Up without the clutch", 1, 1, {U}, {}, 1, 1},
+      {"a lever off the gate is left alone", 1, 3, {U}, {C}, 1, 3},
+      {"and one below it", 3, 1, {U}, {C}, 3, 1},
       {"Left without the clutch", 1, 1, {L}, {}, 1, 1},
       {"Right Ctrl is not the clutch", 1, 1, {0x9D, U}, {}, 1, 1},
       {"third gear", 1, 1, {U}, {C}, 0, 1},

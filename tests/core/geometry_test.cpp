@@ -44,10 +44,14 @@ D3DVECTOR Transform(const D3DVECTOR& p, const D3DMATRIX& m) {
 }  // namespace
 
 TEST(ViewMatrix, MapsEyeToOriginAndTargetOntoPositiveZ) {
-  // The race's starting camera, half a metre up, and a general one.
+  // The race's starting camera, half a metre up, a general one and a degenerate one.
   const D3DVECTOR cameras[][3] = {
       {MakeVector(0, -0.5f, 0), MakeVector(0, -0.5f, 10), MakeVector(0, 1, 0)},
-      {MakeVector(3, 2, -7), MakeVector(-1, 4, 5), MakeVector(0.2f, 1, 0.1f)}};
+      {MakeVector(3, 2, -7), MakeVector(-1, 4, 5), MakeVector(0.2f, 1, 0.1f)},
+      // An up vector along the view: the world's y axis stands in for it, and the z axis
+      // when the view runs along y.
+      {MakeVector(0, 0, 0), MakeVector(0, 0, 10), MakeVector(0, 0, 1)},
+      {MakeVector(0, 0, 0), MakeVector(0, 10, 0), MakeVector(0, 1, 0)}};
   for (const auto& [eye, at, up] : cameras) {
     D3DMATRIX m = Sentinel();
     ASSERT_EQ(0, SetViewMatrix(m, eye, at, up));
@@ -72,6 +76,7 @@ TEST(ViewMatrix, MapsEyeToOriginAndTargetOntoPositiveZ) {
         EXPECT_NEAR(a == b ? 1.0f : 0.0f, dot, 1e-5f) << "columns " << a << ", " << b;
       }
     }
+    if (at.y == 10) continue;  // looking straight up
     EXPECT_GT(Transform(MakeVector(eye.x, eye.y + 1.0f, eye.z), m).y, 0.9f);
   }
 }
@@ -100,7 +105,9 @@ TEST(MultiplyMatrix, SecondOperandIsAppliedFirst) {
   EXPECT_NEAR(5.0f, p.x, 1e-6f);
   EXPECT_NEAR(0.0f, p.y, 1e-6f);
   EXPECT_NEAR(1.0f, p.z, 1e-6f);
-  EXPECT_NEAR(-1.0f, Transform(MakeVector(0, 0, 1), tilt).y, 1e-6f) << "and forward to down";
+  const D3DVECTOR forward = Transform(MakeVector(0, 0, 1), tilt);
+  EXPECT_NEAR(-1.0f, forward.y, 1e-6f) << "and forward to down";
+  EXPECT_NEAR(0.0f, forward.z, 1e-6f);
 }
 
 TEST(MultiplyMatrix, OutputMayAliasEitherOperand) {

@@ -1,20 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 #include "display/frame_rate_text.h"
 #include "display/glyph_layout.h"
 
 namespace {
-PixelRect Rect(int32_t left, int32_t top, int32_t right, int32_t bottom) {
-  PixelRect rect;
-  rect.left = left;
-  rect.top = top;
-  rect.right = right;
-  rect.bottom = bottom;
-  return rect;
-}
+using Rect = PixelRect;
 
 struct Placed {
   uint8_t code;
@@ -49,7 +41,7 @@ TEST(GlyphLayoutTest, MaximumTerminatorAndEmptyInputs) {
   // Bytes above 127 are codes, not negative numbers: Shift-JIS katakana reach their cells.
   const std::vector<Placed> kana = WalkText("\xB1", 1, 0, 0, 16);
   ASSERT_EQ(kana.size(), 1u);
-  EXPECT_EQ(kana[0].source, Rect(400, 96, 416, 128));
+  EXPECT_EQ(kana[0].source, (Rect{400, 96, 416, 128}));
 }
 
 TEST(NumberTextTest, DecimalPointIsKernedAndMovesTheCallersX) {
@@ -61,28 +53,20 @@ TEST(NumberTextTest, DecimalPointIsKernedAndMovesTheCallersX) {
                                        });
   ASSERT_EQ(count, 5);
   ASSERT_EQ(placed.size(), 5u);
-  EXPECT_EQ(placed[0].destination.left, 100);
+  EXPECT_EQ(placed[0].destination, (Rect{100, 20, 116, 52}));
   EXPECT_EQ(placed[1].destination.left, 116);
   EXPECT_EQ(placed[2].destination.left, 132 - 4) << "the point itself 4 pixels left";
   EXPECT_EQ(placed[3].destination.left, 148 - 11) << "after the point 11 pixels left";
   EXPECT_EQ(placed[4].destination.left, 164 - 11);
-  EXPECT_EQ(placed[2].source, GlyphSourceRect('.', 16));
+  EXPECT_EQ(placed[2].source, (Rect{224, 0, 240, 32})) << "the point, glyph 14";
   EXPECT_EQ(x, 100 - 11) << "the caller's x carries the kerning";
 }
 
-TEST(FrameRateTextTest, ThreeDigitsAndFpsFillTheTopRightCorner) {
+// Where the read-out stands is in every golden picture; these are the rates they do not show.
+TEST(FrameRateTextTest, ThreeDigitsAndFps) {
   char text[kFrameRateTextSize];
-  EXPECT_EQ(FormatFrameRate(60, text), 6);
-  EXPECT_STREQ(text, "060FPS");
   EXPECT_EQ(FormatFrameRate(7, text), 6);
   EXPECT_STREQ(text, "007FPS");
   EXPECT_EQ(FormatFrameRate(2147483647, text), 13) << "any rate fits the buffer";
-
-  FormatFrameRate(60, text);
-  const std::vector<Placed> placed =
-      WalkText(text, 6, kFrameRateX, kFrameRateY, kFrameRateCellWidth);
-  ASSERT_EQ(placed.size(), 6u);
-  EXPECT_EQ(placed.front().destination, Rect(592, 0, 600, 16));
-  EXPECT_EQ(placed.back().destination.right, 640);
 }
 }  // namespace

@@ -65,10 +65,10 @@ TEST(GpdParser, ReadsHandMadeLittleEndianBytes) {
       0x00, 0x00, 0x80, 0x3F,  // x 1.0
       0x00, 0x00, 0x00, 0xC0,  // y -2.0
       0x00, 0x00, 0x40, 0x40,  // z 3.0
-      0x00, 0x00, 0x00, 0x00,  // nx 0
+      0x00, 0x00, 0x00, 0x3F,  // nx 0.5
       0x00, 0x00, 0x80, 0x3F,  // ny 1
       0x00, 0x00, 0x00, 0x00,  // nz 0
-      0x00, 0x00, 0x00, 0x3F,  // u 0.5
+      0xCD, 0xCC, 0xCC, 0x3D,  // u 0.1
       0x00, 0x00, 0x80, 0x3E,  // v 0.25
       0, 0, 0, 0, 0x80, 0x80, 0x80, 0x00};
   bytes.insert(bytes.end(), vertex, vertex + 40);
@@ -82,7 +82,7 @@ TEST(GpdParser, ReadsHandMadeLittleEndianBytes) {
   ASSERT_EQ(3, model.index_count);
   const GpdVertex& v = model.vertices[0];
   const std::vector<float> read = {v.x, v.y, v.z, v.nx, v.ny, v.nz, v.u, v.v};
-  EXPECT_EQ(read, (std::vector<float>{1.0f, -2.0f, 3.0f, 0.0f, 1.0f, 0.0f, 0.5f, 0.25f}));
+  EXPECT_EQ(read, (std::vector<float>{1.0f, -2.0f, 3.0f, 0.5f, 1.0f, 0.0f, 0.1f, 0.25f}));
 }
 
 TEST(GpdParser, EveryAlteredSignatureByteIsRefused) {
@@ -138,6 +138,18 @@ TEST(GpdParser, FaceIndexMustNameAnExistingVertex) {
     }
   }
   ExpectStillTheQuad(model, indices, vertices);
+  // The writer refuses what the reader would.
+  std::vector<uint8_t> bytes;
+  EXPECT_FALSE(WriteGpdBytes({Vertex(1), Vertex(2)}, {{0, 1, 2, 0}}, bytes));
+  EXPECT_FALSE(WriteGpdBytes(std::vector<GpdFileVertex>(0x10000), {}, bytes)) << "a 16-bit count";
+  // 21845 faces are 65535 indices, the most a 16-bit count holds; the writer's high bytes too.
+  std::vector<GpdFileVertex> many(300, Vertex(1));
+  ASSERT_TRUE(WriteGpdBytes(many, std::vector<GpdFileFace>(21845, {0, 1, 299, 0}), bytes));
+  ASSERT_EQ(GpdStatus::kOk, ParseGpdModel(bytes.data(), bytes.size(), model));
+  EXPECT_EQ(model.vertex_count, 300);
+  EXPECT_EQ(model.indices[65534], 299);
+  ReleaseGpdModel(model);
+  EXPECT_EQ(model.index_count, 0);
 }
 
 TEST(GpdTriangleList, EachIndexBecomesItsVertexInOrder) {

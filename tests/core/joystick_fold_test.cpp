@@ -1,9 +1,9 @@
 // The joystick folded into the keyboard's key bits.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
-#include <iterator>
-#include <utility>
+#include <vector>
 
 #include "app/scene_state.h"
 #include "input/joystick_fold.h"
@@ -15,116 +15,68 @@ namespace {
 // The default assignment: Alt 2, Ctrl 5, Space&Enter 8, Esc 9.
 const uint8_t kDefaultButtons[4] = {2, 5, 8, 9};
 
-struct Fold {
-  uint8_t keys[256] = {};
-  int32_t scene = SCENE_CAR_SELECT;
-
-  void Run(const JoystickReading& reading, int32_t capture = 0,
-           const uint8_t* buttons = kDefaultButtons) {
-    FoldJoystickIntoKeys(reading, buttons, capture, keys, scene);
+std::vector<int> KeysDown(const uint8_t keys[256]) {
+  std::vector<int> down;
+  for (int code = 0; code < 256; ++code) {
+    if (keys[code] & 0x80) down.push_back(code);
   }
-  int DownCount() const {
-    int count = 0;
-    for (uint8_t key : keys) count += (key & 0x80) ? 1 : 0;
-    return count;
-  }
-};
-
-JoystickReading Stick(int32_t x, int32_t y) {
-  JoystickReading reading = {};
-  reading.x = x;
-  reading.y = y;
-  return reading;
-}
-
-JoystickReading Button(int number) {
-  JoystickReading reading = {};
-  reading.buttons[number] = 0x80;
-  return reading;
+  return down;
 }
 
 }  // namespace
 
-TEST(JoystickFold, OnlyFullDeflectionMovesTheStick) {
+TEST(JoystickFold, FullDeflectionAndTheAssignedButtonsBecomeKeys) {
+  const uint8_t allOn31[4] = {31, 31, 31, 31};
+  std::vector<int> everyButton;
+  for (int b = 0; b < 32; ++b) everyButton.push_back(b);
   const struct {
+    const char* what;
     int32_t x, y;
-    int first, second;  // keys expected down, 0 for none
-  } cases[] = {{0, -999, 0, 0},        {0, 999, 0, 0},          {-999, 0, 0, 0},
-               {999, 0, 0, 0},         {0, -1000, DIK_UP, 0},   {0, 1000, DIK_DOWN, 0},
-               {-1000, 0, DIK_LEFT, 0}, {1000, 0, DIK_RIGHT, 0}, {1000, -1000, DIK_UP, DIK_RIGHT}};
+    std::vector<int> buttons;  // held
+    std::vector<int> keyboard;  // keys already down
+    std::vector<int> down;      // in code order
+    int32_t scene = SCENE_CAR_SELECT;
+    int32_t capture = 0;
+    const uint8_t* assignment = kDefaultButtons;
+  } cases[] = {
+      {"a stick short of full deflection", -999, 999, {}, {}, {}},
+      {"short the other way", 999, -999, {}, {}, {}},
+      {"up and right", 1000, -1000, {}, {}, {DIK_UP, DIK_RIGHT}},
+      {"left and down", -1000, 1000, {}, {}, {DIK_LEFT, DIK_DOWN}},
+      {"Alt's button", 0, 0, {2}, {}, {DIK_LMENU}},
+      {"Ctrl's button", 0, 0, {5}, {}, {DIK_LCONTROL}},
+      {"one button for Space and Return", 0, 0, {8}, {}, {DIK_RETURN, DIK_SPACE}},
+      {"Esc's button asks for the title, no key", 0, 0, {9}, {}, {}, SCENE_TITLE_ENTER},
+      {"a button nobody assigned", 0, 0, {0}, {}, {}},
+      {"the keyboard's keys stay down", 0, 0, {}, {DIK_UP, DIK_LMENU}, {DIK_LMENU, DIK_UP}},
+      {"captured: no button acts, the stick does", 0, 1000, everyButton, {}, {DIK_DOWN},
+       SCENE_CAR_SELECT, kButtonCaptureBit},
+      {"only bit 0 captures", 0, 0, {9}, {}, {}, SCENE_TITLE_ENTER, 0x2},
+      {"button 31 for every action", 0, 0, {31}, {}, {DIK_LCONTROL, DIK_RETURN, DIK_SPACE, DIK_LMENU},
+       SCENE_TITLE_ENTER, 0, allOn31},
+  };
   for (const auto& c : cases) {
-    Fold fold;
-    fold.Run(Stick(c.x, c.y));
-    const int expected = (c.first != 0) + (c.second != 0);
-    EXPECT_EQ(expected, fold.DownCount()) << c.x << "," << c.y;
-    if (c.first != 0) EXPECT_TRUE(IsKeyHeld(fold.keys, c.first)) << c.x << "," << c.y;
-    if (c.second != 0) EXPECT_TRUE(IsKeyHeld(fold.keys, c.second)) << c.x << "," << c.y;
+    JoystickReading reading = {};
+    reading.x = c.x;
+    reading.y = c.y;
+    for (uint8_t& b : reading.buttons) b = 0x7F;  // only bit 7 of a button byte means down
+    for (int b : c.buttons) reading.buttons[b] = 0x80;
+    uint8_t keys[256] = {};
+    for (int k : c.keyboard) keys[k] = 0x80;
+    int32_t scene = SCENE_CAR_SELECT;
+    FoldJoystickIntoKeys(reading, c.assignment, c.capture, keys, scene);
+    std::vector<int> expected = c.down;
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(KeysDown(keys), expected) << c.what;
+    EXPECT_EQ(scene, c.scene) << c.what;
   }
-}
-
-TEST(JoystickFold, AssignedButtonsActAsTheirKeys) {
-  for (const auto& [button, key] : {std::pair{2, DIK_LMENU}, std::pair{5, DIK_LCONTROL}}) {
-    Fold fold;
-    fold.Run(Button(button));
-    EXPECT_TRUE(IsKeyHeld(fold.keys, key)) << button;
-    EXPECT_EQ(1, fold.DownCount()) << button;
-  }
-
-  // One button stands for both Space and Enter, and its first frame is a press of both.
-  Fold spaceEnter;
-  uint8_t previous[256] = {};
-  spaceEnter.Run(Button(8));
-  EXPECT_TRUE(IsKeyPressed(spaceEnter.keys, previous, DIK_SPACE));
-  EXPECT_TRUE(IsKeyPressed(spaceEnter.keys, previous, DIK_RETURN));
-  EXPECT_EQ(2, spaceEnter.DownCount());
-  EXPECT_EQ(SCENE_CAR_SELECT, spaceEnter.scene);
-
-  // A button nobody assigned does nothing; only bit 7 of a button byte means down.
-  Fold unassigned;
-  unassigned.Run(Button(0));
-  JoystickReading lowBits = {};
-  lowBits.buttons[2] = 0x7F;
-  unassigned.Run(lowBits);
-  EXPECT_EQ(0, unassigned.DownCount());
-  EXPECT_EQ(SCENE_CAR_SELECT, unassigned.scene);
-
-  // Keys the keyboard holds stay down whatever the stick and the buttons say.
-  Fold keyboard;
-  for (int key : {DIK_UP, DIK_LMENU, DIK_SPACE}) keyboard.keys[key] = 0x80;
-  keyboard.Run(Stick(0, 0));
-  EXPECT_EQ(3, keyboard.DownCount());
-  EXPECT_TRUE(IsKeyHeld(keyboard.keys, DIK_UP) && IsKeyHeld(keyboard.keys, DIK_SPACE));
-}
-
-TEST(JoystickFold, EscButtonReturnsToTheTitleUnlessCaptured) {
-  Fold esc;
-  esc.Run(Button(9));
-  EXPECT_EQ(SCENE_TITLE_ENTER, esc.scene);
-  EXPECT_EQ(0, esc.DownCount());
-
-  // The option screen's cursor on a button row: no button acts, not even Esc, but the stick
-  // still moves the cursor.
-  Fold captured;
-  captured.scene = SCENE_OPTIONS;
-  JoystickReading all = Stick(0, 1000);
-  for (uint8_t& button : all.buttons) button = 0x80;
-  captured.Run(all, kButtonCaptureBit);
-  EXPECT_EQ(SCENE_OPTIONS, captured.scene);
-  EXPECT_TRUE(IsKeyHeld(captured.keys, DIK_DOWN));
-  EXPECT_EQ(1, captured.DownCount());
-
-  // Only bit 0 of the capture flag holds the buttons back.
-  Fold otherBits;
-  otherBits.Run(Button(9), 0x2);
-  EXPECT_EQ(SCENE_TITLE_ENTER, otherBits.scene);
 }
 
 TEST(JoystickFold, ButtonNumbersPastThirtyOneNeverAct) {
   // A damaged settings file may hold any byte; 32 would otherwise read the first byte past
-  // the button array.
+  // the button array. Whatever lies past the record reads as down, so a read out of bounds
+  // would show.
   const uint8_t outOfRange[4] = {32, 200, 255, 40};
-  Fold fold;
-  // Whatever lies past the record reads as down, so a read out of bounds would show.
   struct {
     JoystickReading reading;
     uint8_t beyond[256];
@@ -132,15 +84,11 @@ TEST(JoystickFold, ButtonNumbersPastThirtyOneNeverAct) {
   std::memset(&padded, 0x80, sizeof(padded));
   padded.reading.x = 0;
   padded.reading.y = 0;
-  fold.Run(padded.reading, 0, outOfRange);
-  EXPECT_EQ(0, fold.DownCount());
-  EXPECT_EQ(SCENE_CAR_SELECT, fold.scene);
-
-  const uint8_t lastButton[4] = {31, 31, 31, 31};
-  Fold last;
-  last.Run(Button(31), 0, lastButton);
-  EXPECT_TRUE(IsKeyHeld(last.keys, DIK_LMENU));
-  EXPECT_EQ(SCENE_TITLE_ENTER, last.scene);
+  uint8_t keys[256] = {};
+  int32_t scene = SCENE_CAR_SELECT;
+  FoldJoystickIntoKeys(padded.reading, outOfRange, 0, keys, scene);
+  EXPECT_TRUE(KeysDown(keys).empty());
+  EXPECT_EQ(scene, SCENE_CAR_SELECT);
 }
 
 TEST(KeyState, PressedMeansDownNowAndNotBefore) {

@@ -19,8 +19,8 @@ TEST(RaceDistance, OneStepIsOneSixtiethOfTheSpeed) {
 }
 
 TEST(FinishTime, TakenBackToTheCrossing) {
-  // 180 km/h is 50 m/s; 0.5 m past the line is 10 ms.
-  EXPECT_EQ(12990u, CrossingTimeMs(13000, 400.5f, 400.0f, 180.0));
+  // 180 km/h is 50 m/s; 0.845 m past the line is 16.9 ms, truncated to 16.
+  EXPECT_EQ(12984u, CrossingTimeMs(13000, 400.845f, 400.0f, 180.0));
   // Exactly on the line: nothing to take back.
   EXPECT_EQ(13000u, CrossingTimeMs(13000, 400.0f, 400.0f, 180.0));
   // Truncated toward zero: 0.25 m at 100 km/h is 9 ms.
@@ -30,6 +30,8 @@ TEST(FinishTime, TakenBackToTheCrossing) {
 TEST(FinishTime, CappedStandingAndTinyTimesAreSafe) {
   EXPECT_EQ(kRaceTimeCapMs, CrossingTimeMs(kRaceTimeCapMs, 400.5f, 400.0f, 180.0));
   EXPECT_EQ(5000u, CrossingTimeMs(5000, 400.5f, 400.0f, 0.0));
+  // Creeping over at 0.005 km/h: 0.0000305 m past the line (the next float after 400) is 21 ms.
+  EXPECT_EQ(4979u, CrossingTimeMs(5000, 400.00003f, 400.0f, 0.005));
   EXPECT_EQ(0u, CrossingTimeMs(5, 400.5f, 400.0f, 180.0));
   EXPECT_EQ(13000u, CrossingTimeMs(13000, 399.0f, 400.0f, 180.0));
 }

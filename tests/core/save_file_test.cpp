@@ -1,11 +1,11 @@
 // The save file's checksum, inversion, encoding and every test a file must pass.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstring>
 #include <limits>
 #include <vector>
 
+#include "data/save_file.h"
 #include "data/save_file_format.h"
 
 namespace {
@@ -82,6 +82,10 @@ TEST(EncodeSaveFile, HeaderLayoutAndInvertedBody) {
 
 TEST(DecodeSaveFile, OneFlippedBitAnywhereIsRefused) {
   const std::vector<uint8_t> good = Encoded(SampleRecords());
+  RecordData read{};
+  ASSERT_EQ(DecodeSaveFile(good.data(), good.size(), read), SaveReadOutcome::kLoaded);
+  const RecordData sample = SampleRecords();
+  EXPECT_EQ(std::memcmp(&read, &sample, sizeof read), 0) << "the records come back whole";
   for (size_t byte = 0; byte < good.size(); ++byte) {
     for (int bit = 0; bit < 8; ++bit) {
       std::vector<uint8_t> file = good;
@@ -137,4 +141,29 @@ TEST(DecodeSaveFile, SealedFilesWithUnsafeContentsAreRefused) {
   std::memset(records.tables[0][0][0].car_name, 'C', 27);
   file = Encoded(records);
   EXPECT_EQ(DecodeSaveFile(file.data(), file.size(), decoded), SaveReadOutcome::kLoaded);
+}
+
+// What a reading means for the records and for the file on disk.
+TEST(SaveReadOutcome, DefaultsReplaceAnyFileNotLoadedAndOnlyAnUnreadableOneIsKept) {
+  using O = SaveReadOutcome;
+  const struct {
+    O outcome;
+    bool set_aside, may_write;
+  } cases[] = {{O::kLoaded, false, true},       {O::kNoFile, false, true},
+               {O::kUnopenable, false, false},  {O::kReadError, false, false},
+               {O::kForeignTitle, true, true},  {O::kWrongVersion, true, true},
+               {O::kShort, true, true},         {O::kAltered, true, true},
+               {O::kBadContents, true, true}};
+  EXPECT_FALSE(RecordsMayBeWritten()) << "at program start, before the file is read";
+  const RecordData decoded = SampleRecords();
+  for (const auto& c : cases) {
+    ForgetRecords();
+    EXPECT_FALSE(RecordsAreLoaded());
+    AdoptSaveReadOutcome(c.outcome, decoded);
+    EXPECT_TRUE(RecordsAreLoaded());
+    EXPECT_STREQ(record_data.player_name, c.outcome == O::kLoaded ? "PLAYER" : "AAAAAAAA");
+    EXPECT_EQ(SaveFileShouldBeSetAside(c.outcome), c.set_aside) << int(c.outcome);
+    EXPECT_EQ(RecordsMayBeWritten(), c.may_write) << int(c.outcome);
+  }
+  ForgetRecords();
 }

@@ -81,6 +81,8 @@ TEST(TextureBitmap, EveryByteCountIsCheckedAgainstTheResource) {
   std::vector<uint8_t> farPalette = FourByTwo();
   PutU32(farPalette, 0, 0xFFFFFFF0u);
   EXPECT_EQ(TextureBitmapStatus::kTruncated, Read(farPalette, bitmap));
+  PutU32(farPalette, 0, 0x00010028u);  // 40 plus 64 KiB: every byte of the size counts
+  EXPECT_EQ(TextureBitmapStatus::kTruncated, Read(farPalette, bitmap));
 
   std::vector<uint8_t> tooManyColours = FourByTwo();
   PutU32(tooManyColours, 32, 257);
@@ -99,6 +101,11 @@ TEST(TextureBitmap, RowsOfOddWidthsSkipTheirPadding) {
   ASSERT_EQ(TextureBitmapStatus::kOk,
             Read(MakeDib(3, 3, {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}}, 0xEE), bitmap));
   EXPECT_EQ((std::vector<uint8_t>{1, 2, 3, 4, 5, 6, 7, 8, 9}), bitmap.pixels);
+  for (int i : {0, 255}) {  // the palette's first and last entries, blue i / 2, green 255 - i
+    EXPECT_EQ(bitmap.palette[i].blue, i / 2);
+    EXPECT_EQ(bitmap.palette[i].green, 255 - i);
+    EXPECT_EQ(bitmap.palette[i].red, i);
+  }
 
   // One byte short of the last row's padding is short: the padding is part of the format.
   std::vector<uint8_t> bytes = MakeDib(5, 1, {{1, 2, 3, 4, 5}});

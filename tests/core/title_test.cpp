@@ -3,7 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <utility>
+#include <vector>
 
 #include "app/scene_state.h"
 #include "input/key_codes.h"
@@ -15,11 +16,9 @@ struct Frame {
   uint8_t phase;
 };
 
-uint8_t RunFrame(TitleState& state, uint32_t now, TitlePiece pieces[kMaxTitlePieces],
-                 int* count = nullptr) {
+uint8_t RunFrame(TitleState& state, uint32_t now, TitlePiece pieces[kMaxTitlePieces]) {
   AdvanceTitleClock(state, now);
-  const int n = PlanTitleFrame(state, now, pieces);
-  if (count != nullptr) *count = n;
+  PlanTitleFrame(state, now, pieces);
   return state.title_phase;
 }
 
@@ -36,22 +35,49 @@ TEST(TitleTest, OpeningSwitchesAtItsExactTimes) {
   // A later visit is complete from its first frame, with the cursor back on item 0.
   state.title_cursor = 3;
   ResetTitleVisit(state);
+  EXPECT_EQ(state.title_phase, kTitleBannerOnly);
+  EXPECT_EQ(state.title_cursor, 0);
   EXPECT_EQ(RunFrame(state, 20000, pieces), kTitleComplete);
 }
 
-TEST(TitleTest, EveryPieceOfTheSlideAndWipeStaysOnScreenAndInThePicture) {
-  TitleState state;
-  TitlePiece pieces[kMaxTitlePieces];
-  RunFrame(state, 0, pieces);
-  for (uint32_t now = 1001; state.title_phase < kTitleComplete; ++now) {
-    int count = 0;
-    RunFrame(state, now, pieces, &count);
+// The pieces of a frame at moments of the opening: source and destination, in drawing order.
+TEST(TitleTest, PiecesAtMomentsOfTheOpening) {
+  using Piece = std::pair<PixelRect, PixelRect>;
+  const Piece banner{{0, 432, 304, 512}, {168, 390, 472, 470}};
+  const Piece logo{{0, 0, 304, 160}, {168, 40, 472, 200}};
+  const Piece subtitle{{0, 160, 304, 208}, {168, 180, 472, 228}};
+  const struct {
+    const char* what;
+    uint8_t phase;
+    uint32_t slide_ms, wipe_ms;
+    std::vector<Piece> pieces;
+  } moments[] = {
+      {"banner alone", 0, 0, 0, {banner}},
+      {"the slide's first frame: s = 1 at least", 1, 0, 0,
+       {banner, {{303, 0, 304, 160}, {0, 40, 1, 200}}, {{0, 160, 2, 208}, {638, 180, 640, 228}}}},
+      {"s = 100: the logo's right part, the subtitle's left part", 1, 40, 0,
+       {banner, {{204, 0, 304, 160}, {0, 40, 100, 200}}, {{0, 160, 101, 208}, {539, 180, 640, 228}}}},
+      {"s = 400: both whole, moving in", 1, 160, 0,
+       {banner, {{0, 0, 304, 160}, {96, 40, 400, 200}}, {{0, 160, 304, 208}, {240, 180, 544, 228}}}},
+      {"80 rows of the emblem", 2, 5000, 80 * 15,
+       {banner, logo, subtitle, {{0, 272, 304, 352}, {168, 40, 472, 120}}}},
+      {"the menu, cursor on item 2", 3, 5000, 5000,
+       {banner, logo, subtitle, {{0, 272, 304, 432}, {168, 40, 472, 200}},
+        {{0, 512, 304, 672}, {168, 230, 472, 390}}, {{0, 672, 304, 704}, {168, 294, 472, 326}}}},
+  };
+  for (const auto& m : moments) {
+    TitleState state;
+    state.title_phase = m.phase;
+    state.title_cursor = 2;
+    state.slide_taken = state.wipe_taken = true;
+    state.slide_start_ms = 100000 - m.slide_ms;
+    state.wipe_start_ms = 100000 - m.wipe_ms;
+    TitlePiece pieces[kMaxTitlePieces];
+    const int count = PlanTitleFrame(state, 100000, pieces);
+    ASSERT_EQ(count, static_cast<int>(m.pieces.size())) << m.what;
     for (int i = 0; i < count; ++i) {
-      const TitlePiece& p = pieces[i];
-      ASSERT_TRUE(p.destination.InsideOf(640, 480)) << now;
-      ASSERT_TRUE(p.source.InsideOf(304, 704)) << now;
-      ASSERT_EQ(p.source.Width(), p.destination.Width()) << now;
-      ASSERT_EQ(p.source.Height(), p.destination.Height()) << now;
+      EXPECT_EQ(pieces[i].source, m.pieces[i].first) << m.what << ", piece " << i;
+      EXPECT_EQ(pieces[i].destination, m.pieces[i].second) << m.what << ", piece " << i;
     }
   }
 }

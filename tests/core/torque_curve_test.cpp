@@ -43,6 +43,7 @@ TEST(TorqueAt, SpeedsOutsideTheCurveReadItsEnds) {
   double curve[40];
   for (int i = 0; i < 40; ++i) curve[i] = 100.0 + i;
   EXPECT_EQ(TorqueAt(curve, -1), 100.0);
+  EXPECT_EQ(TorqueAt(curve, 1), 100.0 + 1 * 0.0020000000949949026);
   EXPECT_EQ(TorqueAt(curve, std::numeric_limits<int32_t>::min()), 100.0);
   EXPECT_EQ(TorqueAt(curve, 19500), 139.0);
   EXPECT_EQ(TorqueAt(curve, 19999), 139.0);
@@ -58,6 +59,7 @@ TEST(ScanTorqueCurve, PlateauKeepsItsLowestRpmEvenWhenNotExactInSinglePrecision)
   // Power ties too: 30 kgf·m at 1000 rpm is exactly the power of 20 at 1500.
   const double tie[40] = {0, 0, 30, 20};
   EXPECT_EQ(Scan(tie, 1000, 2000, 500).power_rpm, 1000);
+  EXPECT_EQ(Scan(curve, 1499, 1501, 1).torque_rpm, 1500) << "a step of 1 rpm samples too";
 }
 
 TEST(ScanTorqueCurve, NothingToSampleGivesZeros) {

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# The picture in a window has an exact 640x480 client area with the frame rate in its top right
-# corner, drawn from the small font; F2 goes to full screen and back without ending the game;
-# a first start without settings comes up in full screen with the read-out in the corner.
+# The picture in a window has a 640x480 client area; F2 goes to full screen, with the frame
+# rate in the top right corner, and back to a window, without ending the game; the display is
+# made three times and WINDOW=1 is kept. (The read-out's cells are guarded by the golden
+# pictures, a first start in full screen by options_apply_test and shell_exit_test.)
 source "$(dirname "$0")/lib.sh"
-font_bmp="$(dirname "$0")/../../resources/bitmaps/FONT_DFPOP_16_OTHER1.bmp"
 
 # "WxH+X+Y" of the game's top-level X window.
 window_geometry() {
@@ -11,16 +11,6 @@ window_geometry() {
     /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
     /^  Width/ {w=$NF} /^  Height/ {h=$NF}
     END {print w "x" h "+" x "+" y}'
-}
-
-# How many pixels of the "FPS" cells at screen point ($2, $3) differ from the font's own cells
-# (F, P and S are cells 38, 48 and 51 of the 48-cell rows) by more than $4 percent.
-fps_cells_differ() {
-  local shot=$1 x=$2 y=$3 fuzz=$4 expected="$e2e_work/fps_expected.png" seen="$e2e_work/fps_seen.png"
-  convert "$font_bmp" \( -clone 0 -crop 8x16+304+0 +repage \) \( -clone 0 -crop 8x16+0+16 +repage \) \
-    \( -clone 0 -crop 8x16+24+16 +repage \) -delete 0 +append -type TrueColor "$expected"
-  convert "$shot" -crop "24x16+$x+$y" +repage -type TrueColor "$seen"
-  compare -metric AE -fuzz "$fuzz%" "$expected" "$seen" null: 2>&1 | cut -d' ' -f1
 }
 
 # The top-right 48x16 corner at ($2, $3) is not one flat colour.
@@ -36,20 +26,12 @@ f2() {
   kill -0 "$game_pid" 2>/dev/null || fail "the game ended after F2 (${1:-})"
 }
 
-# 1. In a window on a 24-bit desktop: exact colours in the screenshot.
+# 1. In a window on a 24-bit desktop: the display is made around a 640x480 client area.
 e2e_setup 1024x768x24
 printf '[VORTA]\r\nWINDOW=1\r\n' >"$e2e_work/vorta.ini"
 e2e_start /d
 e2e_wait_window
-read -r cx cy <<<"$(e2e_wait_client)"
-[ -n "${cy:-}" ] || fail "no 640x480 client area in the window"
-sleep 1
-e2e_screenshot "$e2e_work/window.png"
-corner_has_text "$e2e_work/window.png" $((cx + 592)) "$cy" || fail "the top right corner is blank"
-if [ -f "$font_bmp" ]; then
-  differ=$(fps_cells_differ "$e2e_work/window.png" $((cx + 616)) "$cy" 1)
-  [ "$differ" = 0 ] || fail "the FPS cells differ from the font in $differ pixels"
-fi
+e2e_wait_client >/dev/null
 e2e_alt_f4
 e2e_wait_exit 5
 grep -q "初期化失敗" "$e2e_work/vorta.log" && fail "the display was not made: $(cat "$e2e_work/vorta.log")"
@@ -63,7 +45,7 @@ e2e_wait_window
 e2e_wait_client >/dev/null
 f2 "to full screen"
 [ "$(window_geometry)" = "640x480+0+0" ] || fail "full screen window is $(window_geometry)"
-e2e_screenshot "$e2e_work/full.png"
+e2e_picture "$e2e_work/full.png"
 corner_has_text "$e2e_work/full.png" 592 0 || fail "the full-screen corner is blank"
 f2 "back to a window"
 [ -n "$(e2e_client_origin)" ] || fail "no 640x480 client area after F2 twice: $(xwininfo -children -id "$game_window")"
@@ -73,21 +55,3 @@ e2e_wait_exit 5
 [ "$(grep -c "Device が見つかりました" "$e2e_work/vorta.log")" -eq 3 ] ||
   fail "three displays expected (start and two switches): $(cat "$e2e_work/vorta.log")"
 grep -q "^WINDOW=1" <(tr -d '\r' <"$e2e_work/vorta.ini") || fail "two switches keep WINDOW=1"
-
-# 3. A first start has no settings: full screen.
-rm -f "$e2e_work/vorta.ini" "$e2e_work/vorta.log"
-e2e_start /d
-e2e_wait_window
-sleep 3
-kill -0 "$game_pid" 2>/dev/null || fail "the full-screen start ended: $(cat "$e2e_work/vorta.log")"
-[ "$(window_geometry)" = "640x480+0+0" ] || fail "full screen window is $(window_geometry)"
-e2e_screenshot "$e2e_work/start.png"
-corner_has_text "$e2e_work/start.png" 592 0 || fail "the full-screen corner is blank"
-if [ -f "$font_bmp" ]; then
-  # 16 bits per pixel keep five or six bits of each channel.
-  differ=$(fps_cells_differ "$e2e_work/start.png" 616 0 4)
-  [ "$differ" -le 8 ] || fail "the FPS cells differ from the font in $differ pixels"
-fi
-e2e_alt_f4
-e2e_wait_exit 5
-grep -q "^WINDOW=0" <(tr -d '\r' <"$e2e_work/vorta.ini") || fail "full screen is kept"

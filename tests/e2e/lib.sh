@@ -111,11 +111,6 @@ e2e_picture() {
   fi
 }
 
-# Screenshot of the whole X screen as PNG.
-e2e_screenshot() {
-  xwd -root -silent | convert xwd:- "$1"
-}
-
 # The probe that looks at the game from beside it (tools/probe), built next to vorta.exe.
 # Its output without Windows line ends; its own exit code.
 e2e_probe() {

@@ -4,9 +4,7 @@
 # The lever starts in the middle neutral cell; first gear is up-left, second down-left, third
 # up in the middle column, fourth down in it. Gear moves need the clutch (left Ctrl) held.
 
-# "x y w h" of the race clock: the time digits in the digital style, the time text in the dial
-# style.
-race_clock_digital="43 89 168 48"
+# "x y w h" of the race clock: the time text of the dial style, which the races here use.
 race_clock_dial="280 66 110 32"
 race_font_bmp="$(dirname "${BASH_SOURCE[0]}")/../../resources/bitmaps/FONT.bmp"
 race_orange_bmp="$(dirname "${BASH_SOURCE[0]}")/../../resources/bitmaps/FONT_DFPOP_32_ORANGE.bmp"
@@ -58,25 +56,17 @@ race_wait_for_finish() {
 }
 
 # What the hundreds and tens places of the distance look like showing the digits of $1 (one
-# digit: the hundreds place alone). The digital panel draws "Font" digits on the panel; the dial
-# style prints "%4.0fm" at x 280 in the orange font, a space in the hundreds below 100 m.
+# digit: the hundreds place alone): the dial style prints "%4.0fm" at x 280 in the orange font,
+# a space in the hundreds below 100 m.
 race_distance_look() {
-  local digits=$1 out="$e2e_work/distance_${race_style}_$1.png" width=$((16 * ${#1})) i cells=()
+  local digits=$1 out="$e2e_work/distance_$1.png" i cells=()
   [ -f "$out" ] && { echo "$out"; return; }
-  if [ "$race_style" = dial ]; then
-    [ "${digits:0:1}" = 0 ] && digits=" ${digits:1}"
-    for ((i = 0; i < ${#digits}; i++)); do
-      local code=$(( $(printf '%d' "'${digits:i:1}") - 32 ))
-      cells+=(\( -clone 0 -crop "16x32+$((code % 40 * 16))+$((code / 40 * 32))" +repage \))
-    done
-    convert "$race_orange_bmp" "${cells[@]}" -delete 0 +append -transparent black "$out"
-  else
-    for ((i = 0; i < ${#digits}; i++)); do
-      cells+=(\( -clone 0 -crop "16x32+$((16 * ${digits:i:1}))+416" +repage \))
-    done
-    convert "$race_font_bmp" "${cells[@]}" -delete 0 +append -transparent black \
-      \( "$race_font_bmp" -crop "${width}x32+185+416" +repage \) +swap -composite "$out"
-  fi
+  [ "${digits:0:1}" = 0 ] && digits=" ${digits:1}"
+  for ((i = 0; i < ${#digits}; i++)); do
+    local code=$(( $(printf '%d' "'${digits:i:1}") - 32 ))
+    cells+=(\( -clone 0 -crop "16x32+$((code % 40 * 16))+$((code / 40 * 32))" +repage \))
+  done
+  convert "$race_orange_bmp" "${cells[@]}" -delete 0 +append -transparent black "$out"
   echo "$out"
 }
 
@@ -85,8 +75,7 @@ race_distance_look() {
 # step per frame, so shifting by the distance instead of the clock holds however fast frames
 # come.
 race_wait_distance() {
-  local end=$((SECONDS + 40)) band x=61 y=58 look seen="$e2e_work/distance_seen.png"
-  [ "$race_style" = dial ] && x=296 y=98
+  local end=$((SECONDS + 40)) band x=296 y=98 look seen="$e2e_work/distance_seen.png"
   while [ "$SECONDS" -lt "$end" ]; do
     xwd -root -silent >"$e2e_work/screen.xwd"
     for band in "$@"; do
@@ -128,8 +117,6 @@ race_shift() {
 # the gears and stops at the finish banner. $2 "fourth" shifts once more, for the long course.
 race_drive() {
   local region=$1 gears=${2:-third}
-  race_style=digital
-  [ "$region" = "$race_clock_dial" ] && race_style=dial
   race_locate
   sleep 1
   race_into_first

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The window appears with its exact title; without "/d" no log is written; Alt+F4 ends the
-# game within a few seconds and leaves the seven settings (defaults when there was no file).
+# game within a few seconds and leaves the seven settings (defaults when there was no file,
+# the player's own ones when there was).
 source "$(dirname "$0")/lib.sh"
 e2e_setup 640x480x16  # no settings file: the game starts full screen, 16 bits per pixel
 
@@ -19,3 +20,18 @@ actual=$(tr -d '\r' <"$e2e_work/vorta.ini")
 # Closing the window keeps the records as the title's exit does: a complete save file.
 [ "$(stat -c %s "$e2e_work/vorta.sav")" -eq 1098 ] || fail "vorta.sav missing or not 1098 bytes"
 [ "$(head -c 14 "$e2e_work/vorta.sav")" = "vorta ~Mark Q~" ] || fail "vorta.sav title"
+
+# Settings written by the player come back at exit: a button number past 255 keeps its low
+# byte, and a window-mode setting survives a close with Alt+F4.
+printf '[VORTA]\r\nWINDOW=1\r\nSPEEDMETER=1\r\n[JOYSTICK]\r\nALT=258\r\nCTRL=7\r\n[DEVICE]\r\nHEL=1\r\n' \
+  >"$e2e_work/vorta.ini"
+e2e_start
+e2e_wait_window
+sleep 1
+e2e_alt_f4
+e2e_wait_exit 5
+ini=$(tr -d '\r' <"$e2e_work/vorta.ini")
+for line in WINDOW=1 SPEEDMETER=1 ALT=2 CTRL=7 SPACE_ENTER=8 ESC=9 HEL=1; do
+  grep -qx "$line" <<<"$ini" || fail "missing $line in: $ini"
+done
+[ "$(grep -c = <<<"$ini")" -eq 7 ] || fail "not exactly seven keys: $ini"

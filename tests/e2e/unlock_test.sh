@@ -20,7 +20,6 @@ e2e_wait_window
 e2e_wait_title_menu
 e2e_keys space
 sleep 1.5
-e2e_picture "$e2e_work/first_car.png"
 e2e_keys Right space           # the second hidden car, into the race
 sleep 2
 e2e_picture "$e2e_work/race.png"
