@@ -1,5 +1,7 @@
 #include "app/frame_pacing.h"
 
+#include "app/scene_state.h"
+
 uint64_t TicksPerFrame(uint64_t counterFrequency) { return counterFrequency / kFramesPerSecond; }
 
 int32_t FrameRateFor(uint64_t counterFrequency, uint64_t elapsedTicks) {
@@ -28,6 +30,8 @@ WaitStep NextWaitStep(uint64_t now, uint64_t deadline, uint64_t counterFrequency
   if (ticks_per_ms == 0 || remaining <= wait.margin) return {false, 0};
   return {false, static_cast<uint32_t>((remaining - wait.margin) / ticks_per_ms)};
 }
+
+bool WaitSpinsThrough(int32_t sceneState) { return sceneState == SCENE_RACE; }
 
 uint64_t MarginTicks(uint64_t counterFrequency, uint64_t microseconds) {
   return counterFrequency / 1000 * microseconds / 1000;

@@ -74,8 +74,9 @@ void WaitForFrame() {
   uint64_t now = ReadCounter();
   uint64_t spin = 0;
   for (;;) {
+    const bool spin_through = spin_only || WaitSpinsThrough(scene_state);
     const WaitStep step = NextWaitStep(now, deadline, counter_frequency,
-                                       FrameWait{spin_only, timer_period_set, sleep_margin});
+                                       FrameWait{spin_through, timer_period_set, sleep_margin});
     if (step.done) break;
     if (step.sleep_ms != 0) {
       const uint64_t before = now;

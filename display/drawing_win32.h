@@ -36,6 +36,13 @@ inline RECT ToRect(const PixelRect& rect) { return {rect.left, rect.top, rect.ri
 
 // One blit of a rectangle of source onto the back buffer (flags plus DDBLT_WAIT), by the
 // retry rule. true when it was drawn.
+// Once Direct3D has drawn into the back buffer, Wine keeps it as a texture and does every
+// later 2D blit as a draw of its own: in software about a tenth of a millisecond a glyph, so
+// the record tables' 150 glyphs took 20-24 ms a frame in full screen after a race (98 % of a
+// core). Locking it once brings it back to system memory, where Wine copies blits directly
+// (10-14 %, as before any race).
+void ReturnBackBufferToSystemMemory();
+
 bool BlitToBackBuffer(IDirectDrawSurface4* source, const RECT& sourceRect,
                       const RECT& destinationRect, DWORD flags);
 

@@ -128,3 +128,11 @@ void PresentFrame() {
   ShowBackBuffer();
   WaitForFrame();
 }
+
+void ReturnBackBufferToSystemMemory() {
+  IDirectDrawSurface4* back = display_context.back_buffer;
+  if (back == nullptr) return;
+  DDSURFACEDESC2 desc = {};
+  desc.dwSize = sizeof desc;
+  if (SUCCEEDED(back->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr))) back->Unlock(nullptr);
+}

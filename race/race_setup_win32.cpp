@@ -6,6 +6,7 @@
 #include "app/win_globals.h"
 #include "display/bitmap_surface_win32.h"
 #include "display/display_win32.h"
+#include "display/drawing_win32.h"
 #include "gfx3d/texture_d3d.h"
 #include "gfx3d/vertex_buffer_d3d.h"
 #include "race/race_drawing_d3d.h"
@@ -99,6 +100,8 @@ void LoadRaceResources(const RaceResourceNames& names) {
 }
 
 void ReleaseRaceResources() {
+  // Held only after the race was set up, so only then has Direct3D drawn into the buffers.
+  if (lpDDSTachometer != nullptr) ReturnBackBufferToSystemMemory();
   ReleaseInterface(lpDDSTachometer);
   ReleaseInterface(lpDDSMission);
   ReleaseInterface(lpDDSFont);

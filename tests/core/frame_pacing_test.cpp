@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/scene_state.h"
+
 namespace {
 constexpr uint64_t kAcpiFrequency = 3579545;  // counts per second of the ACPI power timer
 
@@ -41,6 +43,10 @@ TEST(FramePacingTest, WaitSleepsWholeMillisecondsUpToTheMarginAndEndsPastTheDead
   EXPECT_EQ(sleep_ms(deadline - 150000, {true, true, 5000}), 0);
   EXPECT_EQ(sleep_ms(deadline - 150000, {false, false, 5000}), 0)
       << "without the 1 ms timer period one Sleep(1) can last a whole system tick";
+  EXPECT_TRUE(WaitSpinsThrough(SCENE_RACE)) << "a late wake would cost the driver time";
+  for (int32_t scene : {SCENE_RACE_ENTER, SCENE_TITLE, SCENE_CAR_SELECT, SCENE_RESULT}) {
+    EXPECT_FALSE(WaitSpinsThrough(scene)) << scene;
+  }
 }
 
 TEST(FramePacingTest, MarginFollowsTheLatenessOfSleeps) {

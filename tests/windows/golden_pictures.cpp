@@ -118,7 +118,9 @@ class Pictures : public WindowedSceneTest {
     EnterCarSelect();
     current_car = car_table[car];
     for (int frame = 0; frame < 27; ++frame) {
-      if (frame == 9 && rebuildAfterNineFrames) ASSERT_TRUE(RebuildDisplay(1));
+      if (frame == 9 && rebuildAfterNineFrames) {
+        ASSERT_TRUE(RebuildDisplay(1));
+      }
       DrawCarSelect(true);
     }
     DrawWhileShown(1000, 500, [] { DrawCarSelect(true); });
@@ -165,7 +167,9 @@ class Pictures : public WindowedSceneTest {
     race.camera_at.z = race.distance + 10.0f;
     ApplyRaceView();
     scene_state = SCENE_RACE;
-    if (rebuild) ASSERT_TRUE(RebuildDisplay(1));
+    if (rebuild) {
+      ASSERT_TRUE(RebuildDisplay(1));
+    }
     // The finish banner shows for one second of every one and a half.
     DrawWhileShown(1500, 1000, [] { DrawRaceScene(); });
     Save();
