@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr int kUpper = 0, kLower = 2;
+constexpr int kUpper = 0;
 
 class CarModel : public ::testing::Test {
  protected:
@@ -210,6 +210,12 @@ TEST_F(CarModel, DriveForceAtTheTractionLimitIsHeldNotWrapped) {
   WorkedStart(0.25);
   Step(THROTTLE);
   EXPECT_EQ(50.0, race_.speed);
+
+  // A rate of 0 would divide by zero: the step is the one of 60 per second.
+  SetUp();
+  WorkedStart(100.0);
+  Step(THROTTLE, 100000, 0);
+  EXPECT_NEAR(50.0 + accel / 60.0, race_.speed, 2e-6);
 }
 
 TEST_F(CarModel, TractionLimitFollowsTheDrivenAxle) {

@@ -126,6 +126,7 @@ TEST(CarSelectTest, GraphScales) {
   const Case cases[] = {
       {280.0f, 26.0f, 3.5f, 75, 5.5f, 48},
       {300.0f, 30.0f, 3.0f, 88, 6.0f, 44},  // 300 × 0.01f truncates to 2
+      {250.0f, 25.0f, 3.0f, 88, 5.0f, 52},  // a half step only past the half
   };
   for (const Case& c : cases) {
     const GraphScales scales = MakeGraphScales(c.power, c.torque);

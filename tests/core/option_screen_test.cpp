@@ -46,8 +46,10 @@ TEST_F(OptionScreen, OkAppliesTheCopyAndEscDropsIt) {
   EXPECT_EQ(speedometer_style, 1);
   EXPECT_EQ(software_device, 1);
   edit.edit_buttons[3] = 17;
+  edit.edit_device = 0;
   ApplyOptionEdit(edit);
   EXPECT_EQ(joystick_buttons[3], 17) << "OK applies the buttons too";
+  EXPECT_EQ(software_device, 0) << "and the 3D device";
   EXPECT_FALSE(ScreenModeChanged(CopySettingsForEditing())) << "the same mode rebuilds nothing";
 }
 

@@ -59,6 +59,12 @@ TEST(RaceResults, RanksByValueThenPlayerThenCarAndUnlocksWhenRacesHeadEveryTable
     EXPECT_EQ(55, mine.fps_at_signal);
     EXPECT_EQ(58, mine.fps_at_finish);
   }
+  Tables stray;
+  RaceState race = {};
+  race.race_time_ms = 10500;
+  RecordRaceResult(race, stray, 7, MakeRecord4());
+  EXPECT_EQ(2, race.time_rank) << "an unknown course is entered as the 400 m one";
+  EXPECT_EQ(1, stray.tables[0][kTimeTable][1].new_entry);
 }
 
 }  // namespace

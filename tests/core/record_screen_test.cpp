@@ -165,6 +165,8 @@ TEST(NameEntry, CursorWrapsAndBothTablesAreNamedTimeTableFirst) {
   EXPECT_EQ(onlyTime.scene, SCENE_RACE_ENTER);
   EXPECT_EQ(onlyTime.time_rank, 0);
   EXPECT_EQ(EditedEntry(onlyTime.records, 0, 6, 0), nullptr) << "no place past the table";
+  EXPECT_EQ(EditedEntry(onlyTime.records, 0, 5, 0), &onlyTime.records.tables[0][kTimeTable][4]);
+  EXPECT_EQ(EditedEntry(onlyTime.records, kCourseCount, 1, 0), nullptr) << "no such course";
 }
 
 TEST(RecordLines, ValueTexts) {
