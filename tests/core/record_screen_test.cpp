@@ -60,13 +60,14 @@ struct Naming {
   int32_t table = kTimeTable;
   uint8_t time_rank = 1, speed_rank = 3;
   int32_t scene = SCENE_RESULT;
+  uint8_t mode = 1;
   char* Name() {
     RankingEntry* entry = EditedEntry(records, 1, time_rank, speed_rank);
     return entry != nullptr ? entry->player_name : nullptr;
   }
   void Frame(uint32_t ms, std::initializer_list<int> pressed, std::initializer_list<int> held = {}) {
     Keys keys(pressed, held);
-    StepNameEntry(keys.now, keys.before, ms, screen, records, Name(), 1, table,
+    StepNameEntry(keys.now, keys.before, ms, screen, records, Name(), mode, table,
                   RunPlaces{time_rank, speed_rank}, scene);
   }
 };
@@ -167,6 +168,10 @@ TEST(NameEntry, CursorWrapsAndBothTablesAreNamedTimeTableFirst) {
   EXPECT_EQ(EditedEntry(onlyTime.records, 0, 6, 0), nullptr) << "no place past the table";
   EXPECT_EQ(EditedEntry(onlyTime.records, 0, 5, 0), &onlyTime.records.tables[0][kTimeTable][4]);
   EXPECT_EQ(EditedEntry(onlyTime.records, kCourseCount, 1, 0), nullptr) << "no such course";
+  Naming strayCourse;
+  strayCourse.mode = kCourseCount;
+  strayCourse.Frame(0, {DIK_RETURN});
+  EXPECT_EQ(strayCourse.scene, SCENE_RACE_ENTER) << "no speed table of an unknown course";
 }
 
 TEST(RecordLines, ValueTexts) {
