@@ -47,6 +47,7 @@ TEST(ParseCarData, RefusesWrongSizesNonFiniteNumbersAndIdleSpeedsOutsideTheCurve
   constexpr double inf = std::numeric_limits<double>::infinity();
   for (const auto& spoil : {+[](CarRecord& c) { c.wheelbase = static_cast<float>(inf); },
                             +[](CarRecord& c) { c.gear_gate[2][3] = -inf; },
+                            +[](CarRecord& c) { c.gear_gate[0][0] = std::nan(""); },
                             +[](CarRecord& c) { c.torque_curve[39] = std::nan(""); }}) {
     CarRecord car = NamedCar(0, "x");
     spoil(car);

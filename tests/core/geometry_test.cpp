@@ -108,6 +108,13 @@ TEST(MultiplyMatrix, SecondOperandIsAppliedFirst) {
   const D3DVECTOR forward = Transform(MakeVector(0, 0, 1), tilt);
   EXPECT_NEAR(-1.0f, forward.y, 1e-6f) << "and forward to down";
   EXPECT_NEAR(0.0f, forward.z, 1e-6f);
+  D3DMATRIX identity = Sentinel();
+  SetIdentityMatrix(identity);
+  MultiplyMatrix(world, identity, world);
+  const D3DVECTOR same = Transform(MakeVector(2, 3, 4), world);
+  EXPECT_NEAR(7.0f, same.x, 1e-6f) << "the identity leaves every axis";
+  EXPECT_NEAR(-4.0f, same.y, 1e-6f);
+  EXPECT_NEAR(3.0f, same.z, 1e-6f);
 }
 
 TEST(MultiplyMatrix, OutputMayAliasEitherOperand) {

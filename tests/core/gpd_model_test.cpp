@@ -150,6 +150,7 @@ TEST(GpdParser, FaceIndexMustNameAnExistingVertex) {
   EXPECT_EQ(model.indices[65534], 299);
   ReleaseGpdModel(model);
   EXPECT_EQ(model.index_count, 0);
+  EXPECT_EQ(model.vertex_count, 0);
 }
 
 TEST(GpdTriangleList, EachIndexBecomesItsVertexInOrder) {

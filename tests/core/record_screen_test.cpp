@@ -172,6 +172,10 @@ TEST(NameEntry, CursorWrapsAndBothTablesAreNamedTimeTableFirst) {
   strayCourse.mode = kCourseCount;
   strayCourse.Frame(0, {DIK_RETURN});
   EXPECT_EQ(strayCourse.scene, SCENE_RACE_ENTER) << "no speed table of an unknown course";
+  Naming strayPlace;
+  strayPlace.speed_rank = kRankingEntries + 1;
+  strayPlace.Frame(0, {DIK_RETURN});
+  EXPECT_EQ(strayPlace.scene, SCENE_RACE_ENTER) << "nor of a place past the table";
 }
 
 TEST(RecordLines, ValueTexts) {
