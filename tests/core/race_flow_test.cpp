@@ -21,7 +21,8 @@ struct FlowRig {
   RaceState race;
   uint8_t keys[256] = {}, previous[256] = {};
   uint32_t origin;
-  int frame = 0;  // the next one; frame_rate is 50 + its number
+  int frame = 0;  // the next one; frame_rate is rate_base + its number
+  int rate_base = 50;
   bool keysRead = true;
   uint8_t raceMode = 0;
 
@@ -35,7 +36,7 @@ struct FlowRig {
     for (int key : held) keys[key] = 0x80;
     RaceWorld world = {car, tacho, model, records, table};
     const int32_t next =
-        StepRaceFlow(race, {Now(), keysRead, keys, previous, 50 + frame, 60, raceMode}, world);
+        StepRaceFlow(race, {Now(), keysRead, keys, previous, rate_base + frame, 60, raceMode}, world);
     if (keysRead) std::memcpy(previous, keys, sizeof keys);
     ++frame;
     return next;
@@ -132,6 +133,13 @@ TEST(RaceFlow, FinishTakesTheTimeBackToTheLineAndRoundsTheSpeeds) {
     EXPECT_EQ(c.time, rig.race.race_time_ms) << "the clock stands still";
     EXPECT_GT(rig.race.distance, 401.0f);
   }
+  FlowRig stalled;
+  stalled.StepsUntil(5);
+  stalled.race.distance = 401.0f;
+  stalled.rate_base = -stalled.frame;
+  stalled.Step();
+  ASSERT_TRUE(stalled.race.finished);
+  EXPECT_EQ(1, stalled.race.fps_at_finish) << "a finish frame that showed no rate still records 1";
 }
 
 // A scripted run: the car stands 18 frames into the go lamp, then moves 0.5 m (108 km/h) and
