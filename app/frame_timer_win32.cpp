@@ -73,8 +73,8 @@ void WaitForFrame() {
   const uint64_t deadline = last_frame_time + ticks_per_frame;
   uint64_t now = ReadCounter();
   uint64_t spin = 0;
+  const bool spin_through = spin_only || WaitSpinsThrough(scene_state);
   for (;;) {
-    const bool spin_through = spin_only || WaitSpinsThrough(scene_state);
     const WaitStep step = NextWaitStep(now, deadline, counter_frequency,
                                        FrameWait{spin_through, timer_period_set, sleep_margin});
     if (step.done) break;

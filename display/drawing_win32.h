@@ -34,8 +34,6 @@ int32_t DrawBitmapTextTo(IDirectDrawSurface4* target, IDirectDrawSurface4* font,
 // The portable layouts' rectangles as Win32 ones.
 inline RECT ToRect(const PixelRect& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
-// One blit of a rectangle of source onto the back buffer (flags plus DDBLT_WAIT), by the
-// retry rule. true when it was drawn.
 // Once Direct3D has drawn into the back buffer, Wine keeps it as a texture and does every
 // later 2D blit as a draw of its own: in software about a tenth of a millisecond a glyph, so
 // the record tables' 150 glyphs took 20-24 ms a frame in full screen after a race (98 % of a
@@ -43,6 +41,8 @@ inline RECT ToRect(const PixelRect& rect) { return {rect.left, rect.top, rect.ri
 // (10-14 %, as before any race).
 void ReturnBackBufferToSystemMemory();
 
+// One blit of a rectangle of source onto the back buffer (flags plus DDBLT_WAIT), by the
+// retry rule. true when it was drawn.
 bool BlitToBackBuffer(IDirectDrawSurface4* source, const RECT& sourceRect,
                       const RECT& destinationRect, DWORD flags);
 
