@@ -42,12 +42,7 @@ run() {
   : >"$phases"
   (cd "$work" && VORTA_FRAME_WAIT=$mode VORTA_FRAME_TRACE='Z:'"${trace//\//\\}" \
      exec wine "$work/vorta.exe" >/dev/null 2>&1) &
-  window=""
-  for i in $(seq 1 150); do
-    window=$(xdotool search --name '^vorta ~Mark Q~ Ver0\.75$' 2>/dev/null | head -n1 || true)
-    [ -n "$window" ] && break
-    sleep 0.2
-  done
+  window=$(vorta_wait_window)
   entered=$(now)
   # This run's own copy: another game (a soak, a test) may be running beside it.
   pid=$(pgrep -n -f "$work/vorta\.exe")

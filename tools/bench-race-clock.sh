@@ -62,12 +62,7 @@ run() {
   : >"$phases"
   (cd "$dir" && VORTA_FRAME_TRACE="Z:${dir//\//\\}\\frames.txt" \
      VORTA_RACE_TRACE="Z:${dir//\//\\}\\race.txt" exec wine "$dir/vorta.exe" >/dev/null 2>&1) &
-  window=""
-  for i in $(seq 1 150); do
-    window=$(xdotool search --name '^vorta ~Mark Q~ Ver0\.75$' 2>/dev/null | head -n1 || true)
-    [ -n "$window" ] && break
-    sleep 0.2
-  done
+  window=$(vorta_wait_window)
   pid=$(pgrep -n -f "$dir/vorta\.exe")
   sleep 5  # the title's opening: the menu shows 3.6 s after the first frame
   measure_cpu title 4

@@ -57,12 +57,8 @@ probe() {
 start_game() {
   (cd "$work" && exec wine "$work/vorta.exe" >/dev/null 2>&1) &
   game_pid=$!
-  local i window=""
-  for i in $(seq 1 150); do
-    window=$(xdotool search --name '^vorta ~Mark Q~ Ver0\.75$' 2>/dev/null | head -n1)
-    [ -n "$window" ] && break
-    sleep 0.2
-  done
+  local window
+  window=$(vorta_wait_window)
   [ -n "$window" ] || fail "the game window did not appear"
   game_window=$window
   sleep 3

@@ -54,6 +54,17 @@ vorta_wine_stop() {
   wineserver -w </dev/null >/dev/null 2>&1 || true
 }
 
+# Waits up to 30 s for the game's window on DISPLAY; prints its id (nothing if it never came).
+vorta_wait_window() {
+  local i window
+  for i in $(seq 1 150); do
+    window=$(xdotool search --name '^vorta ~Mark Q~ Ver0\.75$' 2>/dev/null | head -n1 || true)
+    [ -n "$window" ] && { echo "$window"; return 0; }
+    sleep 0.2
+  done
+  return 0
+}
+
 # Starts Xvfb on a free display; sets DISPLAY and vorta_xvfb_pid.
 # $1: screen geometry, default 1024x768x24.
 vorta_xvfb_start() {
