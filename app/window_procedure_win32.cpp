@@ -5,6 +5,12 @@
 
 bool shell_booted = false;
 
+namespace {
+bool IsRaceKeyWithThrottle(WPARAM virtualKey) {
+  return virtualKey == VK_F1 || virtualKey == VK_F3 || virtualKey == VK_F4 || virtualKey == VK_F5;
+}
+}  // namespace
+
 void SetCursorVisible(int flag) {
   // ShowCursor keeps a display counter: step it until it is on the visible or hidden side.
   if (flag == 1) {
@@ -62,8 +68,11 @@ LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     case WM_SYSKEYDOWN:
       // Alt is the throttle: alone it must never open the system menu. Alt+F4 still closes.
       if (wParam == VK_MENU) return 0;
-      // With the throttle held F3 comes as a system key; the slip must still answer it.
-      if (wParam == VK_F3 && OnKeyDown(hwnd, message, wParam, lParam) == 1) return 0;
+      // With the throttle held the race's function keys come as system keys; they must still
+      // answer. A key the game does not take (Alt+F4 outside the race) keeps its system meaning.
+      if (IsRaceKeyWithThrottle(wParam) && OnKeyDown(hwnd, message, wParam, lParam) == 1) {
+        return 0;
+      }
       break;
     case WM_SYSKEYUP:
       if (wParam == VK_MENU) return 0;

@@ -49,13 +49,31 @@ TEST(SettingsTest, SignedSettingsRoundTripAsSignedText) {
   EXPECT_EQ(profile["DEVICE/HEL"], "12");
   EXPECT_EQ(profile["JOYSTICK/ALT"], "7");
   EXPECT_EQ(profile["VORTA/SLIP"], "1");
-  // Off, the slip leaves no key behind, and a missing key reads as off.
-  time_slip_panel = 0;
-  WriteConfiguration(&WriteFake);
-  EXPECT_EQ(profile.count("VORTA/SLIP"), 0u);
-  time_slip_panel = 1;
-  ReadConfiguration(&ReadFake);
-  EXPECT_EQ(time_slip_panel, 0);
+}
+
+// The player's additions: off, each leaves no key behind, and a missing key reads as off.
+TEST(SettingsTest, EachAdditionIsKeptOnlyWhileOn) {
+  struct Addition {
+    const char* name;
+    int32_t* global;
+  };
+  const Addition additions[] = {
+      {"VORTA/SLIP", &time_slip_panel}, {"VORTA/GHOST", &ghost_car}, {"VORTA/SOUND", &engine_sound}};
+  for (const Addition& addition : additions) {
+    profile.clear();
+    profile[addition.name] = "1";
+    ReadConfiguration(&ReadFake);
+    EXPECT_EQ(*addition.global, 1) << addition.name;
+    WriteConfiguration(&WriteFake);
+    EXPECT_EQ(profile[addition.name], "1");
+    EXPECT_EQ(profile.size(), 8u) << addition.name << ": the seven keys and this one";
+    *addition.global = 0;
+    WriteConfiguration(&WriteFake);
+    EXPECT_EQ(profile.count(addition.name), 0u);
+    *addition.global = 1;
+    ReadConfiguration(&ReadFake);
+    EXPECT_EQ(*addition.global, 0) << addition.name;
+  }
 }
 }  // namespace
 
