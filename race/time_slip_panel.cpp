@@ -72,10 +72,13 @@ void FormatGap(uint32_t mineMs, uint32_t ghostMs, char (&text)[16]) {
                 static_cast<unsigned>(gap / 1000), static_cast<unsigned>(gap % 1000));
 }
 
-std::vector<InstrumentBlit> Plate(const PixelRect& source, int32_t panelX, float courseLength) {
-  return {{source,
-           {panelX, kSlipPanelY, panelX + source.Width(),
-            kSlipPanelY + SlipPanelHeight(courseLength)}}};
+// Empties cells and puts the plate first.
+void StartWithPlate(std::vector<InstrumentBlit>& cells, const PixelRect& source, int32_t panelX,
+                    float courseLength) {
+  cells.clear();
+  cells.push_back({source,
+                   {panelX, kSlipPanelY, panelX + source.Width(),
+                    kSlipPanelY + SlipPanelHeight(courseLength)}});
 }
 
 }  // namespace
@@ -95,8 +98,8 @@ PixelRect GapPlateSource(float courseLength) {
   return {left, 0, left + kGapPanelWidth, SlipPanelHeight(courseLength)};
 }
 
-std::vector<InstrumentBlit> TimeSlipPanel(const TimeSlip& slip, float courseLength) {
-  std::vector<InstrumentBlit> cells = Plate(SlipPlateSource(courseLength), kSlipPanelX, courseLength);
+void TimeSlipPanel(const TimeSlip& slip, float courseLength, std::vector<InstrumentBlit>& cells) {
+  StartWithPlate(cells, SlipPlateSource(courseLength), kSlipPanelX, courseLength);
   PanelCells panel(cells, kSlipPanelX);
   panel.Text("TIME SLIP", kHeadingX, 0);
   panel.Text("sec", kSecondsUnitX, 1);
@@ -121,12 +124,11 @@ std::vector<InstrumentBlit> TimeSlipPanel(const TimeSlip& slip, float courseLeng
     std::snprintf(text, sizeof text, "%5.1f", mark.speed);
     panel.Number(text, kSlipSpeedX, row);
   }
-  return cells;
 }
 
-std::vector<InstrumentBlit> GhostGapPanel(const TimeSlip& slip, const TimeSlip& ghostSlip,
-                                          float courseLength) {
-  std::vector<InstrumentBlit> cells = Plate(GapPlateSource(courseLength), kGapPanelX, courseLength);
+void GhostGapPanel(const TimeSlip& slip, const TimeSlip& ghostSlip, float courseLength,
+                   std::vector<InstrumentBlit>& cells) {
+  StartWithPlate(cells, GapPlateSource(courseLength), kGapPanelX, courseLength);
   PanelCells panel(cells, kGapPanelX);
   panel.Text("GHOST", (kGapPanelWidth - 5 * kSlipCellWidth) / 2, 0);
   // "sec" right-aligned over the figures, which ("+9.999") end 43 px right of their start.
@@ -147,7 +149,6 @@ std::vector<InstrumentBlit> GhostGapPanel(const TimeSlip& slip, const TimeSlip& 
     FormatGap(mine.time_ms, theirs.time_ms, text);
     panel.Number(text, kGapValueX, row);
   }
-  return cells;
 }
 
 bool CellsToAdd(const std::vector<InstrumentBlit>& shown, const std::vector<InstrumentBlit>& wanted,

@@ -49,14 +49,15 @@ PixelRect GapPlateSource(float courseLength);
 
 // Every cell of the panel, keyed, in drawing order: the plate, the headings, then a row for
 // the reaction time and one for each of the course's marks, with the values of those the run
-// has passed so far.
-std::vector<InstrumentBlit> TimeSlipPanel(const TimeSlip& slip, float courseLength);
+// has passed so far. Into `cells`, emptied first, so that a caller drawing every frame keeps
+// reusing its memory.
+void TimeSlipPanel(const TimeSlip& slip, float courseLength, std::vector<InstrumentBlit>& cells);
 
 // The gap panel beside a ghost: a plate the slip's height headed "GHOST", and on the slip's rows
 // the player's reaction time and time at each mark less the ghost's ("+0.123" behind,
 // "-0.045" ahead), for every row both have passed; a gap past 9.999 s shows as 9.999.
-std::vector<InstrumentBlit> GhostGapPanel(const TimeSlip& slip, const TimeSlip& ghostSlip,
-                                          float courseLength);
+void GhostGapPanel(const TimeSlip& slip, const TimeSlip& ghostSlip, float courseLength,
+                   std::vector<InstrumentBlit>& cells);
 
 // The cells of `wanted` that a panel showing `shown` lacks, in wanted's order, when it shows
 // nothing but cells of `wanted` (passing a mark only adds cells, which never overlap, so the

@@ -22,11 +22,12 @@ IDirectDrawSurface4* lpDDSTimeSlip = nullptr;  // the "TIMESLIP" picture
 // than the tachometer's; a panel changes only when a mark is passed.
 struct SetPanel {
   IDirectDrawSurface4* surface = nullptr;
-  int32_t x = 0;                      // where the panel stands on the screen
-  std::vector<InstrumentBlit> cells;  // what the surface shows; empty: nothing yet
+  int32_t x = 0;                       // where the panel stands on the screen
+  std::vector<InstrumentBlit> cells;   // what the surface shows; empty: nothing yet
+  std::vector<InstrumentBlit> wanted;  // what it should show, rebuilt in place every frame
 };
-SetPanel slip_panel = {nullptr, kSlipPanelX, {}};
-SetPanel gap_panel = {nullptr, kGapPanelX, {}};  // beside a ghost
+SetPanel slip_panel = {nullptr, kSlipPanelX, {}, {}};
+SetPanel gap_panel = {nullptr, kGapPanelX, {}, {}};  // beside a ghost
 
 bool SameCells(const std::vector<InstrumentBlit>& a, const std::vector<InstrumentBlit>& b) {
   return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof a[0]) == 0;
@@ -46,25 +47,26 @@ bool CopyCells(SetPanel& panel, const std::vector<InstrumentBlit>& cells) {
   return true;
 }
 
-// Brings the panel to `cells`. Passing a mark copies only the new figures (a dozen blits)
+// Brings the panel to panel.wanted. Passing a mark copies only the new figures (a dozen blits)
 // instead of the whole panel afresh (130 blits, some 18 ms: a late frame in mid-race). False
-// when a blit failed: the panel is then set afresh on the next frame.
-bool Set(SetPanel& panel, std::vector<InstrumentBlit>&& cells) {
-  if (SameCells(cells, panel.cells)) return true;
+// when a blit failed: the panel is then set afresh on the next frame. The two lists trade
+// places rather than being copied, so a race allocates nothing for them once both have grown.
+bool Set(SetPanel& panel) {
+  if (SameCells(panel.wanted, panel.cells)) return true;
   std::vector<InstrumentBlit> missing;
-  const bool adding = CellsToAdd(panel.cells, cells, missing);
+  const bool adding = CellsToAdd(panel.cells, panel.wanted, missing);
   panel.cells.clear();
   if (adding) {
     if (!CopyCells(panel, missing)) return false;
-  } else if (!FillSurfaceRect(panel.surface, nullptr, 0) || !CopyCells(panel, cells)) {
+  } else if (!FillSurfaceRect(panel.surface, nullptr, 0) || !CopyCells(panel, panel.wanted)) {
     return false;
   }
-  panel.cells = std::move(cells);
+  std::swap(panel.cells, panel.wanted);
   return true;
 }
 
-void Show(SetPanel& panel, std::vector<InstrumentBlit>&& cells) {
-  if (!Set(panel, std::move(cells))) return;
+void Show(SetPanel& panel) {
+  if (!Set(panel)) return;
   // The first cell is the plate: where the panel goes, and how much of it there is.
   const PixelRect& plate = panel.cells.front().destination;
   const RECT set = {0, 0, plate.Width(), plate.Height()};
@@ -96,12 +98,18 @@ void ReleaseTimeSlipPicture() {
 
 void PrepareTimeSlipPanel(const RaceState& race, float courseLength, const TimeSlip* ghostSlip) {
   if (slip_panel.surface == nullptr) return;
-  Set(slip_panel, TimeSlipPanel(race.slip, courseLength));
-  if (ghostSlip != nullptr) Set(gap_panel, GhostGapPanel(race.slip, *ghostSlip, courseLength));
+  TimeSlipPanel(race.slip, courseLength, slip_panel.wanted);
+  Set(slip_panel);
+  if (ghostSlip == nullptr) return;
+  GhostGapPanel(race.slip, *ghostSlip, courseLength, gap_panel.wanted);
+  Set(gap_panel);
 }
 
 void DrawTimeSlipPanel(const RaceState& race, float courseLength, const TimeSlip* ghostSlip) {
   if (time_slip_panel == 0 || slip_panel.surface == nullptr) return;
-  Show(slip_panel, TimeSlipPanel(race.slip, courseLength));
-  if (ghostSlip != nullptr) Show(gap_panel, GhostGapPanel(race.slip, *ghostSlip, courseLength));
+  TimeSlipPanel(race.slip, courseLength, slip_panel.wanted);
+  Show(slip_panel);
+  if (ghostSlip == nullptr) return;
+  GhostGapPanel(race.slip, *ghostSlip, courseLength, gap_panel.wanted);
+  Show(gap_panel);
 }

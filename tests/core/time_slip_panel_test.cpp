@@ -17,6 +17,18 @@ struct PanelReading {
   int orange = 0;                                       // glyphs from the orange sheet
 };
 
+std::vector<InstrumentBlit> Slip(const TimeSlip& slip, float courseLength) {
+  std::vector<InstrumentBlit> cells = {{}};  // anything left there is replaced
+  TimeSlipPanel(slip, courseLength, cells);
+  return cells;
+}
+
+std::vector<InstrumentBlit> Gaps(const TimeSlip& slip, const TimeSlip& ghost, float courseLength) {
+  std::vector<InstrumentBlit> cells;
+  GhostGapPanel(slip, ghost, courseLength, cells);
+  return cells;
+}
+
 PanelReading Read(const std::vector<InstrumentBlit>& cells, int32_t panelX = kSlipPanelX) {
   PanelReading reading;
   std::map<int32_t, std::map<int32_t, char>> glyphs;
@@ -51,7 +63,7 @@ TEST(TimeSlipPanel, ShowsTheCoursesMarksWithTheValuesPassedSoFar) {
   slip.reaction_ms = 412;
   slip.marks[0] = {true, 1234, 61.24};
   slip.marks[1] = {true, 8000, 120.0};
-  const PanelReading reading = Read(TimeSlipPanel(slip, 400.0f));
+  const PanelReading reading = Read(Slip(slip, 400.0f));
   const std::map<int32_t, std::string> rows = {
       {4, "@36:TIME @76:SLIP"},
       {20, "@71:sec @106:km/h"},
@@ -66,7 +78,7 @@ TEST(TimeSlipPanel, ShowsTheCoursesMarksWithTheValuesPassedSoFar) {
   // The short plate beside the long course's, which ends at 432, clear of the car's name.
   EXPECT_EQ(decltype(reading.plate)({{{144, 0, 288, 120}, {20, 264, 164, 384}}}), reading.plate);
   EXPECT_EQ(decltype(reading.plate)({{{0, 0, 144, 168}, {20, 264, 164, 432}}}),
-            Read(TimeSlipPanel(slip, 1000.0f)).plate);
+            Read(Slip(slip, 1000.0f)).plate);
 }
 
 // Beside a ghost: the player's time less the ghost's on every row both have passed, at the
@@ -81,7 +93,7 @@ TEST(TimeSlipPanel, GapPanelShowsThePlayersTimeLessTheGhostsOnEachRowBothPassed)
   slip.marks[1] = {true, 25000, 30.0};  // a long stop on the way
   ghost.marks[1] = {true, 8000, 120.0};
   ghost.marks[2] = {true, 11000, 150.0};
-  const PanelReading reading = Read(GhostGapPanel(slip, ghost, 400.0f), kGapPanelX);
+  const PanelReading reading = Read(Gaps(slip, ghost, 400.0f), kGapPanelX);
   const std::map<int32_t, std::string> rows = {
       {4, "@8:GHOST"},
       {20, "@25:sec"},
@@ -92,16 +104,16 @@ TEST(TimeSlipPanel, GapPanelShowsThePlayersTimeLessTheGhostsOnEachRowBothPassed)
   EXPECT_EQ(rows, reading.rows);
   EXPECT_EQ(decltype(reading.plate)({{{344, 0, 400, 120}, {564, 264, 620, 384}}}), reading.plate);
   EXPECT_EQ(decltype(reading.plate)({{{288, 0, 344, 168}, {564, 264, 620, 432}}}),
-            Read(GhostGapPanel(slip, ghost, 1000.0f), kGapPanelX).plate);
+            Read(Gaps(slip, ghost, 1000.0f), kGapPanelX).plate);
 }
 
 TEST(TimeSlipPanel, PassingAMarkAddsOnlyItsFiguresToThePanelShown) {
   TimeSlip slip = {};
-  const std::vector<InstrumentBlit> empty = TimeSlipPanel(slip, 400.0f);
+  const std::vector<InstrumentBlit> empty = Slip(slip, 400.0f);
   slip.reacted = true;
   slip.reaction_ms = 412;
   slip.marks[0] = {true, 1234, 61.24};
-  const std::vector<InstrumentBlit> passed = TimeSlipPanel(slip, 400.0f);
+  const std::vector<InstrumentBlit> passed = Slip(slip, 400.0f);
   std::vector<InstrumentBlit> missing;
   ASSERT_TRUE(CellsToAdd(empty, passed, missing));
   // "0.412", "1.234" and "61.2": 14 glyphs, the rest is already on the panel.

@@ -51,12 +51,15 @@ void WritePanelPreview(const ArtContext& context, const IndexedBitmap& picture) 
   const int32_t ahead[kSlipMarks] = {-45, -12, 30, 123, 260, 410, 586};
   for (int i = 0; i < kSlipMarks; ++i) ghost.marks[i].time_ms = times[i] - ahead[i];
   int x = 16;
+  std::vector<InstrumentBlit> cells;
   for (const float course : {400.0f, 1000.0f}) {
-    for (const InstrumentBlit& cell : TimeSlipPanel(slip, course)) {
+    TimeSlipPanel(slip, course, cells);
+    for (const InstrumentBlit& cell : cells) {
       BlitBitmapRect(page, picture, ToArt(cell.source), x + cell.destination.left - kSlipPanelX,
                      16 + cell.destination.top - kSlipPanelY, true);
     }
-    for (const InstrumentBlit& cell : GhostGapPanel(slip, ghost, course)) {
+    GhostGapPanel(slip, ghost, course, cells);
+    for (const InstrumentBlit& cell : cells) {
       BlitBitmapRect(page, picture, ToArt(cell.source), x + cell.destination.left - kGapPanelX +
                      kSlipPanelWidth + 4, 16 + cell.destination.top - kSlipPanelY, true);
     }
