@@ -10,7 +10,13 @@ endif()
 install(PROGRAMS ${VORTA_EXE} DESTINATION .)
 get_filename_component(vorta_exe_dir ${VORTA_EXE} DIRECTORY)
 install(PROGRAMS ${vorta_exe_dir}/tools/replay/vorta-replay.exe DESTINATION .)
-install(FILES ${PROJECT_SOURCE_DIR}/docs/player-readme.txt DESTINATION . RENAME README.txt)
+# With CR LF line ends: older Notepad shows a file of bare line feeds as one long line.
+configure_file(${PROJECT_SOURCE_DIR}/docs/player-readme.txt ${CMAKE_BINARY_DIR}/release-files/README.txt
+  @ONLY NEWLINE_STYLE CRLF)
+install(FILES ${CMAKE_BINARY_DIR}/release-files/README.txt DESTINATION .)
+add_test(NAME release.player_readme_crlf
+  COMMAND python3 -c "import sys; b = open(sys.argv[1], 'rb').read(); sys.exit(not (b.count(b'\\n') == b.count(b'\\r\\n') > 0))"
+    ${CMAKE_BINARY_DIR}/release-files/README.txt)
 # The README's picture of the time slip.
 install(FILES ${PROJECT_SOURCE_DIR}/docs/screenshots/time_slip.png DESTINATION . RENAME time-slip.png)
 install(FILES ${PROJECT_SOURCE_DIR}/docs/screenshots/ghost.png DESTINATION . RENAME ghost.png)
