@@ -70,6 +70,8 @@ e2e_key_down alt
 sleep 0.2
 e2e_press F1
 e2e_key_up alt
+e2e_press Escape  # in the race Alt+F4 is the ghost's key; on the title it closes the window
+sleep 1
 e2e_alt_f4
 e2e_wait_exit 5
 [ "$(grep -c "フルスクリーンにできないため" "$e2e_work/vorta.log")" -eq 3 ] ||
