@@ -9,7 +9,7 @@ endif()
 
 install(PROGRAMS ${VORTA_EXE} DESTINATION .)
 get_filename_component(vorta_exe_dir ${VORTA_EXE} DIRECTORY)
-install(PROGRAMS ${vorta_exe_dir}/tools/replay/vorta-replay.exe DESTINATION .)
+install(PROGRAMS ${vorta_exe_dir}/tools/vorta-replay.exe DESTINATION .)
 # With CR LF line ends: older Notepad shows a file of bare line feeds as one long line.
 configure_file(${PROJECT_SOURCE_DIR}/docs/player-readme.txt ${CMAKE_BINARY_DIR}/release-files/README.txt
   @ONLY NEWLINE_STYLE CRLF)

@@ -8,8 +8,8 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${VORTA_BUILD_DIR:-$root/build}
 folder=${1:?usage: replay-crosscheck.sh FOLDER}
-native=$build/tools/replay/vorta-replay
-windows=$build/win64/tools/replay/vorta-replay.exe
+native=$build/tools/vorta-replay
+windows=$build/win64/tools/vorta-replay.exe
 [ -x "$native" ] && [ -f "$windows" ] || { echo "replay-crosscheck: build vorta-replay first" >&2; exit 2; }
 source "$root/tools/wine-env.sh"
 export WINEPREFIX=${VORTA_WINEPREFIX:-$build/wineprefix}
