@@ -93,6 +93,8 @@ TEST(TimeSlipPanel, GapPanelShowsThePlayersTimeLessTheGhostsOnEachRowBothPassed)
   slip.marks[1] = {true, 25000, 30.0};  // a long stop on the way
   ghost.marks[1] = {true, 8000, 120.0};
   ghost.marks[2] = {true, 11000, 150.0};
+  slip.marks[3] = {true, 30000, 160.0};  // the course's own length is a mark too
+  ghost.marks[3] = {true, 30100, 161.0};
   const PanelReading reading = Read(Gaps(slip, ghost, 400.0f), kGapPanelX);
   const std::map<int32_t, std::string> rows = {
       {4, "@8:GHOST"},
@@ -100,6 +102,7 @@ TEST(TimeSlipPanel, GapPanelShowsThePlayersTimeLessTheGhostsOnEachRowBothPassed)
       {36, "@6:+0.123"},
       {52, "@6:-0.045"},
       {68, "@6:+9.999"},
+      {100, "@6:-0.100"},
   };
   EXPECT_EQ(rows, reading.rows);
   EXPECT_EQ(decltype(reading.plate)({{{344, 0, 400, 120}, {564, 264, 620, 384}}}), reading.plate);
