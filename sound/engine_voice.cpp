@@ -48,19 +48,26 @@ float Clamp(float value, float low, float high) {
   return value > high ? high : value;
 }
 
-// One firing period as a sum of sines with weights k^-rolloff, normalised to a peak of 1.
-void FillFiringWave(float (&wave)[kFiringWaveSize + 1], double rolloff) {
-  double peak = 0.0;
+// One firing period as a sum of sines with weights k^-rolloff, scaled to the loudness (root
+// mean square) `rms`. Returns its peak.
+double FillFiringWave(float (&wave)[kFiringWaveSize + 1], double rolloff, double rms) {
   double values[kFiringWaveSize];
+  double power = 0.0;
   for (int i = 0; i < kFiringWaveSize; ++i) {
     const double phase = kTwoPi * i / kFiringWaveSize;
     double sum = 0.0;
     for (int k = 1; k <= kFiringHarmonics; ++k) sum += std::pow(k, -rolloff) * std::sin(k * phase);
     values[i] = sum;
-    peak = std::max(peak, std::fabs(sum));
+    power += sum * sum;
   }
-  for (int i = 0; i < kFiringWaveSize; ++i) wave[i] = static_cast<float>(values[i] / peak);
+  const double scale = rms / std::sqrt(power / kFiringWaveSize);
+  double peak = 0.0;
+  for (int i = 0; i < kFiringWaveSize; ++i) {
+    wave[i] = static_cast<float>(values[i] * scale);
+    peak = std::max(peak, std::fabs(values[i] * scale));
+  }
   wave[kFiringWaveSize] = wave[0];
+  return peak;
 }
 
 const VoiceTarget& TargetFor(const EngineVoiceSpec& spec, const EngineSoundState& state,
@@ -105,8 +112,10 @@ void MakeEngineVoiceSpec(const CarSpec& car, int32_t revLimit, EngineVoiceSpec& 
     case 2: rolloff = 0.55; break;  // MR
     default: rolloff = 0.85; break; // 4WD: the front engine of a heavier car
   }
-  FillFiringWave(spec.hard_wave, rolloff);
-  FillFiringWave(spec.soft_wave, rolloff + 1.2);
+  // Equally loud, so that the loudness of the note is its gain alone; the hard wave's peak is 1.
+  const double hardPeak = FillFiringWave(spec.hard_wave, rolloff, 1.0);
+  FillFiringWave(spec.hard_wave, rolloff, 1.0 / hardPeak);
+  FillFiringWave(spec.soft_wave, rolloff + 1.2, 1.0 / hardPeak);
 
   // A high idle speed is a racing camshaft: the firings of one cycle differ audibly.
   spec.lope = Clamp((spec.idle_rpm - 600.0f) / 2500.0f, 0.06f, 0.4f);
@@ -133,6 +142,7 @@ void StartEngineVoice(EngineVoice& voice, const EngineVoiceSpec& spec) {
   voice.heard.disengaged = true;
   voice.firing_loudness = spec.accent[0];
   voice.noise = 0x2545F491u;
+  voice.tyre_noise = 0x9E3779B9u;
 }
 
 double FiringFrequency(const EngineVoiceSpec& spec, double rpm) {
@@ -194,11 +204,11 @@ void RenderEngineVoice(EngineVoice& voice, const EngineVoiceSpec& spec,
                    voice.gain * 0.8f;
 
     if (voice.tyre_gain > 1.0e-4f) {
-      voice.warble += (Signed(voice.noise) - voice.warble) * kWarbleSmoothing;
+      voice.warble += (Signed(voice.tyre_noise) - voice.warble) * kWarbleSmoothing;
       voice.squeal_phase += squealStep * (1.0 + 0.6 * voice.warble);
       voice.squeal_phase -= std::floor(voice.squeal_phase);
       const float squeal = static_cast<float>(std::sin(kTwoPi * voice.squeal_phase));
-      sample += (squeal * 0.8f + Signed(voice.noise) * 0.1f) * voice.tyre_gain * 0.25f;
+      sample += (squeal * 0.8f + Signed(voice.tyre_noise) * 0.1f) * voice.tyre_gain * 0.35f;
     }
     const float scaled = Clamp(sample * level, -kFullScale, kFullScale);
     out[i] = static_cast<int16_t>(std::lrint(scaled));

@@ -32,8 +32,9 @@ struct EngineVoiceSpec {
   float lope = 0.0f;         // 0..1: how unevenly the firings of one cycle sound (a lumpy cam)
   float squeal_hz = 1400.0f; // centre of the tyre squeal
   float accent[kMaxCylinders] = {};  // loudness of each firing of the two-revolution cycle
-  // One firing period (and its first point again, for the interpolation at the end), peak 1,
-  // starting and ending at 0 so that a firing may change its loudness without a click.
+  // One firing period (and its first point again, for the interpolation at the end), both
+  // equally loud, the hard one peaking at 1, starting and ending at 0 so that a firing may
+  // change its loudness without a click.
   float hard_wave[kFiringWaveSize + 1] = {};  // under load: bright
   float soft_wave[kFiringWaveSize + 1] = {};  // off the throttle: dull
 };
@@ -51,7 +52,8 @@ struct EngineVoice {
   float rumble = 0.0f;          // low-passed combustion noise
   double squeal_phase = 0.0;    // 0..1
   float warble = 0.0f;          // slowly wandering pitch of the squeal, -1..1
-  uint32_t noise = 1;           // state of the noise generator
+  uint32_t noise = 1;           // state of the engine's noise generator
+  uint32_t tyre_noise = 1;      // the tyres' own, so that a squeal leaves the engine as it was
 };
 
 // The cylinders the voice gives a car: 10 for an engine that revs to 16000 rpm or more, 8 for
