@@ -6,10 +6,6 @@
 
 #include <cstdlib>
 
-#include "app/settings.h"
-#include "input/key_state.h"
-#include "race/race_state.h"
-#include "sound/engine_sound_win32.h"
 #include "sound/sound_win32.h"
 #include "windows_test_support.h"
 
@@ -31,8 +27,6 @@ class SoundTest : public ::testing::Test {
     ASSERT_FALSE(ComInitialisedOnThisThread());
   }
   void TearDown() override {
-    CloseEngineSound();
-    engine_sound = 0;
     ReleaseSound();
     DestroyWindow(window);
   }
@@ -77,39 +71,4 @@ TEST_F(SoundTest, SecondReleaseKeepsSomeoneElsesComAlive) {
   EXPECT_TRUE(ComInitialisedOnThisThread());
   CoUninitialize();
   EXPECT_FALSE(ComInitialisedOnThisThread());
-}
-
-// The race's engine buffer on the device: made only when there is one, silent until the sound
-// is on, playing (and written ahead without a fault) while it is, stopped when it goes off,
-// released with the race.
-TEST_F(SoundTest, EngineSoundPlaysOnlyWhileOnAndGoesWithTheRace) {
-  CarSpec car = {};
-  car.idle_rpm = 800;
-  RaceState race = {};
-  race.engine_rpm = 3000.0f;
-  CarModelState model;
-  OpenEngineSound(car);
-  EXPECT_FALSE(HasEngineSound()) << "a buffer without a sound device";
-
-  const bool created = CreateSound(window);
-  ASSERT_TRUE(created || !SoundCardPromised());
-  if (!created) return;
-  OpenEngineSound(car);
-  ASSERT_TRUE(HasEngineSound());
-  FeedEngineSound(race, model, key_state);
-  EXPECT_FALSE(EngineSoundPlays()) << "played with the sound off";
-  engine_sound = 1;
-  for (int frame = 0; frame < 30; ++frame) {
-    FeedEngineSound(race, model, key_state);
-    Sleep(16);
-  }
-  EXPECT_TRUE(EngineSoundPlays());
-  engine_sound = 0;
-  FeedEngineSound(race, model, key_state);
-  EXPECT_FALSE(EngineSoundPlays());
-  engine_sound = 1;
-  FeedEngineSound(race, model, key_state);
-  EXPECT_TRUE(EngineSoundPlays()) << "F5 again does not start it again";
-  CloseEngineSound();
-  EXPECT_FALSE(HasEngineSound() || EngineSoundPlays());
 }
