@@ -12,17 +12,25 @@
 #     after the first second of the race;
 #   - fps_at_signal and fps_at_finish;
 # and the CPU share of a core on the title, car select, the race and the record viewer.
+# Every run has a sound device (a private PulseAudio server with a null sink) and is made with
+# the engine sound off and on (SOUND=1); first, what one frame's synthesis of the engine costs
+# (tools/bench/engine_voice_bench.cpp, in the same Windows build).
 # Usage: tools/bench-race-clock.sh [runs per course and mode]   (default 1)
-#   VORTA_WIN64_DIR=<a built Windows build> skips the build; BENCH_MODES="window full" and
-#   BENCH_COURSES="400 1000" choose what runs; BENCH_KEEP=<folder> keeps the traces there.
+#   VORTA_WIN64_DIR=<a built Windows build> skips the build; BENCH_MODES="window full",
+#   BENCH_COURSES="400 1000" and BENCH_SOUND="off on" choose what runs; BENCH_KEEP=<folder>
+#   keeps the traces there.
 set -euo pipefail
 runs=${1:-1}
 source "$(dirname "$0")/win64-build.sh"
 source "$root/tools/wine-env.sh"
+source "$root/tools/pulse-env.sh"
 vorta_wine_prefix_init
 work=$(mktemp -d)
-trap 'vorta_wine_stop; vorta_xvfb_stop; rm -rf "$work"' EXIT
+trap 'vorta_wine_stop; vorta_xvfb_stop; vorta_pulse_stop; rm -rf "$work"' EXIT
 cp "$VORTA_WIN64_DIR/vorta.exe" "$work/vorta.exe"
+vorta_pulse_start "$work/pulse" || { echo "bench-race-clock: no sound server" >&2; exit 1; }
+vorta_link_bench "$root/tools/bench/engine_voice_bench.cpp" "$work/engine_voice_bench.exe"
+"$root/tools/wine-run.sh" "$work/engine_voice_bench.exe" 2>/dev/null
 
 now() { date +%s.%N; }
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
@@ -49,18 +57,19 @@ measure_cpu() {
   echo "$1 $(( $(cpu_ticks) - cpu0 )) $(bc <<<"$(now) - $from")" >>"$phases"
 }
 
-# One run: $1 window|full, $2 400|1000, $3 the run's name.
+# One run: $1 window|full, $2 400|1000, $3 off|on (the engine sound), $4 the run's name.
 run() {
-  local mode=$1 course=$2 name=$3 windowed=1 geometry=1024x768x24 i
+  local mode=$1 course=$2 sound=$3 name=$4 windowed=1 geometry=1024x768x24 i
   if [ "$mode" = full ]; then windowed=0 geometry=640x480x16; fi
   vorta_xvfb_start "$geometry"
   local dir=$work/$name
   mkdir -p "$dir"
   cp "$work/vorta.exe" "$dir/"
   printf '[VORTA]\r\nWINDOW=%s\r\n' "$windowed" >"$dir/vorta.ini"
+  [ "$sound" = on ] && printf 'SOUND=1\r\n' >>"$dir/vorta.ini"
   phases=$dir/phases.txt
   : >"$phases"
-  (cd "$dir" && VORTA_FRAME_TRACE="Z:${dir//\//\\}\\frames.txt" \
+  (cd "$dir" && PULSE_SERVER=$VORTA_PULSE_SERVER VORTA_FRAME_TRACE="Z:${dir//\//\\}\\frames.txt" \
      VORTA_RACE_TRACE="Z:${dir//\//\\}\\race.txt" exec wine "$dir/vorta.exe" >/dev/null 2>&1) &
   window=$(vorta_wait_window)
   pid=$(pgrep -n -f "$dir/vorta\.exe")
@@ -119,8 +128,10 @@ run() {
 echo "Race clock, frame period 16.667 ms; overrun = time past 1/60 s from the go lamp to the finish"
 for mode in ${BENCH_MODES:-window full}; do
   for course in ${BENCH_COURSES:-400 1000}; do
-    for r in $(seq 1 "$runs"); do
-      run "$mode" "$course" "${mode}-${course}m-$r"
+    for sound in ${BENCH_SOUND:-off on}; do
+      for r in $(seq 1 "$runs"); do
+        run "$mode" "$course" "$sound" "${mode}-${course}m-sound-${sound}-$r"
+      done
     done
   done
 done

@@ -1,12 +1,10 @@
 // enginesound: the engine's voice as the race makes it, without Windows. For one car it
 // drives racesim's scripted 400 m run through the game's car model and writes the voice of
 // every frame as raw 16-bit mono at 44,100 Hz (play it with
-// `play -t raw -e signed -b 16 -c 1 -r 44100 out.raw`, draw it with sox's spectrogram); with
-// --bench it renders every car's run and prints what one frame's synthesis costs.
+// `play -t raw -e signed -b 16 -c 1 -r 44100 out.raw`, draw it with sox's spectrogram). What a
+// frame's synthesis costs in the game's own build: tools/bench/engine_voice_bench.cpp.
 //
 // Usage: enginesound --car INDEX <cardata.bin> <out.raw>
-//        enginesound --bench <cardata.bin>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -33,7 +31,6 @@ struct Recording {
   RaceState last_race;
   CarModelState last_model;
   std::vector<int16_t> samples;
-  double synthesis_s = 0.0;
   long frames = 0;
 };
 
@@ -43,9 +40,7 @@ void RenderFrame(Recording& r, const RaceState& race, const CarModelState& model
                                  kFrameRate);
   const size_t at = r.samples.size();
   r.samples.resize(at + kSamplesPerFrame);
-  const auto start = std::chrono::steady_clock::now();
   RenderEngineVoice(r.voice, r.spec, r.heard, r.samples.data() + at, kSamplesPerFrame);
-  r.synthesis_s += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   ++r.frames;
 }
 
@@ -72,66 +67,33 @@ bool Record(const CarSpec& car, Recording& r) {
 }
 
 int Usage() {
-  std::fprintf(stderr, "usage: enginesound --car INDEX <cardata.bin> <out.raw>\n"
-                       "       enginesound --bench <cardata.bin>\n");
+  std::fprintf(stderr, "usage: enginesound --car INDEX <cardata.bin> <out.raw>\n");
   return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  bool bench = false;
-  int index = -1;
-  std::vector<const char*> paths;
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--bench") == 0) {
-      bench = true;
-    } else if (std::strcmp(argv[i], "--car") == 0 && i + 1 < argc) {
-      index = std::atoi(argv[++i]);
-    } else if (argv[i][0] != '-') {
-      paths.push_back(argv[i]);
-    } else {
-      return Usage();
-    }
-  }
-  if (paths.empty() || (!bench && (index < 0 || paths.size() != 2))) return Usage();
-
-  std::ifstream file(paths[0], std::ios::binary);
+  if (argc != 5 || std::strcmp(argv[1], "--car") != 0) return Usage();
+  const int index = std::atoi(argv[2]);
+  std::ifstream file(argv[3], std::ios::binary);
   const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)),
                                    std::istreambuf_iterator<char>());
   std::vector<CarSpec> cars;
   if (ParseCarData(bytes.data(), bytes.size(), cars) != CarDataError::kNone) {
-    std::fprintf(stderr, "enginesound: %s is no car data\n", paths[0]);
+    std::fprintf(stderr, "enginesound: %s is no car data\n", argv[3]);
     return 1;
   }
+  if (index < 0 || static_cast<size_t>(index) >= cars.size()) return Usage();
   FillTachoScale();
 
-  if (!bench) {
-    if (static_cast<size_t>(index) >= cars.size()) return Usage();
-    Recording r;
-    Record(cars[index], r);
-    std::FILE* out = std::fopen(paths[1], "wb");
-    if (out == nullptr) return 1;
-    std::fwrite(r.samples.data(), sizeof(int16_t), r.samples.size(), out);
-    std::fclose(out);
-    std::printf("car %d: %d cylinders, %.0f ps, %ld frames, %.1f s\n", index, r.spec.cylinders,
-                r.spec.peak_power, r.frames, r.samples.size() / double(kEngineSampleRate));
-    return 0;
-  }
-
-  std::printf("One frame's synthesis: %d samples at %d Hz, one race frame = 16.667 ms.\n",
-              kSamplesPerFrame, kEngineSampleRate);
-  double total = 0.0;
-  long frames = 0;
-  for (size_t i = 0; i < cars.size(); ++i) {
-    Recording r;
-    Record(cars[i], r);
-    total += r.synthesis_s;
-    frames += r.frames;
-    std::printf("car %2zu: %2d cylinders, %4.0f ps: %ld frames, %.1f us a frame\n", i,
-                r.spec.cylinders, r.spec.peak_power, r.frames, r.synthesis_s * 1e6 / r.frames);
-  }
-  std::printf("all cars: %.1f us a frame (%.2f %% of a frame)\n", total * 1e6 / frames,
-              total / frames / (1.0 / 60.0) * 100.0);
+  Recording r;
+  Record(cars[index], r);
+  std::FILE* out = std::fopen(argv[4], "wb");
+  if (out == nullptr) return 1;
+  std::fwrite(r.samples.data(), sizeof(int16_t), r.samples.size(), out);
+  std::fclose(out);
+  std::printf("car %d: %d cylinders, %.0f ps, %ld frames, %.1f s\n", index, r.spec.cylinders,
+              r.spec.peak_power, r.frames, r.samples.size() / double(kEngineSampleRate));
   return 0;
 }
