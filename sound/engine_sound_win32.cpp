@@ -19,11 +19,14 @@ constexpr uint32_t kRingSamples = 16384;
 // later (it starts where the last frame's lead ended), well inside 50 ms, and a frame up to
 // 24 ms late still finds sound waiting.
 constexpr uint32_t kLeadSamples = kEngineSampleRate * 40 / 1000;
-// Beyond the lead, the same engine for two more frames, which the next frame writes over:
-// a frame late by up to that much is covered by a seamless note rather than a gap. The rest
-// of the buffer is silence, so that a longer stall (or the way out of the race, when no
-// frame feeds it) is heard as one, never as the old sound the buffer held a loop ago.
-constexpr uint32_t kPaddingSamples = kEngineSampleRate * 34 / 1000;
+// Beyond the lead, the same engine for four more frames, which the next frame writes over: a
+// frame late by up to 108 ms in all is covered by a seamless note rather than a gap (on two
+// shared cores frames of 75 to 81 ms were seen; at 34 ms of padding each was heard as a
+// click). The padding fades out over its last 5 ms into silence, which fills the rest of the
+// buffer, so that a longer stall (or the way out of the race, when no frame feeds it) is heard
+// as a gap, never as the old sound the buffer held a loop ago.
+constexpr uint32_t kPaddingSamples = kEngineSampleRate * 68 / 1000;
+constexpr uint32_t kFadeSamples = kEngineSampleRate * 5 / 1000;
 static_assert(kLeadSamples + kPaddingSamples < kRingSamples / 2,
               "the write ahead must stay within half the buffer");
 constexpr DWORD kBytesPerSample = 2;
@@ -69,6 +72,10 @@ bool WriteFrame(uint32_t start, uint32_t count, uint32_t play) {
   RenderEngineVoice(voice, voice_spec, heard, staging, static_cast<int>(count));
   EngineVoice padding = voice;
   RenderEngineVoice(padding, voice_spec, heard, staging + count, kPaddingSamples);
+  int16_t* fade = staging + count + kPaddingSamples - kFadeSamples;
+  for (uint32_t i = 0; i < kFadeSamples; ++i) {
+    fade[i] = static_cast<int16_t>(fade[i] * static_cast<int32_t>(kFadeSamples - i) / kFadeSamples);
+  }
   const uint32_t total = kRingSamples - (start + kRingSamples - play) % kRingSamples;
   std::memset(staging + count + kPaddingSamples, 0,
               (total - count - kPaddingSamples) * sizeof staging[0]);
@@ -97,10 +104,15 @@ void ContinuePlaying() {
   if (FAILED(engine_buffer->GetCurrentPosition(&play, &safe))) return;
   const RingWrite write = PlanRingWrite(written_end, play / kBytesPerSample,
                                         safe / kBytesPerSample, kLeadSamples, kRingSamples);
-  // The padding already played what the voice would have: move it on as far, so that what
-  // follows joins it.
-  uint32_t skipped = write.skipped < kPaddingSamples ? write.skipped : kPaddingSamples;
-  if (skipped > 0) RenderEngineVoice(voice, voice_spec, voice.heard, staging, skipped);
+  if (write.skipped + kFadeSamples < kPaddingSamples) {
+    // The padding played what the voice would have: move it on as far, so that what follows
+    // joins it.
+    if (write.skipped > 0) RenderEngineVoice(voice, voice_spec, voice.heard, staging, write.skipped);
+  } else {
+    // Past the padding a gap was heard: the note comes back fading in, not with a click.
+    voice.gain = 0.0f;
+    voice.tyre_gain = 0.0f;
+  }
   if (write.count == 0) return;
   if (!WriteFrame(write.start, write.count, play / kBytesPerSample)) engine_playing = false;
 }
