@@ -36,6 +36,6 @@ sleep 1.5
 kill "$recorder"
 recorder=""
 sox -t raw -r 44100 -e signed -b 16 -c 1 "$e2e_work/engine.raw" -n rate 8k \
-  spectrogram -x 1000 -y 300 -z 75 -t "$title" -o "$png"
+  spectrogram -x 900 -y 260 -z 75 -t "$title" -o "$png"
 [ -n "${ENGINE_RAW:-}" ] && cp "$e2e_work/engine.raw" "$ENGINE_RAW"
 echo "$png"
