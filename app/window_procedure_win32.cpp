@@ -48,6 +48,11 @@ int OnKeyDown(HWND hwnd, UINT message, WPARAM virtualKey, LPARAM lParam) {
       if (scene_state != SCENE_RACE) return 0;
       if (!IsKeyRepeat(lParam)) time_slip_panel = time_slip_panel == 0 ? 1 : 0;
       return 1;
+    case VK_F4:
+      // Outside the race Alt+F4 must still reach the system and close the window.
+      if (scene_state != SCENE_RACE) return 0;
+      if (!IsKeyRepeat(lParam)) ghost_car = ghost_car == 0 ? 1 : 0;
+      return 1;
     case VK_F5:
       // In every scene; the race hears the change on its next frame.
       if (!IsKeyRepeat(lParam)) engine_sound = engine_sound == 0 ? 1 : 0;

@@ -14,10 +14,14 @@
 #include "race/race_flow.h"
 #include "race/race_state.h"
 #include "race/race_trace_win32.h"
+#include "race/replay_win32.h"
 #include "race/run_log_win32.h"
 #include "sound/engine_sound_win32.h"
 
-void ResetRace() { SetRaceStartValues(race_state); }
+void ResetRace() {
+  SetRaceStartValues(race_state);
+  PrepareRaceReplays(race_mode);
+}
 
 void RaceFrame() {
   const uint64_t frameStart = ReadCounterTicks();
@@ -30,8 +34,14 @@ void RaceFrame() {
   RaceWorld world = {current_car, TachoScaleFor(current_car), car_model_state, record_data,
                      result_table};
   const bool finishedBefore = race_state.finished;
+  RecordRaceFrame(input);
   const int32_t next = StepRaceFlow(race_state, input, world);
-  if (race_state.finished && !finishedBefore) AppendRunToLog(race_state, current_car, race_mode);
+  AdvanceGhost(input.now_ms);
+  if (race_state.finished && !finishedBefore) {
+    const LocalDateTime now = ReadLocalDateTime();
+    AppendRunToLog(race_state, current_car, race_mode, now);
+    SaveFinishedRun(now);
+  }
   // Right after the step, so that what the engine did is heard as soon as it can be.
   FeedEngineSound(race_state, car_model_state, key_state);
   if (keysRead) RememberKeyState();

@@ -12,8 +12,10 @@
 #     after the first second of the race;
 #   - fps_at_signal and fps_at_finish;
 # and the CPU share of a core on the title, car select, the race and the record viewer.
-# Every run has a sound device (a private PulseAudio server with a null sink) and is made with
-# the engine sound off and on (SOUND=1); first, what one frame's synthesis of the engine costs
+# Every run is made twice: with the ghost off, then with it on (GHOST=1), racing the first run's
+# replay in the next lane; the second's name ends in "-ghost". Every run has a sound device (a
+# private PulseAudio server with a null sink), and the whole set is made with the engine sound
+# off and on (SOUND=1); first, what one frame's synthesis of the engine costs
 # (tools/bench/engine_voice_bench.cpp, in the same Windows build).
 # Usage: tools/bench-race-clock.sh [runs per course and mode]   (default 1)
 #   VORTA_WIN64_DIR=<a built Windows build> skips the build; BENCH_MODES="window full",
@@ -57,9 +59,10 @@ measure_cpu() {
   echo "$1 $(( $(cpu_ticks) - cpu0 )) $(bc <<<"$(now) - $from")" >>"$phases"
 }
 
-# One run: $1 window|full, $2 400|1000, $3 off|on (the engine sound), $4 the run's name.
+# One run: $1 window|full, $2 400|1000, $3 off|on (the engine sound), $4 the run's name; with
+# $5, the ghost on, racing the best run that the run named $5 left.
 run() {
-  local mode=$1 course=$2 sound=$3 name=$4 windowed=1 geometry=1024x768x24 i
+  local mode=$1 course=$2 sound=$3 name=$4 ghost_of=${5:-} windowed=1 geometry=1024x768x24 i
   if [ "$mode" = full ]; then windowed=0 geometry=640x480x16; fi
   vorta_xvfb_start "$geometry"
   local dir=$work/$name
@@ -67,6 +70,10 @@ run() {
   cp "$work/vorta.exe" "$dir/"
   printf '[VORTA]\r\nWINDOW=%s\r\n' "$windowed" >"$dir/vorta.ini"
   [ "$sound" = on ] && printf 'SOUND=1\r\n' >>"$dir/vorta.ini"
+  if [ -n "$ghost_of" ]; then
+    printf 'GHOST=1\r\n' >>"$dir/vorta.ini"
+    cp -r "$work/$ghost_of/replays" "$dir/" 2>/dev/null || echo "$name: no replay of $ghost_of to race"
+  fi
   phases=$dir/phases.txt
   : >"$phases"
   (cd "$dir" && PULSE_SERVER=$VORTA_PULSE_SERVER VORTA_FRAME_TRACE="Z:${dir//\//\\}\\frames.txt" \
@@ -130,7 +137,9 @@ for mode in ${BENCH_MODES:-window full}; do
   for course in ${BENCH_COURSES:-400 1000}; do
     for sound in ${BENCH_SOUND:-off on}; do
       for r in $(seq 1 "$runs"); do
-        run "$mode" "$course" "$sound" "${mode}-${course}m-sound-${sound}-$r"
+        plain="${mode}-${course}m-sound-${sound}-$r"
+        run "$mode" "$course" "$sound" "$plain"
+        run "$mode" "$course" "$sound" "$plain-ghost" "$plain"
       done
     done
   done
