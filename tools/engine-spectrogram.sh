@@ -14,10 +14,10 @@ source "$root/tests/e2e/lib.sh"
 source "$root/tests/e2e/race_driver.sh"
 source "$root/tools/pulse-env.sh"
 recorder=""
-trap '[ -n "$recorder" ] && kill "$recorder"; e2e_cleanup; vorta_pulse_stop; rm -rf "$VORTA_E2E_WORK"' EXIT
-
-vorta_pulse_start "$VORTA_E2E_WORK/pulse" || fail "no sound server"
 e2e_setup 1024x768x24
+# After e2e_setup, whose own trap this one replaces.
+trap '[ -n "$recorder" ] && kill "$recorder"; e2e_cleanup; vorta_pulse_stop; rm -rf "$VORTA_E2E_WORK"' EXIT
+vorta_pulse_start "$VORTA_E2E_WORK/pulse" || fail "no sound server"
 # The dial style, whose clock the driver watches; the engine sound on.
 printf '[VORTA]\r\nWINDOW=1\r\nSPEEDMETER=1\r\nSOUND=1\r\n' >"$e2e_work/vorta.ini"
 # More buffering in the server than Wine asks for: a busy machine must not punch holes in it.

@@ -8,13 +8,6 @@ source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/race_driver.sh"
 source "$(dirname "$0")/../../tools/pulse-env.sh"
 
-e2e_setup 1024x768x24
-# The server tools/test.sh started, or one of the test's own.
-if [ -z "${VORTA_PULSE_SERVER:-}" ]; then
-  vorta_pulse_start "$e2e_work/pulse" || fail "no sound server"
-fi
-export PULSE_SERVER=$VORTA_PULSE_SERVER
-
 # Records the sink as the game's own format: 16-bit mono at 44,100 Hz, into $1.
 record_pid=""
 record_start() {
@@ -26,7 +19,14 @@ record_stop() {
   [ -n "$record_pid" ] && kill "$record_pid" 2>/dev/null && wait "$record_pid" 2>/dev/null
   record_pid=""
 }
+
+e2e_setup 1024x768x24
 trap 'record_stop; e2e_cleanup; vorta_pulse_stop' EXIT
+# The server tools/test.sh started, or one of the test's own.
+if [ -z "${VORTA_PULSE_SERVER:-}" ]; then
+  vorta_pulse_start "$e2e_work/pulse" || fail "no sound server"
+fi
+export PULSE_SERVER=$VORTA_PULSE_SERVER
 
 # The dial style, whose clock the driver watches for the go lamp.
 printf '[VORTA]\r\nWINDOW=1\r\nSPEEDMETER=1\r\n' >"$e2e_work/vorta.ini"
