@@ -46,7 +46,7 @@ SceneServices& GameSceneServices();
 
 LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Esc, F2 and (in the race) F1 and F3; 1 when the key was consumed.
+// Esc, F2, F5 (the engine sound) and, in the race, F1, F3 and F4; 1 when the key was consumed.
 int OnKeyDown(HWND hwnd, UINT message, WPARAM virtualKey, LPARAM lParam);
 
 // True once the boot step has started the game; keys that arrive before it, or after a

@@ -20,6 +20,7 @@
 #include "screens/title_win32.h"
 #include "input/input_win32.h"
 #include "input/key_state.h"
+#include "sound/engine_sound_win32.h"
 #include "sound/sound_win32.h"
 #include "display/bitmap_surface_win32.h"
 #include "display/display_win32.h"
@@ -129,6 +130,7 @@ bool StartUp(int32_t windowedMode) {
 
 void ShutDown() {
   ReleaseSceneSurfaces();
+  SettleEngineSound();
   ReleaseSound();
   ReleaseInput();
   ReleaseFrameClock();

@@ -6,9 +6,14 @@
 bool shell_booted = false;
 
 namespace {
-bool IsRaceKeyWithThrottle(WPARAM virtualKey) {
+// The game's function keys that must answer while Alt (the throttle) is held, when Windows
+// sends them as system keys.
+bool IsGameKeyWithAlt(WPARAM virtualKey) {
   return virtualKey == VK_F1 || virtualKey == VK_F3 || virtualKey == VK_F4 || virtualKey == VK_F5;
 }
+
+// Bit 30 of a key message: the key was already down. A held key must not flicker a switch.
+bool IsKeyRepeat(LPARAM lParam) { return (lParam & (1 << 30)) != 0; }
 }  // namespace
 
 void SetCursorVisible(int flag) {
@@ -41,13 +46,16 @@ int OnKeyDown(HWND hwnd, UINT message, WPARAM virtualKey, LPARAM lParam) {
       return 1;
     case VK_F3:
       if (scene_state != SCENE_RACE) return 0;
-      // Bit 30: the key was already down. Held, it must not flicker the panel on and off.
-      if ((lParam & (1 << 30)) == 0) time_slip_panel = time_slip_panel == 0 ? 1 : 0;
+      if (!IsKeyRepeat(lParam)) time_slip_panel = time_slip_panel == 0 ? 1 : 0;
       return 1;
     case VK_F4:
       // Outside the race Alt+F4 must still reach the system and close the window.
       if (scene_state != SCENE_RACE) return 0;
-      if ((lParam & (1 << 30)) == 0) ghost_car = ghost_car == 0 ? 1 : 0;
+      if (!IsKeyRepeat(lParam)) ghost_car = ghost_car == 0 ? 1 : 0;
+      return 1;
+    case VK_F5:
+      // In every scene; the race hears the change on its next frame.
+      if (!IsKeyRepeat(lParam)) engine_sound = engine_sound == 0 ? 1 : 0;
       return 1;
     default:
       return 0;
@@ -73,9 +81,9 @@ LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     case WM_SYSKEYDOWN:
       // Alt is the throttle: alone it must never open the system menu. Alt+F4 still closes.
       if (wParam == VK_MENU) return 0;
-      // With the throttle held the race's function keys come as system keys; they must still
+      // With the throttle held the game's function keys come as system keys; they must still
       // answer. A key the game does not take (Alt+F4 outside the race) keeps its system meaning.
-      if (IsRaceKeyWithThrottle(wParam) && OnKeyDown(hwnd, message, wParam, lParam) == 1) {
+      if (IsGameKeyWithAlt(wParam) && OnKeyDown(hwnd, message, wParam, lParam) == 1) {
         return 0;
       }
       break;

@@ -16,6 +16,7 @@
 #include "race/race_trace_win32.h"
 #include "race/replay_win32.h"
 #include "race/run_log_win32.h"
+#include "sound/engine_sound_win32.h"
 
 void ResetRace() {
   SetRaceStartValues(race_state);
@@ -41,6 +42,8 @@ void RaceFrame() {
     AppendRunToLog(race_state, current_car, race_mode, now);
     SaveFinishedRun(now);
   }
+  // Right after the step, so that what the engine did is heard as soon as it can be.
+  FeedEngineSound(race_state, car_model_state, key_state);
   if (keysRead) RememberKeyState();
   // The joystick's Esc button, read above, has already chosen the title; it wins.
   if (next != kNoSceneRequest && scene_state == SCENE_RACE) scene_state = next;

@@ -4,6 +4,7 @@
 #include "app/scene_state.h"
 #include "app/shell_win32.h"
 #include "app/win_globals.h"
+#include "data/car_table.h"
 #include "display/bitmap_surface_win32.h"
 #include "display/display_win32.h"
 #include "display/drawing_win32.h"
@@ -13,6 +14,7 @@
 #include "race/race_drawing_d3d.h"
 #include "race/race_state.h"
 #include "race/time_slip_panel_win32.h"
+#include "sound/engine_sound_win32.h"
 
 DeviceModel course_model;
 DeviceModel pool_model;
@@ -100,6 +102,7 @@ void LoadRaceResources(const RaceResourceNames& names) {
     LoadKeyedPicture(*picture.handle, names.bitmaps[i], picture.load_failure, picture.key_failure);
   }
   LoadTimeSlipPicture();
+  OpenEngineSound(current_car);
 }
 
 void ReleaseRaceResources() {
@@ -117,4 +120,5 @@ void ReleaseRaceResources() {
   ReleaseTexture(tex_Way2);
   ReleaseTexture(tex_sig);
   ReleaseTimeSlipPicture();
+  CloseEngineSound();
 }

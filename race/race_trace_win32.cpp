@@ -18,6 +18,9 @@ struct TracedRaceFrame {
   uint16_t fps_at_finish;
   uint32_t work_us;
   uint32_t show_us;
+  float engine_rpm;      // rpm
+  int32_t gear_row;
+  int32_t gear_column;
 };
 
 std::vector<TracedRaceFrame> race_trace;
@@ -41,16 +44,18 @@ void TraceRaceFrame(const RaceState& race, uint64_t workTicks, uint64_t showTick
   race_trace.push_back({FramesWaited(), race.signal_step, race.distance,
                         static_cast<float>(race.speed), race.race_time_ms, race.finished,
                         race.fps_at_signal, race.fps_at_finish, Microseconds(workTicks),
-                        Microseconds(showTicks)});
+                        Microseconds(showTicks), race.engine_rpm, race.gear_row,
+                        race.gear_column});
 }
 
 void WriteRaceTrace() {
   if (TracePath() == nullptr || race_trace.empty()) return;
   if (std::FILE* file = std::fopen(TracePath(), "w")) {
     for (const TracedRaceFrame& f : race_trace) {
-      std::fprintf(file, "%u %d %.3f %.2f %u %d %u %u %u %u\n", f.frame, f.signal_step,
+      std::fprintf(file, "%u %d %.3f %.2f %u %d %u %u %u %u %.0f %d %d\n", f.frame, f.signal_step,
                    f.distance, f.speed, f.race_time_ms, f.finished ? 1 : 0, f.fps_at_signal,
-                   f.fps_at_finish, f.work_us, f.show_us);
+                   f.fps_at_finish, f.work_us, f.show_us, f.engine_rpm, f.gear_row,
+                   f.gear_column);
     }
     std::fclose(file);
   }

@@ -88,6 +88,8 @@ void ReleaseSound() {
   ReleaseHandle(direct_sound);
 }
 
+IDirectSound* SoundDevice() { return direct_sound; }
+
 bool HasDirectSound() { return direct_sound != nullptr; }
 bool HasMusicPerformance() { return music_performance != nullptr; }
 bool HasMusicLoader() { return music_loader != nullptr; }

@@ -1,6 +1,6 @@
 // The sound objects: a DirectSound object for the game window and a DirectMusic performance
-// and loader on top of it. The game carries no sound and plays nothing; the objects exist so
-// that the sound device is claimed the way the rest of the program expects.
+// and loader on top of it. The game carries no sound data; the engine it hears is made as it
+// runs (sound/engine_sound_win32.h) and played on this DirectSound object.
 #pragma once
 
 #include <windows.h>
@@ -12,6 +12,10 @@ bool CreateSound(HWND hwnd);
 // Releases the loader, the performance and the DirectSound object, and ends this thread's COM
 // use if CreateSound began it. A second call releases nothing and leaves COM alone.
 void ReleaseSound();
+
+// The DirectSound object, or null without a sound device.
+struct IDirectSound;
+IDirectSound* SoundDevice();
 
 // For tests: which of the objects exist, and whether COM is held for them.
 bool HasDirectSound();

@@ -13,18 +13,26 @@
 #   - fps_at_signal and fps_at_finish;
 # and the CPU share of a core on the title, car select, the race and the record viewer.
 # Every run is made twice: with the ghost off, then with it on (GHOST=1), racing the first run's
-# replay in the next lane; the second's name ends in "-ghost".
+# replay in the next lane; the second's name ends in "-ghost". Every run has a sound device (a
+# private PulseAudio server with a null sink), and the whole set is made with the engine sound
+# off and on (SOUND=1); first, what one frame's synthesis of the engine costs
+# (tools/bench/engine_voice_bench.cpp, in the same Windows build).
 # Usage: tools/bench-race-clock.sh [runs per course and mode]   (default 1)
-#   VORTA_WIN64_DIR=<a built Windows build> skips the build; BENCH_MODES="window full" and
-#   BENCH_COURSES="400 1000" choose what runs; BENCH_KEEP=<folder> keeps the traces there.
+#   VORTA_WIN64_DIR=<a built Windows build> skips the build; BENCH_MODES="window full",
+#   BENCH_COURSES="400 1000" and BENCH_SOUND="off on" choose what runs; BENCH_KEEP=<folder>
+#   keeps the traces there.
 set -euo pipefail
 runs=${1:-1}
 source "$(dirname "$0")/win64-build.sh"
 source "$root/tools/wine-env.sh"
+source "$root/tools/pulse-env.sh"
 vorta_wine_prefix_init
 work=$(mktemp -d)
-trap 'vorta_wine_stop; vorta_xvfb_stop; rm -rf "$work"' EXIT
+trap 'vorta_wine_stop; vorta_xvfb_stop; vorta_pulse_stop; rm -rf "$work"' EXIT
 cp "$VORTA_WIN64_DIR/vorta.exe" "$work/vorta.exe"
+vorta_pulse_start "$work/pulse" || { echo "bench-race-clock: no sound server" >&2; exit 1; }
+vorta_link_bench "$root/tools/bench/engine_voice_bench.cpp" "$work/engine_voice_bench.exe"
+"$root/tools/wine-run.sh" "$work/engine_voice_bench.exe" 2>/dev/null
 
 now() { date +%s.%N; }
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
@@ -51,23 +59,24 @@ measure_cpu() {
   echo "$1 $(( $(cpu_ticks) - cpu0 )) $(bc <<<"$(now) - $from")" >>"$phases"
 }
 
-# One run: $1 window|full, $2 400|1000, $3 the run's name; with $4, the ghost on, racing the
-# best run that the run named $4 left.
+# One run: $1 window|full, $2 400|1000, $3 off|on (the engine sound), $4 the run's name; with
+# $5, the ghost on, racing the best run that the run named $5 left.
 run() {
-  local mode=$1 course=$2 name=$3 ghost_of=${4:-} windowed=1 geometry=1024x768x24 i
+  local mode=$1 course=$2 sound=$3 name=$4 ghost_of=${5:-} windowed=1 geometry=1024x768x24 i
   if [ "$mode" = full ]; then windowed=0 geometry=640x480x16; fi
   vorta_xvfb_start "$geometry"
   local dir=$work/$name
   mkdir -p "$dir"
   cp "$work/vorta.exe" "$dir/"
   printf '[VORTA]\r\nWINDOW=%s\r\n' "$windowed" >"$dir/vorta.ini"
+  [ "$sound" = on ] && printf 'SOUND=1\r\n' >>"$dir/vorta.ini"
   if [ -n "$ghost_of" ]; then
     printf 'GHOST=1\r\n' >>"$dir/vorta.ini"
     cp -r "$work/$ghost_of/replays" "$dir/" 2>/dev/null || echo "$name: no replay of $ghost_of to race"
   fi
   phases=$dir/phases.txt
   : >"$phases"
-  (cd "$dir" && VORTA_FRAME_TRACE="Z:${dir//\//\\}\\frames.txt" \
+  (cd "$dir" && PULSE_SERVER=$VORTA_PULSE_SERVER VORTA_FRAME_TRACE="Z:${dir//\//\\}\\frames.txt" \
      VORTA_RACE_TRACE="Z:${dir//\//\\}\\race.txt" exec wine "$dir/vorta.exe" >/dev/null 2>&1) &
   window=$(vorta_wait_window)
   pid=$(pgrep -n -f "$dir/vorta\.exe")
@@ -126,9 +135,12 @@ run() {
 echo "Race clock, frame period 16.667 ms; overrun = time past 1/60 s from the go lamp to the finish"
 for mode in ${BENCH_MODES:-window full}; do
   for course in ${BENCH_COURSES:-400 1000}; do
-    for r in $(seq 1 "$runs"); do
-      run "$mode" "$course" "${mode}-${course}m-$r"
-      run "$mode" "$course" "${mode}-${course}m-$r-ghost" "${mode}-${course}m-$r"
+    for sound in ${BENCH_SOUND:-off on}; do
+      for r in $(seq 1 "$runs"); do
+        plain="${mode}-${course}m-sound-${sound}-$r"
+        run "$mode" "$course" "$sound" "$plain"
+        run "$mode" "$course" "$sound" "$plain-ghost" "$plain"
+      done
     done
   done
 done

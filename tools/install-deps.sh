@@ -10,6 +10,8 @@ packages=(
   # running and testing under Wine
   wine wine64 xvfb xauth xdotool x11-apps x11-utils imagemagick icoutils fonts-vlgothic
   procps util-linux python3
+  # the engine sound heard through a private sound server: recorded, measured and drawn
+  pulseaudio pulseaudio-utils sox python3-numpy
   # art generator
   libcairo2-dev libfreetype-dev libimagequant-dev fontconfig pkg-config
   fonts-motoya-l-maruberi fonts-mplus fonts-dejavu-core fonts-dejavu-extra

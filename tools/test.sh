@@ -13,5 +13,9 @@ fi
 
 # Wine's server outlives the programs it served; stop it so nothing is left running.
 export VORTA_WINEPREFIX=$build/wineprefix
-trap 'WINEPREFIX=$VORTA_WINEPREFIX wineserver -k >/dev/null 2>&1 || true' EXIT
+source "$root/tools/pulse-env.sh"
+trap 'WINEPREFIX=$VORTA_WINEPREFIX wineserver -k >/dev/null 2>&1 || true; vorta_pulse_stop' EXIT
+# A private sound server with a null sink for the tests that hear the game (as Xvfb is its
+# screen); only they are pointed at it, every other test runs without a sound device as before.
+vorta_pulse_start "$build/pulse" || echo "test.sh: no sound server; the sound test starts its own" >&2
 ctest --test-dir "$build" --output-on-failure -j2 "$@"

@@ -137,7 +137,8 @@ DriverPlan PlanDriver(const CarSpec& car, const TachoScaleRow& tacho, int32_t la
 }
 
 RunResult SimulateRun(const CarSpec& car, const TachoScaleRow& tacho, const DriverPlan& plan,
-                      float courseLength, int waitFrames, std::FILE* trace) {
+                      float courseLength, int waitFrames, std::FILE* trace,
+                      FrameObserver observer, void* context) {
   RunResult result;
   if (plan.gear_count == 0) return result;
 
@@ -218,6 +219,7 @@ RunResult SimulateRun(const CarSpec& car, const TachoScaleRow& tacho, const Driv
                    race.gear_column, static_cast<int>(bits), race.engine_rpm, race.speed,
                    race.distance, model.traction_limit, race.view_pitch);
     }
+    if (observer != nullptr) observer(race, model, keys, context);
 
     if (race.distance >= courseLength) {
       result.finished = true;

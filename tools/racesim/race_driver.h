@@ -61,11 +61,17 @@ std::vector<KeyFrame> LeverPath(const GateSlot& from, const GateSlot& to);
 DriverPlan PlanDriver(const CarSpec& car, const TachoScaleRow& tacho, int32_t launchRpm,
                       int clutchFrames, int reactionFrames);
 
+// Called after every frame's step with the race, the car model and the frame's keys.
+using FrameObserver = void (*)(const RaceState& race, const CarModelState& model,
+                               const uint8_t* keys, void* context);
+
 // One race from the reset: the lever is put into first with the clutch held while the
 // signal counts down (`waitFrames` frames), then the car launches and is driven to the
-// course length. With `trace`, one CSV line per frame goes there.
+// course length. With `trace`, one CSV line per frame goes there; with `observer`, it sees
+// every frame.
 RunResult SimulateRun(const CarSpec& car, const TachoScaleRow& tacho, const DriverPlan& plan,
-                      float courseLength, int waitFrames = 240, std::FILE* trace = nullptr);
+                      float courseLength, int waitFrames = 240, std::FILE* trace = nullptr,
+                      FrameObserver observer = nullptr, void* context = nullptr);
 
 // The plan with the launch engine speed (1500 rpm to the rev limit, 500 rpm apart) that
 // gives the shortest time on the course; `result` receives that run.
