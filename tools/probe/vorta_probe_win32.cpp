@@ -5,6 +5,8 @@
 //   vorta_probe alive <ms>    exit 0 when the game window answers a message within <ms>: its
 //                             loop handles messages once per frame, so a frame loop that stopped
 //                             for that long fails
+//   vorta_probe cover <ms>    another program taking the screen: a topmost window over the
+//                             whole screen takes the focus, stays <ms> and goes away again
 //   vorta_probe stats         prints "handles=<n> working_set_kb=<n> private_kb=<n>
 //                             committed_kb=<n>" of vorta.exe: the last is the private memory
 //                             committed in its Windows address space, which leaves out what the
@@ -71,6 +73,31 @@ int AnswerMessageBox(DWORD timeoutMs) {
     Sleep(50);
   }
   return 1;
+}
+
+// The window answers its messages while it stands, as any program's would; closing it hands
+// the activation back to whatever window the system picks next, as on a player's desktop.
+int CoverScreen(DWORD timeoutMs) {
+  WNDCLASSW windowClass = {};
+  windowClass.lpfnWndProc = DefWindowProcW;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  windowClass.lpszClassName = L"vorta_cover";
+  if (RegisterClassW(&windowClass) == 0) return 2;
+  HWND cover = CreateWindowExW(WS_EX_TOPMOST, L"vorta_cover", L"cover", WS_POPUP | WS_VISIBLE, 0,
+                               0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                               nullptr, nullptr, windowClass.hInstance, nullptr);
+  if (cover == nullptr) return 2;
+  SetForegroundWindow(cover);
+  const DWORD start = GetTickCount();
+  MSG message;
+  while (GetTickCount() - start < timeoutMs) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    Sleep(10);
+  }
+  DestroyWindow(cover);
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+  return 0;
 }
 
 int CheckAlive(DWORD timeoutMs) {
@@ -161,6 +188,7 @@ int main(int argc, char** argv) {
   if (command == "msgbox") return AnswerMessageBox(timeoutMs);
   if (command == "alive") return CheckAlive(timeoutMs);
   if (command == "stats") return PrintStats();
-  std::fprintf(stderr, "usage: vorta_probe msgbox <ms> | alive <ms> | stats\n");
+  if (command == "cover") return CoverScreen(timeoutMs);
+  std::fprintf(stderr, "usage: vorta_probe msgbox <ms> | alive <ms> | cover <ms> | stats\n");
   return 2;
 }
