@@ -104,6 +104,11 @@ bool StartUp(int32_t windowedMode) {
   if (!LoadCarData()) ShowMessageBox("カーデータの読み込みに失敗", "error");
   // After the car table: the default records draw car names from it.
   ReadSaveFile();
+  // A file that is there but could not be read (another program holds it) is left alone at
+  // exit, so whatever the player achieves now is lost: say so before the first race.
+  if (!RecordsMayBeWritten()) {
+    ShowMessageBox("セーブデータを読み込めませんでした。今回の記録は保存されません。", "error");
+  }
 
   if (!CreateGameDisplay(windowedMode)) return false;
   race_state = RaceState{};

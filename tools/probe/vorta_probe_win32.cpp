@@ -7,6 +7,9 @@
 //                             for that long fails
 //   vorta_probe cover <ms>    another program taking the screen: a topmost window over the
 //                             whole screen takes the focus, stays <ms> and goes away again
+//   vorta_probe hold <file> <ms>
+//                             another program holding a file: opens it without sharing,
+//                             prints "held" and lets it go after <ms>
 //   vorta_probe stats         prints "handles=<n> working_set_kb=<n> private_kb=<n>
 //                             committed_kb=<n>" of vorta.exe: the last is the private memory
 //                             committed in its Windows address space, which leaves out what the
@@ -100,6 +103,17 @@ int CoverScreen(DWORD timeoutMs) {
   return 0;
 }
 
+int HoldFile(const char* path, DWORD timeoutMs) {
+  HANDLE file = CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                            nullptr);
+  if (file == INVALID_HANDLE_VALUE) return 2;
+  std::printf("held\n");
+  std::fflush(stdout);
+  Sleep(timeoutMs);
+  CloseHandle(file);
+  return 0;
+}
+
 int CheckAlive(DWORD timeoutMs) {
   HWND game = FindWindowW(L"tobrel", kGameTitle);
   if (game == nullptr) {
@@ -189,6 +203,11 @@ int main(int argc, char** argv) {
   if (command == "alive") return CheckAlive(timeoutMs);
   if (command == "stats") return PrintStats();
   if (command == "cover") return CoverScreen(timeoutMs);
-  std::fprintf(stderr, "usage: vorta_probe msgbox <ms> | alive <ms> | cover <ms> | stats\n");
+  if (command == "hold" && argc > 3) {
+    return HoldFile(argv[2], static_cast<DWORD>(std::strtoul(argv[3], nullptr, 10)));
+  }
+  std::fprintf(stderr,
+               "usage: vorta_probe msgbox <ms> | alive <ms> | cover <ms> | hold <file> <ms> |"
+               " stats\n");
   return 2;
 }
