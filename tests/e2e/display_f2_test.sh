@@ -34,7 +34,7 @@ e2e_wait_window
 e2e_wait_client >/dev/null
 e2e_alt_f4
 e2e_wait_exit 5
-grep -q "初期化失敗" "$e2e_work/vorta.log" && fail "the display was not made: $(cat "$e2e_work/vorta.log")"
+e2e_log | grep -q "初期化失敗" && fail "the display was not made: $(e2e_log)"
 vorta_xvfb_stop
 
 # 2. F2 both ways, on a desktop that can show the 640x480x16 mode.
@@ -52,6 +52,6 @@ f2 "back to a window"
 [ "$(window_geometry)" != "640x480+0+0" ] || fail "still full screen"
 e2e_alt_f4
 e2e_wait_exit 5
-[ "$(grep -c "Device が見つかりました" "$e2e_work/vorta.log")" -eq 3 ] ||
-  fail "three displays expected (start and two switches): $(cat "$e2e_work/vorta.log")"
+[ "$(e2e_log | grep -c "Device が見つかりました")" -eq 3 ] ||
+  fail "three displays expected (start and two switches): $(e2e_log)"
 grep -q "^WINDOW=1" <(tr -d '\r' <"$e2e_work/vorta.ini") || fail "two switches keep WINDOW=1"
