@@ -6,6 +6,7 @@
 #include "app/settings.h"
 #include "app/settings_win32.h"
 #include "app/shell_win32.h"
+#include "app/step_trace_win32.h"
 #include "app/win_globals.h"
 #include "data/car_data_loader.h"
 #include "data/car_record.h"
@@ -75,6 +76,7 @@ void ReloadRunningScenePictures() {
 void ReadSettingsAtBoot() {
   ReadSettingsFile();
   settings_read = true;
+  TraceStep("settings");
 }
 
 bool StartUp(int32_t windowedMode) {
@@ -93,15 +95,19 @@ bool StartUp(int32_t windowedMode) {
     return false;
   }
   StartFrameClock();
+  TraceStep("timer");
 
   // A failure here has already destroyed the window; the loop ends without the exit scene.
   if (!CreateInput(instance, window)) {
     ShowMessageBox("DirectInputの初期化失敗", "Error");
     return false;
   }
+  TraceStep("input");
   CreateSound(window);  // the game runs the same without sound objects
+  TraceStep("sound");
 
   if (!LoadCarData()) ShowMessageBox("カーデータの読み込みに失敗", "error");
+  TraceStep("car data");
   // After the car table: the default records draw car names from it.
   ReadSaveFile();
   // A file that is there but could not be read (another program holds it) is left alone at
@@ -109,8 +115,10 @@ bool StartUp(int32_t windowedMode) {
   if (!RecordsMayBeWritten()) {
     ShowMessageBox("セーブデータを読み込めませんでした。今回の記録は保存されません。", "error");
   }
+  TraceStep("save file");
 
   if (!CreateGameDisplay(windowedMode)) return false;
+  TraceStep("display");
   race_state = RaceState{};
   return true;
 }
@@ -121,6 +129,7 @@ void ShutDown() {
   ReleaseInput();
   ReleaseFrameClock();
   WriteRaceTrace();
+  WriteStepTrace();
   ReleaseCarData();
   ReleaseDisplay();
   if (window != nullptr) PostMessageA(window, WM_CLOSE, 0, 0);

@@ -7,6 +7,7 @@
 #include "app/command_line.h"
 #include "app/debug_log_win32.h"
 #include "app/shell_win32.h"
+#include "app/step_trace_win32.h"
 #include "app/win_globals.h"
 
 namespace {
@@ -45,11 +46,13 @@ bool CreateGameWindow(int showCommand) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR commandLine, int showCommand) {
+  TraceStep("program");
   instance = hInstance;
   if (IsDebugSwitch(commandLine)) StartDebugLog();
 
   if (!CreateGameWindow(showCommand)) return 0;
   WINNLSEnableIME(nullptr, FALSE);
+  TraceStep("window");
 
   SceneServices& services = GameSceneServices();
   MSG message;

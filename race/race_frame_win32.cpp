@@ -4,6 +4,7 @@
 #include "app/frame_timer_win32.h"
 #include "app/scene_state.h"
 #include "app/shell_win32.h"
+#include "app/step_trace_win32.h"
 #include "data/car_table.h"
 #include "data/record_data.h"
 #include "display/drawing_win32.h"
@@ -16,7 +17,14 @@
 #include "race/race_trace_win32.h"
 #include "race/run_log_win32.h"
 
-void ResetRace() { SetRaceStartValues(race_state); }
+namespace {
+bool first_frame_traced = false;
+}  // namespace
+
+void ResetRace() {
+  SetRaceStartValues(race_state);
+  first_frame_traced = false;
+}
 
 void RaceFrame() {
   const uint64_t frameStart = ReadCounterTicks();
@@ -40,6 +48,7 @@ void RaceFrame() {
   // PresentFrame, in its two steps, so that the benchmark's trace can time the copy.
   const uint64_t showStart = ReadCounterTicks();
   ShowBackBuffer();
+  TraceFirstFrame("first race frame", first_frame_traced);
   TraceRaceFrame(race_state, showStart - frameStart, ReadCounterTicks() - showStart);
   WaitForFrame();
 }
