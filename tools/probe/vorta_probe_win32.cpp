@@ -10,10 +10,9 @@
 //   vorta_probe hold <file> <ms>
 //                             another program holding a file: opens it without sharing,
 //                             prints "held" and lets it go after <ms>
-//   vorta_probe stats         prints "handles=<n> working_set_kb=<n> private_kb=<n>
-//                             committed_kb=<n>" of vorta.exe: the last is the private memory
-//                             committed in its Windows address space, which leaves out what the
-//                             host's graphics driver allocates beside Wine
+//   vorta_probe stats         prints "handles=<n> gdi_objects=<n> working_set_kb=<n>
+//                             private_kb=<n> committed_kb=<n>" of vorta.exe (what each figure is
+//                             under Wine: at PrintStats)
 //
 // Runs under Wine beside the game, in the same prefix and on the same X server.
 #include <windows.h>
@@ -21,6 +20,7 @@
 #include <tlhelp32.h>
 #include <winternl.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
@@ -151,6 +151,58 @@ DWORD HandleCountOf(DWORD pid) {
   }
 }
 
+// GDI's handle table, which Windows and Wine alike map into each process and name in its PEB
+// (GdiSharedHandleTable): in 64-bit processes 24-byte entries, of which those with a type are
+// objects in use.
+struct GdiHandleEntry {
+  uint64_t object;
+  uint32_t owner;
+  uint16_t unique;
+  uint8_t type;
+  uint8_t flags;
+  uint64_t user_pointer;
+};
+static_assert(sizeof(GdiHandleEntry) == 24, "GDI handle table entry");
+constexpr size_t kGdiHandleEntries = 0x10000;
+constexpr size_t kPebGdiSharedHandleTable = 0xF8;  // offset in the 64-bit PEB
+
+// The GDI objects the process holds. GetGuiResources counts them on Windows; under Wine it
+// answers nothing (ERROR_CALL_NOT_IMPLEMENTED), so the process's own handle table is counted
+// instead, which under Wine holds that process's objects only.
+DWORD GdiObjectsOf(HANDLE process) {
+  const DWORD counted = GetGuiResources(process, GR_GDIOBJECTS);
+  if (counted != 0 || GetLastError() != ERROR_CALL_NOT_IMPLEMENTED) return counted;
+#if !defined(_WIN64)
+  return 0;  // a 32-bit probe, which cannot run here, looks at no 64-bit table
+#else
+  PROCESS_BASIC_INFORMATION basic = {};
+  ULONG size = 0;
+  using QueryFunction = LONG(WINAPI*)(HANDLE, PROCESSINFOCLASS, void*, ULONG, ULONG*);
+  auto query = reinterpret_cast<QueryFunction>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
+  if (query == nullptr ||
+      query(process, ProcessBasicInformation, &basic, sizeof basic, &size) != 0) {
+    return 0;
+  }
+  const void* table = nullptr;
+  SIZE_T read = 0;
+  if (!ReadProcessMemory(process, reinterpret_cast<const char*>(basic.PebBaseAddress) +
+                                      kPebGdiSharedHandleTable,
+                         &table, sizeof table, &read) ||
+      table == nullptr) {
+    return 0;
+  }
+  std::vector<GdiHandleEntry> entries(kGdiHandleEntries);
+  if (!ReadProcessMemory(process, table, entries.data(), entries.size() * sizeof entries[0],
+                         &read)) {
+    return 0;
+  }
+  DWORD used = 0;
+  for (const GdiHandleEntry& entry : entries) used += entry.type != 0;
+  return used;
+#endif
+}
+
 // Walks the process's address space: what the program and the Windows DLLs it calls allocated.
 SIZE_T CommittedPrivateBytes(HANDLE process) {
   SIZE_T total = 0;
@@ -181,14 +233,22 @@ int PrintStats() {
   }
   HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
   if (process == nullptr) return 2;
-  DWORD handles = HandleCountOf(pid);
+  // handles: the kernel objects the process holds open, as Wine's server counts them.
+  const DWORD handles = HandleCountOf(pid);
+  const DWORD gdiObjects = GdiObjectsOf(process);
+  // Private bytes: the commit charge, PagefileUsage (PrivateUsage is the same figure on
+  // Windows; Wine leaves it 0). Wine reports the Linux process's anonymous resident memory and
+  // swap there (/proc/<pid>/status: RssAnon + VmSwap), which includes what the host's OpenGL
+  // driver allocates beside Wine. The working set is the Linux resident set (VmRSS).
   PROCESS_MEMORY_COUNTERS memory = {};
   memory.cb = sizeof memory;
   GetProcessMemoryInfo(process, &memory, sizeof memory);
+  // The private memory committed in the process's Windows address space: what the game and
+  // the Windows DLLs it calls allocated, without the host driver's memory.
   const SIZE_T committed = CommittedPrivateBytes(process);
   CloseHandle(process);
-  std::printf("handles=%lu working_set_kb=%lu private_kb=%lu committed_kb=%lu\n",
-              static_cast<unsigned long>(handles),
+  std::printf("handles=%lu gdi_objects=%lu working_set_kb=%lu private_kb=%lu committed_kb=%lu\n",
+              static_cast<unsigned long>(handles), static_cast<unsigned long>(gdiObjects),
               static_cast<unsigned long>(memory.WorkingSetSize / 1024),
               static_cast<unsigned long>(memory.PagefileUsage / 1024),
               static_cast<unsigned long>(committed / 1024));
