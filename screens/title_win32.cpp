@@ -20,7 +20,6 @@ IDirectDrawSurface4* lpDDSTitle = nullptr;
 namespace {
 bool first_frame_traced = false;
 
-
 // keyFailureEnds: the first set-up runs on with an unkeyed picture, a reload does not.
 void LoadTitleSurface(bool keyFailureEnds) {
   LoadKeyedPicture(lpDDSTitle, "Title", "Title画像読み込み失敗", "カラー・キーの設定失敗（Title）",
