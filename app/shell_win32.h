@@ -12,14 +12,16 @@ constexpr int32_t kPictureWidth = 640;   // pixels
 constexpr int32_t kPictureHeight = 480;  // pixels
 
 // Runs the services in start-up order; false (after its message box or log line) when the
-// game cannot run.
+// game cannot run. Full screen that cannot be set opens a window instead, and `windowed`
+// then says so.
 bool StartUp(int32_t windowed);
 
 // Releases everything and asks the window to close. Safe to call twice.
 void ShutDown();
 
-// Tears the display down and builds it again in the given mode, then reloads the pictures of
-// the running scene. false when the display could not be made.
+// Tears the display down and builds it again in the given mode (in a window when full screen
+// cannot be set), sets `windowed` to the mode it runs in, then reloads the pictures of the
+// running scene. false when the display could not be made.
 bool RebuildDisplay(int32_t windowed);
 
 // Reads .\vorta.ini at boot and remembers that it did, so the exit writes it back.

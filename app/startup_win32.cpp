@@ -32,14 +32,31 @@ namespace {
 bool settings_read = false;
 bool exit_saved = false;
 
-// The display in the given mode; on failure the log line, and nothing of it left held.
-bool CreateGameDisplay(int32_t windowedMode) {
+// The display in the given mode; on failure nothing of it is left held.
+bool CreateDisplayIn(int32_t windowedMode) {
   if (CreateDisplay(window, kPictureWidth, kPictureHeight, windowedMode, software_device)) {
     return true;
   }
-  WriteLog("初期化失敗\n");
   ReleaseDisplay();
   return false;
+}
+
+// The display in the asked mode, or in a window when full screen cannot be had (a desktop
+// that cannot change its mode). `windowed` then names the mode the game really runs in, so
+// the setting stored at exit can never keep the next start from opening.
+bool CreateGameDisplay(int32_t windowedMode) {
+  bool made = CreateDisplayIn(windowedMode);
+  if (!made && windowedMode == 0) {
+    WriteLog("フルスクリーンにできないため、ウィンドウで表示します\n");
+    made = CreateDisplayIn(1);
+    if (made) windowedMode = 1;
+  }
+  if (!made) {
+    WriteLog("初期化失敗\n");
+    return false;
+  }
+  windowed = windowedMode;
+  return true;
 }
 
 // The pictures of the scene that is running, loaded again after the display was rebuilt or

@@ -6,6 +6,7 @@
 
 #include "app/command_line.h"
 #include "app/debug_log_win32.h"
+#include "app/game_version.h"
 #include "app/shell_win32.h"
 #include "app/step_trace_win32.h"
 #include "app/win_globals.h"
@@ -15,7 +16,8 @@ constexpr char kClassName[] = "tobrel";
 
 bool CreateGameWindow(int showCommand) {
   char title[64];
-  std::snprintf(title, sizeof title, "%s Ver%d.%d", "vorta ~Mark Q~", 0, 75);
+  std::snprintf(title, sizeof title, "%s Ver%d.%d", "vorta ~Mark Q~", kGameVersionMajor,
+                kGameVersionMinor);
 
   // In a window the display set-up corrects the size so that the client area is exactly
   // 640x480; in full screen the window keeps this one.

@@ -44,6 +44,11 @@ int OnKeyDown(HWND hwnd, UINT message, WPARAM virtualKey, LPARAM lParam) {
       // Bit 30: the key was already down. Held, it must not flicker the panel on and off.
       if ((lParam & (1 << 30)) == 0) time_slip_panel = time_slip_panel == 0 ? 1 : 0;
       return 1;
+    case VK_F4:
+      // Outside the race Alt+F4 must still reach the system and close the window.
+      if (scene_state != SCENE_RACE) return 0;
+      if ((lParam & (1 << 30)) == 0) ghost_car = ghost_car == 0 ? 1 : 0;
+      return 1;
     default:
       return 0;
   }

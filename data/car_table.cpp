@@ -5,6 +5,7 @@
 std::vector<CarRecord> car_table;
 int32_t car_count = 0;
 alignas(8) CarSpec current_car{};
+int32_t current_car_index = -1;
 
 void InstallCarTable(std::vector<CarRecord> records) {
   car_table = std::move(records);

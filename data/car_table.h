@@ -20,6 +20,8 @@ extern int32_t car_count;
 // The selected car, refreshed by the car select screen; the race reads only this copy.
 // 8-byte aligned for the same reason as CarRecord.
 alignas(8) extern CarSpec current_car;
+// The place of current_car in car_table, or -1 when it was not chosen from the table.
+extern int32_t current_car_index;
 
 // Replaces the table (and car_count) with the given records.
 void InstallCarTable(std::vector<CarRecord> records);

@@ -12,10 +12,12 @@
 #include "gfx3d/geometry.h"
 #include "gfx3d/texture_d3d.h"
 #include "gfx3d/vertex_buffer_d3d.h"
+#include "race/ghost_drawing_d3d.h"
 #include "race/race_flow.h"
 #include "race/race_instruments.h"
 #include "race/race_setup_win32.h"
 #include "race/race_state.h"
+#include "race/replay_win32.h"
 #include "race/time_slip_panel_win32.h"
 
 namespace {
@@ -141,8 +143,10 @@ void DrawDialInstruments(IDirect3DDevice3* device, RaceState& race, float course
   DrawNeedle(device, race, needle_vertex_buffers[1], kSpeedCentreX, kSpeedCentreY,
              SpeedNeedleAngle(race.speed));
 }
-// The whole frame for a race state, a speedometer style and the finish banner's blink.
-void DrawSceneOf(RaceState& race, int32_t style, bool finishBannerOn) {
+// The whole frame for a race state, a speedometer style and the finish banner's blink; with a
+// ghost, its car at *ghostDistance m and, beside the slip, the gaps to its slip.
+void DrawSceneOf(RaceState& race, int32_t style, bool finishBannerOn, const float* ghostDistance,
+                 const TimeSlip* ghostSlip) {
   DisplayContext& display = display_context;
   IDirect3DDevice3* device = display.device;
   if (device == nullptr || display.viewport == nullptr) return;
@@ -159,6 +163,7 @@ void DrawSceneOf(RaceState& race, int32_t style, bool finishBannerOn) {
 
   Blit(lpDDSBack, Background(), 0);
   DrawRoad(device, race, courseLength);
+  if (ghostDistance != nullptr) DrawGhostCar(device, *ghostDistance);
   if (race.distance < kSignalVisibleUntil) DrawStartSignal(device, race);
 
   BlitKeyed(lpDDSTachometer, TachometerFace(current_car));
@@ -174,7 +179,7 @@ void DrawSceneOf(RaceState& race, int32_t style, bool finishBannerOn) {
     DrawDialInstruments(device, race, courseLength);
   }
 
-  DrawTimeSlipPanel(race, courseLength);
+  DrawTimeSlipPanel(race, courseLength, ghostSlip);
   if (finishBannerOn) BlitKeyed(lpDDSFont, FinishBanner());
   if (RecordBannerVisible(race.time_rank, race.speed_rank)) BlitKeyed(lpDDSFont, RecordBanner());
 
@@ -191,7 +196,10 @@ bool race_drawing_warm = false;
 
 void DrawRaceScene() {
   RaceState& race = race_state;
-  DrawSceneOf(race, speedometer_style, FinishBannerVisible(race.finished, ReadTimer()));
+  const bool ghostShown = ghost_car != 0 && ghost_run.ready;
+  DrawSceneOf(race, speedometer_style, FinishBannerVisible(race.finished, ReadTimer()),
+              ghostShown ? &ghost_run.player.race.distance : nullptr,
+              ghostShown ? &ghost_run.slip : nullptr);
 }
 
 void WarmUpRaceDrawing() {
@@ -203,11 +211,16 @@ void WarmUpRaceDrawing() {
   race.finished = true;
   race.time_rank = 1;
   const int32_t steps[] = {1, 5, 6};
+  // The ghost's car too, a few metres ahead where the camera sees it, whether it is on or not:
+  // F4 may show it at any moment of the race.
+  const float ghostAhead = race.distance + 5.0f;
   for (int i = 0; i < 3; ++i) {
     race.signal_step = steps[i];
-    DrawSceneOf(race, i % 2, true);
+    DrawSceneOf(race, i % 2, true, &ghostAhead, nullptr);
   }
-  // The slip's panel for the run as it stands (its empty rows), whether shown or not.
-  PrepareTimeSlipPanel(race_state, CourseLength[CourseIndex(race_mode)]);
+  // The slip's panel for the run as it stands (its empty rows), whether shown or not, and the
+  // gap panel when there is a ghost.
+  PrepareTimeSlipPanel(race_state, CourseLength[CourseIndex(race_mode)],
+                       ghost_run.ready ? &ghost_run.slip : nullptr);
   // The race's first frame clears it all before anything is shown.
 }

@@ -15,6 +15,7 @@
 #include "race/race_flow.h"
 #include "race/race_state.h"
 #include "race/race_trace_win32.h"
+#include "race/replay_win32.h"
 #include "race/run_log_win32.h"
 
 namespace {
@@ -23,6 +24,7 @@ bool first_frame_traced = false;
 
 void ResetRace() {
   SetRaceStartValues(race_state);
+  PrepareRaceReplays(race_mode);
   first_frame_traced = false;
 }
 
@@ -37,8 +39,14 @@ void RaceFrame() {
   RaceWorld world = {current_car, TachoScaleFor(current_car), car_model_state, record_data,
                      result_table};
   const bool finishedBefore = race_state.finished;
+  RecordRaceFrame(input);
   const int32_t next = StepRaceFlow(race_state, input, world);
-  if (race_state.finished && !finishedBefore) AppendRunToLog(race_state, current_car, race_mode);
+  AdvanceGhost(input.now_ms);
+  if (race_state.finished && !finishedBefore) {
+    const LocalDateTime now = ReadLocalDateTime();
+    AppendRunToLog(race_state, current_car, race_mode, now);
+    SaveFinishedRun(now);
+  }
   if (keysRead) RememberKeyState();
   // The joystick's Esc button, read above, has already chosen the title; it wins.
   if (next != kNoSceneRequest && scene_state == SCENE_RACE) scene_state = next;

@@ -10,6 +10,7 @@
 #include "display/drawing_win32.h"
 #include "gfx3d/texture_d3d.h"
 #include "gfx3d/vertex_buffer_d3d.h"
+#include "race/ghost_drawing_d3d.h"
 #include "race/race_drawing_d3d.h"
 #include "race/race_state.h"
 #include "race/time_slip_panel_win32.h"
@@ -79,6 +80,8 @@ void LoadRaceResources(const RaceResourceNames& names) {
   for (int i = 0; i < 11; ++i) {
     LoadDeviceModel(*kModels[i], names.models[i], display.direct3d, display.hardware_device != 0);
   }
+  // Drawn only with the ghost on; without it the race is whole.
+  LoadDeviceModel(ghost_model, "ghost", display.direct3d, display.hardware_device != 0);
   for (IDirect3DVertexBuffer*& needle : needle_vertex_buffers) {
     ReleaseInterface(needle);
     needle = CreateVertexBufferFor(display.direct3d, kNeedleVertexFormat, kNeedleVertices,
@@ -115,6 +118,7 @@ void ReleaseRaceResources() {
   ReleaseInterface(lpDDSBack);
   ReleaseInterface(lpDDSSPEEDMETER);
   for (DeviceModel* model : kModels) ReleaseDeviceModel(*model);
+  ReleaseDeviceModel(ghost_model);
   for (IDirect3DVertexBuffer*& needle : needle_vertex_buffers) ReleaseInterface(needle);
   ReleaseTexture(tex_Way);
   ReleaseTexture(tex_Way2);

@@ -68,6 +68,24 @@ std::string FormatRunLogLine(const LocalDateTime& date, const std::string& carNa
   return line;
 }
 
+std::string SingleByteShiftJisToUtf8(const char* text, size_t maxBytes) {
+  std::string out;
+  for (size_t i = 0; i < maxBytes && text[i] != '\0'; ++i) {
+    const unsigned char b = static_cast<unsigned char>(text[i]);
+    if (b < 0x80) {
+      out += static_cast<char>(b);
+    } else if (b >= 0xA1 && b <= 0xDF) {
+      const unsigned codePoint = 0xFF61 + (b - 0xA1);
+      out += static_cast<char>(0xE0 | (codePoint >> 12));
+      out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else {
+      out += '?';
+    }
+  }
+  return out;
+}
+
 std::string RunLogAppendText(uint64_t existingBytes, char lastByte, const std::string& line) {
   std::string text;
   if (existingBytes == 0) {

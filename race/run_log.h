@@ -24,6 +24,11 @@ struct LocalDateTime {
 std::string FormatRunLogLine(const LocalDateTime& date, const std::string& carNameUtf8,
                              int32_t courseMetres, const RaceState& race);
 
+// A car name's single-byte Shift-JIS as UTF-8, as the log has it: ASCII as it is, the
+// half-width katakana (0xA1..0xDF) as U+FF61..U+FF9F, anything else as "?". For the host tools,
+// which have no code page 932; every delivered name is in that range.
+std::string SingleByteShiftJisToUtf8(const char* text, size_t maxBytes);
+
 // The bytes to append to a log that holds existingBytes ending in lastByte: the header when the
 // log is empty, a line end when its last line lacks one, then the line; lines end in CR LF.
 std::string RunLogAppendText(uint64_t existingBytes, char lastByte, const std::string& line);

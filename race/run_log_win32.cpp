@@ -67,11 +67,14 @@ bool WriteAll(HANDLE file, const std::string& text) {
 
 }  // namespace
 
-void AppendRunToLog(const RaceState& race, const CarSpec& car, uint8_t raceMode) {
+LocalDateTime ReadLocalDateTime() {
   SYSTEMTIME now = {};
   GetLocalTime(&now);
-  const LocalDateTime date = {now.wYear, now.wMonth, now.wDay,
-                              now.wHour, now.wMinute, now.wSecond};
+  return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
+}
+
+void AppendRunToLog(const RaceState& race, const CarSpec& car, uint8_t raceMode,
+                    const LocalDateTime& date) {
   const int32_t course = static_cast<int32_t>(CourseLength[CourseIndex(raceMode)]);
   const std::string line = FormatRunLogLine(date, CarNameUtf8(car), course, race);
 

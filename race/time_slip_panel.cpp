@@ -24,11 +24,11 @@ PixelRect FromSheet(const PixelRect& glyph, int32_t sheetTop) {
 
 class PanelCells {
  public:
-  explicit PanelCells(std::vector<InstrumentBlit>& cells) : cells_(cells) {}
+  PanelCells(std::vector<InstrumentBlit>& cells, int32_t panelX) : cells_(cells), x_(panelX) {}
 
   // All in cream.
   void Text(const char* text, int32_t x, int32_t row) {
-    WalkBitmapText(text, kMaxChars, kSlipPanelX + x, kSlipPanelY + SlipRowY(row), kSlipCellWidth,
+    WalkBitmapText(text, kMaxChars, x_ + x, kSlipPanelY + SlipRowY(row), kSlipCellWidth,
                    [&](uint8_t code, const PixelRect& source, const PixelRect& destination) {
                      Add(code, source, destination, kSlipCreamFontTop);
                    });
@@ -36,7 +36,7 @@ class PanelCells {
 
   // Figures in orange, the rest in cream, the point kerned as every number of the game.
   void Number(const char* text, int32_t x, int32_t row) {
-    int32_t left = kSlipPanelX + x;
+    int32_t left = x_ + x;
     WalkNumberText(text, kMaxChars, left, kSlipPanelY + SlipRowY(row), kSlipCellWidth,
                    [&](uint8_t code, const PixelRect& source, const PixelRect& destination) {
                      Add(code, source, destination,
@@ -53,12 +53,32 @@ class PanelCells {
   }
 
   std::vector<InstrumentBlit>& cells_;
+  int32_t x_;  // the panel's left on the screen
 };
 
 // Whole milliseconds as seconds with three decimals, never through a rounded double.
 void FormatSeconds(uint32_t ms, char (&text)[16]) {
   std::snprintf(text, sizeof text, "%2u.%03u", static_cast<unsigned>(ms / 1000),
                 static_cast<unsigned>(ms % 1000));
+}
+
+// The player's time less the ghost's, as seconds with a sign and three decimals.
+void FormatGap(uint32_t mineMs, uint32_t ghostMs, char (&text)[16]) {
+  constexpr uint32_t kWidestGapMs = 9999;  // the column holds one whole-second digit
+  const bool behind = mineMs >= ghostMs;
+  uint32_t gap = behind ? mineMs - ghostMs : ghostMs - mineMs;
+  if (gap > kWidestGapMs) gap = kWidestGapMs;
+  std::snprintf(text, sizeof text, "%c%u.%03u", behind ? '+' : '-',
+                static_cast<unsigned>(gap / 1000), static_cast<unsigned>(gap % 1000));
+}
+
+// Empties cells and puts the plate first.
+void StartWithPlate(std::vector<InstrumentBlit>& cells, const PixelRect& source, int32_t panelX,
+                    float courseLength) {
+  cells.clear();
+  cells.push_back({source,
+                   {panelX, kSlipPanelY, panelX + source.Width(),
+                    kSlipPanelY + SlipPanelHeight(courseLength)}});
 }
 
 }  // namespace
@@ -72,13 +92,15 @@ PixelRect SlipPlateSource(float courseLength) {
   return {left, 0, left + kSlipPanelWidth, SlipPanelHeight(courseLength)};
 }
 
-std::vector<InstrumentBlit> TimeSlipPanel(const TimeSlip& slip, float courseLength) {
-  std::vector<InstrumentBlit> cells;
-  cells.push_back({SlipPlateSource(courseLength),
-                   {kSlipPanelX, kSlipPanelY, kSlipPanelX + kSlipPanelWidth,
-                    kSlipPanelY + SlipPanelHeight(courseLength)}});
+PixelRect GapPlateSource(float courseLength) {
+  const int32_t left =
+      kGapPlatesLeft + (MarksOnCourse(courseLength) == kSlipMarks ? 0 : kGapPanelWidth);
+  return {left, 0, left + kGapPanelWidth, SlipPanelHeight(courseLength)};
+}
 
-  PanelCells panel(cells);
+void TimeSlipPanel(const TimeSlip& slip, float courseLength, std::vector<InstrumentBlit>& cells) {
+  StartWithPlate(cells, SlipPlateSource(courseLength), kSlipPanelX, courseLength);
+  PanelCells panel(cells, kSlipPanelX);
   panel.Text("TIME SLIP", kHeadingX, 0);
   panel.Text("sec", kSecondsUnitX, 1);
   panel.Text("km/h", kSpeedUnitX, 1);
@@ -102,7 +124,31 @@ std::vector<InstrumentBlit> TimeSlipPanel(const TimeSlip& slip, float courseLeng
     std::snprintf(text, sizeof text, "%5.1f", mark.speed);
     panel.Number(text, kSlipSpeedX, row);
   }
-  return cells;
+}
+
+void GhostGapPanel(const TimeSlip& slip, const TimeSlip& ghostSlip, float courseLength,
+                   std::vector<InstrumentBlit>& cells) {
+  StartWithPlate(cells, GapPlateSource(courseLength), kGapPanelX, courseLength);
+  PanelCells panel(cells, kGapPanelX);
+  panel.Text("GHOST", (kGapPanelWidth - 5 * kSlipCellWidth) / 2, 0);
+  // "sec" right-aligned over the figures, which ("+9.999") end 43 px right of their start.
+  panel.Text("sec", kGapValueX + 43 - 3 * kSlipCellWidth, 1);
+
+  char text[16];
+  int32_t row = kSlipFirstValueRow;
+  if (slip.reacted && ghostSlip.reacted) {
+    FormatGap(slip.reaction_ms, ghostSlip.reaction_ms, text);
+    panel.Number(text, kGapValueX, row);
+  }
+  for (int i = 0; i < kSlipMarks; ++i) {
+    if (kSlipMarkMetres[i] > courseLength) continue;
+    ++row;
+    const SlipMark& mine = slip.marks[i];
+    const SlipMark& theirs = ghostSlip.marks[i];
+    if (!mine.passed || !theirs.passed) continue;
+    FormatGap(mine.time_ms, theirs.time_ms, text);
+    panel.Number(text, kGapValueX, row);
+  }
 }
 
 bool CellsToAdd(const std::vector<InstrumentBlit>& shown, const std::vector<InstrumentBlit>& wanted,

@@ -14,10 +14,13 @@
 #include "race/time_slip.h"
 
 // --- The "TIMESLIP" picture ------------------------------------------------------------
-constexpr int32_t kSlipPictureWidth = 384, kSlipPictureHeight = 232;  // pixels
+constexpr int32_t kSlipPictureWidth = 400, kSlipPictureHeight = 232;  // pixels
 // Two plates side by side, as wide as the panel and as tall as it is on each course: the 1000 m
-// course's at the left, the 400 m course's beside it.
+// course's at the left, the 400 m course's beside it. Right of them the ghost's gap panel's
+// two plates, in the same order.
 constexpr int32_t kSlipPanelWidth = 144, kSlipPlatesHeight = 168;
+constexpr int32_t kGapPanelWidth = 56;
+constexpr int32_t kGapPlatesLeft = 2 * kSlipPanelWidth;
 // Two 8 x 16 font sheets (48 cells a row, codes 32..127) below the plates.
 constexpr int32_t kSlipCellWidth = 8;
 constexpr int32_t kSlipCreamFontTop = 168, kSlipOrangeFontTop = 200;
@@ -30,6 +33,9 @@ constexpr int32_t kSlipTopMargin = 4;
 constexpr int32_t kSlipFirstValueRow = 2;
 // Left edges, from the panel's left: the label, the time and the speed columns.
 constexpr int32_t kSlipLabelX = 6, kSlipTimeX = 52, kSlipSpeedX = 103;
+// The gap panel stands at the right of the road, its rows level with the slip's.
+constexpr int32_t kGapPanelX = 640 - kSlipPanelX - kGapPanelWidth;
+constexpr int32_t kGapValueX = 6;
 
 // Top of a row, from the panel's top.
 constexpr int32_t SlipRowY(int32_t row) { return kSlipTopMargin + kSlipRowHeight * row; }
@@ -38,11 +44,20 @@ constexpr int32_t SlipRowY(int32_t row) { return kSlipTopMargin + kSlipRowHeight
 int32_t SlipPanelHeight(float courseLength);
 // The course's plate in the picture.
 PixelRect SlipPlateSource(float courseLength);
+// The course's plate of the gap panel in the picture.
+PixelRect GapPlateSource(float courseLength);
 
 // Every cell of the panel, keyed, in drawing order: the plate, the headings, then a row for
 // the reaction time and one for each of the course's marks, with the values of those the run
-// has passed so far.
-std::vector<InstrumentBlit> TimeSlipPanel(const TimeSlip& slip, float courseLength);
+// has passed so far. Into `cells`, emptied first, so that a caller drawing every frame keeps
+// reusing its memory.
+void TimeSlipPanel(const TimeSlip& slip, float courseLength, std::vector<InstrumentBlit>& cells);
+
+// The gap panel beside a ghost: a plate the slip's height headed "GHOST", and on the slip's rows
+// the player's reaction time and time at each mark less the ghost's ("+0.123" behind,
+// "-0.045" ahead), for every row both have passed; a gap past 9.999 s shows as 9.999.
+void GhostGapPanel(const TimeSlip& slip, const TimeSlip& ghostSlip, float courseLength,
+                   std::vector<InstrumentBlit>& cells);
 
 // The cells of `wanted` that a panel showing `shown` lacks, in wanted's order, when it shows
 // nothing but cells of `wanted` (passing a mark only adds cells, which never overlap, so the

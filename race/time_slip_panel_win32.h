@@ -9,8 +9,12 @@ void LoadTimeSlipPicture();
 void ReleaseTimeSlipPicture();
 
 // Sets the panel's picture for the race as it stands, shown or not: the race's set-up does it,
-// so that F3 in mid-race adds at most the figures passed so far.
-void PrepareTimeSlipPanel(const RaceState& race, float courseLength);
+// so that F3 in mid-race adds at most the figures passed so far. With the slip of a ghost's
+// run, the gap panel beside it too.
+void PrepareTimeSlipPanel(const RaceState& race, float courseLength,
+                          const TimeSlip* ghostSlip = nullptr);
 
-// Draws the panel into the back buffer while time_slip_panel is set; otherwise nothing.
-void DrawTimeSlipPanel(const RaceState& race, float courseLength);
+// Draws the panel into the back buffer while time_slip_panel is set, and beside a ghost (its
+// slip given) the gaps to it; otherwise nothing.
+void DrawTimeSlipPanel(const RaceState& race, float courseLength,
+                       const TimeSlip* ghostSlip = nullptr);

@@ -128,6 +128,7 @@ void CarSelectFrame() {
   const bool hasCar = IsSelectableCar(car_select_state.selected_car);
   if (hasCar) {
     std::memcpy(&current_car, &car_table[car_select_state.selected_car], sizeof(CarSpec));
+    current_car_index = car_select_state.selected_car;
   }
   DrawCarSelect(hasCar);
   DrawFrameRate();

@@ -87,7 +87,9 @@ bool ApplyAndLeave() {
   if (ScreenModeChanged(option_edit)) {
     rebuilt = RebuildDisplay(option_edit.edit_windowed);
     if (rebuilt) {
-      SetCursorVisible(option_edit.edit_windowed);
+      // Full screen may have been refused; the mode the game runs in is the one kept.
+      option_edit.edit_windowed = windowed;
+      SetCursorVisible(windowed);
     } else {
       scene_state = SCENE_EXIT;
     }

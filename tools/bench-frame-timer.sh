@@ -66,6 +66,9 @@ run() {
   sleep 2.5
   measure race_mid 31
   xdotool keyup Alt_L
+  # In the race Alt+F4 turns the ghost on and off; on the title it closes the window.
+  press Escape
+  sleep 1
   xdotool windowfocus "$window" keydown alt key F4 keyup alt
   for i in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
   python3 - "$trace" "$phases" "$mode" "$(getconf CLK_TCK)" <<'PY'

@@ -12,6 +12,8 @@
 #     after the first second of the race;
 #   - fps_at_signal and fps_at_finish;
 # and the CPU share of a core on the title, car select, the race and the record viewer.
+# Every run is made twice: with the ghost off, then with it on (GHOST=1), racing the first run's
+# replay in the next lane; the second's name ends in "-ghost".
 # Usage: tools/bench-race-clock.sh [runs per course and mode]   (default 1)
 #   VORTA_WIN64_DIR=<a built Windows build> skips the build; BENCH_MODES="window full" and
 #   BENCH_COURSES="400 1000" choose what runs; BENCH_KEEP=<folder> keeps the traces there.
@@ -49,15 +51,20 @@ measure_cpu() {
   echo "$1 $(( $(cpu_ticks) - cpu0 )) $(bc <<<"$(now) - $from")" >>"$phases"
 }
 
-# One run: $1 window|full, $2 400|1000, $3 the run's name.
+# One run: $1 window|full, $2 400|1000, $3 the run's name; with $4, the ghost on, racing the
+# best run that the run named $4 left.
 run() {
-  local mode=$1 course=$2 name=$3 windowed=1 geometry=1024x768x24 i
+  local mode=$1 course=$2 name=$3 ghost_of=${4:-} windowed=1 geometry=1024x768x24 i
   if [ "$mode" = full ]; then windowed=0 geometry=640x480x16; fi
   vorta_xvfb_start "$geometry"
   local dir=$work/$name
   mkdir -p "$dir"
   cp "$work/vorta.exe" "$dir/"
   printf '[VORTA]\r\nWINDOW=%s\r\n' "$windowed" >"$dir/vorta.ini"
+  if [ -n "$ghost_of" ]; then
+    printf 'GHOST=1\r\n' >>"$dir/vorta.ini"
+    cp -r "$work/$ghost_of/replays" "$dir/" 2>/dev/null || echo "$name: no replay of $ghost_of to race"
+  fi
   phases=$dir/phases.txt
   : >"$phases"
   (cd "$dir" && VORTA_FRAME_TRACE="Z:${dir//\//\\}\\frames.txt" \
@@ -121,6 +128,7 @@ for mode in ${BENCH_MODES:-window full}; do
   for course in ${BENCH_COURSES:-400 1000}; do
     for r in $(seq 1 "$runs"); do
       run "$mode" "$course" "${mode}-${course}m-$r"
+      run "$mode" "$course" "${mode}-${course}m-$r-ghost" "${mode}-${course}m-$r"
     done
   done
 done

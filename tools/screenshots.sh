@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots from the running game under Wine (not mock-ups): the title,
 # the car select screen, the race in the digital and the dial style, the time slip after the
-# finish, and the record screen.
+# finish, the record screen, and the ghost of the first race ahead in a second one.
 # Writes docs/screenshots/*.png.
 # Usage: tools/screenshots.sh   (VORTA_WIN64_DIR=<a built Windows build> skips the build)
 set -u
@@ -45,12 +45,30 @@ race_shift Up Right Up
 race_wait_for_finish 40
 e2e_key_up Alt_L
 e2e_picture "$out/time_slip.png"
+e2e_press F4  # the ghost, from the next race on
 e2e_keys Escape
 sleep 1
 e2e_keys Down Down space
 sleep 1.5
 e2e_picture "$out/records.png"
 e2e_keys space
+sleep 1
+# The same car again, driven as the first run, its ghost, but off the line most of a second later.
+e2e_keys space
+sleep 3
+e2e_keys space
+sleep 1.5
+race_into_first
+e2e_key_down Alt_L
+race_wait_for_go "$race_clock_digital"
+sleep 0.65
+e2e_key_up Control_L
+sleep 2.4
+race_shift Down Down
+sleep 1
+e2e_picture "$out/ghost.png"
+e2e_key_up Alt_L
+e2e_keys Escape
 sleep 1
 e2e_keys Up space
 e2e_wait_exit 15

@@ -37,7 +37,7 @@ const Expected kPictures[] = {
     {"bitmaps/FONT_DFPOP_16_YELLOW.bmp", 384, 32, true},
     {"bitmaps/FONT_DFPOP_32_CREAM.bmp", 640, 160, true},
     {"bitmaps/FONT_DFPOP_32_ORANGE.bmp", 640, 160, true},
-    {"bitmaps/TIMESLIP.bmp", 384, 232, true},
+    {"bitmaps/TIMESLIP.bmp", 400, 232, true},
     {"textures/TEX_SIG.bmp", 256, 256, false},
     {"textures/TEX_WAY.bmp", 256, 256, false},
     {"textures/TEX_WAY2.bmp", 256, 256, false},

@@ -51,4 +51,13 @@ TEST(RunLog, AnEmptyLogGetsTheHeaderAndALastLineWithoutEndGetsOne) {
   EXPECT_EQ("\r\nL\r\n", RunLogAppendText(120, '7', "L"));
 }
 
+// The car names are the game's Shift-JIS: half-width katakana become their UTF-8 letters (as
+// Python's cp932 codec gives them), a double-byte lead a '?', and the name stops at its bound.
+TEST(RunLog, CarNamesGoFromShiftJisToUtf8) {
+  EXPECT_EQ("\xEF\xBD\xB2\xEF\xBD\xB6\xEF\xBD\xBD\xEF\xBE\x9E\xEF\xBE\x81 \xEF\xBE\x8C\xEF\xBD\xA7",
+            SingleByteShiftJisToUtf8("\xB2\xB6\xBD\xDE\xC1 \xCC\xA7", 27));
+  EXPECT_EQ("A?B", SingleByteShiftJisToUtf8("A\x81" "B", 27));
+  EXPECT_EQ("AR", SingleByteShiftJisToUtf8("ARATA", 2));
+}
+
 }  // namespace

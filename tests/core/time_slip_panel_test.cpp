@@ -17,10 +17,22 @@ struct PanelReading {
   int orange = 0;                                       // glyphs from the orange sheet
 };
 
-PanelReading Read(const TimeSlip& slip, float courseLength) {
+std::vector<InstrumentBlit> Slip(const TimeSlip& slip, float courseLength) {
+  std::vector<InstrumentBlit> cells = {{}};  // anything left there is replaced
+  TimeSlipPanel(slip, courseLength, cells);
+  return cells;
+}
+
+std::vector<InstrumentBlit> Gaps(const TimeSlip& slip, const TimeSlip& ghost, float courseLength) {
+  std::vector<InstrumentBlit> cells;
+  GhostGapPanel(slip, ghost, courseLength, cells);
+  return cells;
+}
+
+PanelReading Read(const std::vector<InstrumentBlit>& cells, int32_t panelX = kSlipPanelX) {
   PanelReading reading;
   std::map<int32_t, std::map<int32_t, char>> glyphs;
-  for (const InstrumentBlit& cell : TimeSlipPanel(slip, courseLength)) {
+  for (const InstrumentBlit& cell : cells) {
     const PixelRect& s = cell.source;
     if (s.top < kSlipCreamFontTop) {
       reading.plate.push_back({s, cell.destination});
@@ -30,7 +42,7 @@ PanelReading Read(const TimeSlip& slip, float courseLength) {
     const bool orange = s.top >= kSlipOrangeFontTop;
     reading.orange += orange;
     const int32_t sheetRow = (s.top - (orange ? kSlipOrangeFontTop : kSlipCreamFontTop)) / 16;
-    glyphs[cell.destination.top - kSlipPanelY][cell.destination.left - kSlipPanelX] =
+    glyphs[cell.destination.top - kSlipPanelY][cell.destination.left - panelX] =
         static_cast<char>(32 + s.left / 8 + 48 * sheetRow);
   }
   for (const auto& [top, row] : glyphs) {
@@ -51,7 +63,7 @@ TEST(TimeSlipPanel, ShowsTheCoursesMarksWithTheValuesPassedSoFar) {
   slip.reaction_ms = 412;
   slip.marks[0] = {true, 1234, 61.24};
   slip.marks[1] = {true, 8000, 120.0};
-  const PanelReading reading = Read(slip, 400.0f);
+  const PanelReading reading = Read(Slip(slip, 400.0f));
   const std::map<int32_t, std::string> rows = {
       {4, "@36:TIME @76:SLIP"},
       {20, "@71:sec @106:km/h"},
@@ -66,16 +78,45 @@ TEST(TimeSlipPanel, ShowsTheCoursesMarksWithTheValuesPassedSoFar) {
   // The short plate beside the long course's, which ends at 432, clear of the car's name.
   EXPECT_EQ(decltype(reading.plate)({{{144, 0, 288, 120}, {20, 264, 164, 384}}}), reading.plate);
   EXPECT_EQ(decltype(reading.plate)({{{0, 0, 144, 168}, {20, 264, 164, 432}}}),
-            Read(slip, 1000.0f).plate);
+            Read(Slip(slip, 1000.0f)).plate);
+}
+
+// Beside a ghost: the player's time less the ghost's on every row both have passed, at the
+// right of the road, level with the slip's rows.
+TEST(TimeSlipPanel, GapPanelShowsThePlayersTimeLessTheGhostsOnEachRowBothPassed) {
+  TimeSlip slip = {}, ghost = {};
+  slip.reacted = ghost.reacted = true;
+  slip.reaction_ms = 412;
+  ghost.reaction_ms = 289;
+  slip.marks[0] = {true, 1234, 61.2};
+  ghost.marks[0] = {true, 1279, 60.0};
+  slip.marks[1] = {true, 25000, 30.0};  // a long stop on the way
+  ghost.marks[1] = {true, 8000, 120.0};
+  ghost.marks[2] = {true, 11000, 150.0};
+  slip.marks[3] = {true, 30000, 160.0};  // the course's own length is a mark too
+  ghost.marks[3] = {true, 30100, 161.0};
+  const PanelReading reading = Read(Gaps(slip, ghost, 400.0f), kGapPanelX);
+  const std::map<int32_t, std::string> rows = {
+      {4, "@8:GHOST"},
+      {20, "@25:sec"},
+      {36, "@6:+0.123"},
+      {52, "@6:-0.045"},
+      {68, "@6:+9.999"},
+      {100, "@6:-0.100"},
+  };
+  EXPECT_EQ(rows, reading.rows);
+  EXPECT_EQ(decltype(reading.plate)({{{344, 0, 400, 120}, {564, 264, 620, 384}}}), reading.plate);
+  EXPECT_EQ(decltype(reading.plate)({{{288, 0, 344, 168}, {564, 264, 620, 432}}}),
+            Read(Gaps(slip, ghost, 1000.0f), kGapPanelX).plate);
 }
 
 TEST(TimeSlipPanel, PassingAMarkAddsOnlyItsFiguresToThePanelShown) {
   TimeSlip slip = {};
-  const std::vector<InstrumentBlit> empty = TimeSlipPanel(slip, 400.0f);
+  const std::vector<InstrumentBlit> empty = Slip(slip, 400.0f);
   slip.reacted = true;
   slip.reaction_ms = 412;
   slip.marks[0] = {true, 1234, 61.24};
-  const std::vector<InstrumentBlit> passed = TimeSlipPanel(slip, 400.0f);
+  const std::vector<InstrumentBlit> passed = Slip(slip, 400.0f);
   std::vector<InstrumentBlit> missing;
   ASSERT_TRUE(CellsToAdd(empty, passed, missing));
   // "0.412", "1.234" and "61.2": 14 glyphs, the rest is already on the panel.

@@ -40,7 +40,7 @@ check_case() {
     e2e_wait_exit 15
   else
     sleep 2
-    e2e_probe alive 2000 >/dev/null || fail "without $name: the game stopped running"
+    e2e_probe alive 5000 >/dev/null || fail "without $name: the game stopped running"
     # Back to the title and out through its last menu item, the orderly exit. A box at
     # start-up held the title's first visit back, so its opening may still be running.
     e2e_keys Escape

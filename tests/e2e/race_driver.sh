@@ -4,8 +4,10 @@
 # The lever starts in the middle neutral cell; first gear is up-left, second down-left, third
 # up in the middle column, fourth down in it. Gear moves need the clutch (left Ctrl) held.
 
-# "x y w h" of the race clock: the time text of the dial style, which the races here use.
+# "x y w h" of the race clock: the time text of the dial style, which the races here use, and
+# the time digits of the digital style.
 race_clock_dial="280 66 110 32"
+race_clock_digital="50 89 160 48"
 race_font_bmp="$(dirname "${BASH_SOURCE[0]}")/../../resources/bitmaps/FONT.bmp"
 race_orange_bmp="$(dirname "${BASH_SOURCE[0]}")/../../resources/bitmaps/FONT_DFPOP_32_ORANGE.bmp"
 race_slip_bmp="$(dirname "${BASH_SOURCE[0]}")/../../resources/bitmaps/TIMESLIP.bmp"

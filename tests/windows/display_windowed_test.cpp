@@ -1,6 +1,7 @@
 // The display context in a window on a 1024x768 desktop: what CreateDisplay builds (what it
 // shows, depth and colours included, is guarded by the golden pictures), the full-screen
-// failure on a screen that cannot change its mode, and the keys after a failed start-up.
+// failure on a screen that cannot change its mode, the start in a window it leads to, and the
+// keys held before the start.
 #include "display/display_win32.h"
 
 #include "app/scene_dispatcher.h"
@@ -61,19 +62,21 @@ TEST_F(WindowedDisplayTest, FullScreenOnAScreenThatCannotChangeModeFailsCleanly)
   EXPECT_TRUE(CreateDisplay(hwnd_, 640, 480, 1, 0));
 }
 
-TEST_F(WindowedDisplayTest, KeysAfterAFailedStartUpLeaveTheExitAlone) {
+TEST_F(WindowedDisplayTest, AStoredFullScreenStartsInAWindowAndEarlyKeysWait) {
   // No vorta.ini: the game asks for full screen, which this desktop cannot give.
   ScratchFolder folder;
   ASSERT_TRUE(folder.Entered());
   instance = GetModuleHandleA(nullptr);
   MessageBoxWatcher watcher;
   scene_state = SCENE_BOOT;
-  DispatchScene(false, GameSceneServices());
-  ASSERT_EQ(scene_state, SCENE_EXIT);
+  // Held while the game starts, Esc and F2 must neither skip nor disturb the boot step.
   EXPECT_EQ(OnKeyDown(hwnd_, WM_KEYDOWN, VK_ESCAPE, 0), 1);
   EXPECT_EQ(OnKeyDown(hwnd_, WM_KEYDOWN, VK_F2, 0), 1);
-  EXPECT_EQ(scene_state, SCENE_EXIT) << "Esc turned the exit into the title";
-  EXPECT_EQ(windowed, 0) << "F2 switched the mode that the exit writes";
+  EXPECT_EQ(scene_state, SCENE_BOOT);
+  DispatchScene(false, GameSceneServices());
+  EXPECT_EQ(scene_state, SCENE_TITLE_ENTER) << "the start failed on the mode";
+  EXPECT_EQ(windowed, 1) << "the exit would store the mode that cannot be shown";
+  EXPECT_EQ(display_context.windowed, 1);
   ShutDown();
 }
 }  // namespace

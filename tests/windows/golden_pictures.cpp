@@ -20,6 +20,7 @@
 #include "race/race_setup_win32.h"
 #include "race/race_state.h"
 #include "race/race_view_d3d.h"
+#include "race/replay_win32.h"
 #include "screens/car_select_win32.h"
 #include "screens/options.h"
 #include "screens/options_win32.h"
@@ -50,6 +51,19 @@ const RaceMoment kFalseStart{6, 0.02f, 3.2, 2400.0f, 0, 0, 0, false};  // crept 
 const RaceMoment kMidCourse{5, 187.6f, 148.37, 6230.0f, 1, 0, 7345, false};
 // Rolled on past the line; second in the time table.
 const RaceMoment kFinished{5, 412.7f, 171.93, 7120.0f, 2, 0, 12975, true};
+// 7 m short of the line.
+const RaceMoment kNearTheLine{5, 393.0f, 170.6, 7090.0f, 2, 0, 12812, false};
+
+// A slip of a 400 m run up to mark `passed`: the reaction time and the time and speed at each
+// mark, ms and km/h.
+TimeSlip MakeSlip(uint32_t reactionMs, const uint32_t (&times)[4], const double (&speeds)[4],
+                  int passed) {
+  TimeSlip slip = {};
+  slip.reacted = true;
+  slip.reaction_ms = reactionMs;
+  for (int i = 0; i < passed; ++i) slip.marks[i] = {true, times[i], speeds[i]};
+  return slip;
+}
 
 class Pictures : public WindowedSceneTest {
  protected:
@@ -155,7 +169,9 @@ class Pictures : public WindowedSceneTest {
     speedometer_style = style;
     EnterRace();
     RaceState& race = race_state;
+    const TimeSlip slip = race.slip;  // a case may have set the run's slip
     SetRaceStartValues(race);
+    race.slip = slip;
     for (D3DVECTOR& p : race.signal_positions) p.y = 1.0f;  // the opening move is over
     const RaceMoment& m = moment;
     std::tie(race.signal_step, race.distance, race.speed, race.engine_rpm, race.gear_column,
@@ -175,6 +191,32 @@ class Pictures : public WindowedSceneTest {
     Save();
   }
 };
+
+// The best run's car beside the player at the line, ahead of the player in mid-course, and
+// after its finish, standing at the line while the player comes up to it, the slip showing the
+// gaps to it at the marks passed.
+TEST_F(Pictures, race_ghost_line) {
+  ghost_car = 1;
+  ghost_run.ready = true;
+  ghost_run.player.race.distance = 0.0f;
+  Race(kFiveSpeedCar, 0, kAtTheLine);
+}
+TEST_F(Pictures, race_ghost_ahead) {
+  ghost_car = 1;
+  ghost_run.ready = true;
+  ghost_run.player.race.distance = kMidCourse.distance + 6.0f;
+  Race(kFiveSpeedCar, 0, kMidCourse);
+}
+TEST_F(Pictures, race_ghost_finish) {
+  ghost_car = 1;
+  time_slip_panel = 1;
+  ghost_run.ready = true;
+  ghost_run.player.race.distance = 400.6f;
+  ghost_run.player.race.finished = true;
+  ghost_run.slip = MakeSlip(389, {1690, 4871, 7380, 12852}, {62.0, 119.3, 152.2, 172.4}, 4);
+  race_state.slip = MakeSlip(412, {1734, 4980, 7412, 12975}, {61.2, 118.4, 151.7, 171.9}, 3);
+  Race(kFiveSpeedCar, 0, kNearTheLine);
+}
 
 TEST_F(Pictures, title_banner) { Title(kTitleBannerOnly, 0, 0); }
 // s = 100: the logo's right part out of the left edge, the subtitle's left out of the right.

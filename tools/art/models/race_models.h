@@ -30,4 +30,7 @@ Mesh BuildSignalStand(); // "sigpool": the bar and hangers the housings hang fro
 // All eleven, named by their resource names, in the order the race loads them.
 std::vector<Mesh> BuildRaceModels();
 
+// "ghost": the car of the player's best run, beside the player (drawn only with the ghost on).
+Mesh BuildGhostCar();
+
 }  // namespace art_models

@@ -183,8 +183,37 @@ void GenerateModelPreviews(const ArtContext& context) {
   }
 }
 
+// The ghost's car on its own, through an ordinary lens, from behind on the right and from the
+// side: the shape the race shows small and stretched.
+void GenerateGhostCarPreview(const ArtContext& context) {
+  std::vector<uint8_t> bytes;
+  GpdModel car;
+  const std::string path = context.ModelPath("ghost");
+  if (!std::filesystem::exists(path)) return;
+  ArtCheck(ReadFileBytes(path, &bytes) &&
+               ParseGpdModel(bytes.data(), bytes.size(), car) == GpdStatus::kOk,
+           "ghost car preview: the game refuses " + path);
+  const D3DVECTOR eyes[2] = {MakeVector(3.5f, 1.2f, -7.0f), MakeVector(7.5f, 0.0f, -0.3f)};
+  PreviewRaster raster(320, 200);
+  for (int view = 0; view < 2; ++view) {
+    raster.Clear();
+    D3DMATRIX camera, projection, world;
+    SetViewMatrix(camera, eyes[view], MakeVector(0, -1.1f, -0.3f), MakeVector(0, 1, 0));
+    SetProjectionMatrix(projection, 0.7f, 1.0f, 0.5f, 50.0f);
+    raster.SetView(camera);
+    raster.SetProjection(projection);
+    SetIdentityMatrix(world);
+    raster.DrawModel(car, world, nullptr);
+    ArtCheck(raster.WritePng(context.PreviewPath(view == 0 ? "ghost_car_rear" : "ghost_car_side"),
+                             2, 0, 0, 320, 200),
+             "cannot write the ghost car preview");
+  }
+}
+
 }  // namespace
 }  // namespace art_models
+
+static ArtPreviewRegistration ghost_registration("GHOST_CAR", &art_models::GenerateGhostCarPreview);
 
 // Runs after every job, so it pictures the models and textures as written.
 static ArtPreviewRegistration registration("RACE_VIEWS", &art_models::GenerateModelPreviews);

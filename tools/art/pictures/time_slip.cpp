@@ -1,5 +1,5 @@
-// The race's "TIMESLIP" picture: the plates of the time-slip panel, one for each course, and
-// the game's small 8 x 16 font in the instruments' cream and orange for its lettering. Where
+// The race's "TIMESLIP" picture: the plates of the time-slip panel and of the ghost's gap
+// panel beside it, one of each for each course, and the game's small 8 x 16 font in the instruments' cream and orange for its lettering. Where
 // each piece lies comes from the race's own layout (race/time_slip_panel.h).
 #include "race/time_slip_panel.h"
 #include "tools/art/common/font_sheet.h"
@@ -39,18 +39,31 @@ void WritePanelPreview(const ArtContext& context, const IndexedBitmap& picture) 
   const uint32_t times[kSlipMarks] = {1734, 4980, 7412, 11385, 14817, 18051, 21204};
   const double speeds[kSlipMarks] = {61.2, 118.4, 151.7, 187.3, 208.9, 223.5, 234.0};
   for (int i = 0; i < kSlipMarks; ++i) slip.marks[i] = {true, times[i], speeds[i]};
-  cairo_surface_t* page = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 2 * kSlipPanelWidth + 48, 200);
+  cairo_surface_t* page = cairo_image_surface_create(
+      CAIRO_FORMAT_RGB24, 2 * (kSlipPanelWidth + kGapPanelWidth + 20) + 12, 200);
   cairo_t* cr = cairo_create(page);
   SetSource(cr, HexRgb(0x6A6C70));
   cairo_paint(cr);
   cairo_destroy(cr);
+  // The ghost's run: a little slower at the lamps and off the line, quicker later.
+  TimeSlip ghost = slip;
+  ghost.reaction_ms = 389;
+  const int32_t ahead[kSlipMarks] = {-45, -12, 30, 123, 260, 410, 586};
+  for (int i = 0; i < kSlipMarks; ++i) ghost.marks[i].time_ms = times[i] - ahead[i];
   int x = 16;
+  std::vector<InstrumentBlit> cells;
   for (const float course : {400.0f, 1000.0f}) {
-    for (const InstrumentBlit& cell : TimeSlipPanel(slip, course)) {
+    TimeSlipPanel(slip, course, cells);
+    for (const InstrumentBlit& cell : cells) {
       BlitBitmapRect(page, picture, ToArt(cell.source), x + cell.destination.left - kSlipPanelX,
                      16 + cell.destination.top - kSlipPanelY, true);
     }
-    x += kSlipPanelWidth + 16;
+    GhostGapPanel(slip, ghost, course, cells);
+    for (const InstrumentBlit& cell : cells) {
+      BlitBitmapRect(page, picture, ToArt(cell.source), x + cell.destination.left - kGapPanelX +
+                     kSlipPanelWidth + 4, 16 + cell.destination.top - kSlipPanelY, true);
+    }
+    x += kSlipPanelWidth + kGapPanelWidth + 20;
   }
   ArtCheck(cairo_surface_write_to_png(page, context.PreviewPath("race_time_slip").c_str()) ==
                CAIRO_STATUS_SUCCESS,
@@ -63,9 +76,10 @@ void GenerateTimeSlip(const ArtContext& context) {
   cairo_t* cr = canvas.cr();
   std::vector<ArtRect> outlines;
   for (const float course : {1000.0f, 400.0f}) {
-    const ArtRect plate = ToArt(SlipPlateSource(course));
-    DrawSlipPlate(cr, plate);
-    outlines.push_back(plate);
+    for (const PixelRect& source : {SlipPlateSource(course), GapPlateSource(course)}) {
+      DrawSlipPlate(cr, ToArt(source));
+      outlines.push_back(ToArt(source));
+    }
   }
   DrawSheet(cr, kSlipCreamFontTop, CreamTop(), CreamBottom(), CreamOutline());
   DrawSheet(cr, kSlipOrangeFontTop, OrangeTop(), OrangeBottom(), OrangeOutline());
