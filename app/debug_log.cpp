@@ -11,7 +11,10 @@ int debug_mode = 0;
 namespace {
 LogSink log_sink = nullptr;
 LogClock log_clock = &LocalLogTime;
+LogFileEncoder log_encoder = nullptr;
 }  // namespace
+
+void SetLogFileEncoder(LogFileEncoder encoder) { log_encoder = encoder; }
 
 void SetLogClock(LogClock clock) { log_clock = clock != nullptr ? clock : &LocalLogTime; }
 
@@ -49,7 +52,8 @@ void WriteLog(const char* format, ...) {
 
   // Opened and closed for every entry so the log is complete up to the last one even when
   // the program stops abruptly. The entry is written as text, never as a format.
-  const std::string entry = FormatLogEntry(log_clock(), message);
+  std::string entry = FormatLogEntry(log_clock(), message);
+  if (log_encoder != nullptr) entry = log_encoder(entry);
   if (std::FILE* file = std::fopen(kLogFileName, "a")) {
     std::fwrite(entry.data(), 1, entry.size(), file);
     std::fclose(file);

@@ -5,7 +5,8 @@
 extern int debug_mode;
 
 // printf-style; appends one entry "%4d/%02d/%02d %02d:%02d:%02d\t<message>" to .\vorta.log
-// (UTF-8) and sends the message to the debugger. Does nothing unless debug_mode is set.
+// (the texts are UTF-8 in the sources; on Windows the file gets them in code page 932) and
+// sends the message to the debugger. Does nothing unless debug_mode is set.
 // Messages carry their own "\n".
 void WriteLog(const char* format, ...)
 #if defined(__GNUC__)

@@ -18,6 +18,11 @@ LogTime LocalLogTime();
 using LogClock = LogTime (*)();
 void SetLogClock(LogClock clock);
 
+// What the file gets for an entry written in UTF-8 (on Windows its code page 932 bytes, the
+// code page of the game's texts); unchanged by default.
+using LogFileEncoder = std::string (*)(const std::string& utf8);
+void SetLogFileEncoder(LogFileEncoder encoder);
+
 // Where each formatted message also goes (the debugger output on Windows).
 using LogSink = void (*)(const char* message);
 void SetLogDebuggerSink(LogSink sink);

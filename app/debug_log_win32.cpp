@@ -22,6 +22,7 @@ void StartDebugLog() {
   debug_mode = 1;
   SetLogDebuggerSink(&SendToDebugger);
   SetLogClock(&SystemLocalTime);
+  SetLogFileEncoder(&NarrowToCodePage932);
   DeleteFileA(".\\vorta.log");
   WriteLog("%s", kDebugModeMessage);
 }

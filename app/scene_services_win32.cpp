@@ -3,6 +3,7 @@
 #include "app/scene_state.h"
 #include "app/settings.h"
 #include "app/shell_win32.h"
+#include "app/step_trace_win32.h"
 #include "input/input_win32.h"
 #include "race/race_frame_win32.h"
 #include "race/race_setup_win32.h"
@@ -30,7 +31,10 @@ class GameServices final : public SceneServices {
   void EnterTitle() override { ::EnterTitle(); }
   void TitleFrame() override { ::TitleFrame(); }
   void ResetRace() override { ::ResetRace(); }
-  void ApplyRaceView() override { ::ApplyRaceView(); }
+  void ApplyRaceView() override {
+    ::ApplyRaceView();
+    TraceStep("race view");
+  }
   void EnterRace() override { ::EnterRace(); }
   void RaceFrame() override { ::RaceFrame(); }
   void EnterRecords() override { ::EnterRecords(); }

@@ -6,6 +6,7 @@
 #include "app/settings.h"
 #include "app/settings_win32.h"
 #include "app/shell_win32.h"
+#include "app/step_trace_win32.h"
 #include "app/win_globals.h"
 #include "data/car_data_loader.h"
 #include "data/car_record.h"
@@ -93,6 +94,7 @@ void ReloadRunningScenePictures() {
 void ReadSettingsAtBoot() {
   ReadSettingsFile();
   settings_read = true;
+  TraceStep("settings");
 }
 
 bool StartUp(int32_t windowedMode) {
@@ -111,19 +113,30 @@ bool StartUp(int32_t windowedMode) {
     return false;
   }
   StartFrameClock();
+  TraceStep("timer");
 
   // A failure here has already destroyed the window; the loop ends without the exit scene.
   if (!CreateInput(instance, window)) {
     ShowMessageBox("DirectInputの初期化失敗", "Error");
     return false;
   }
+  TraceStep("input");
   CreateSound(window);  // the game runs the same without sound objects
+  TraceStep("sound");
 
   if (!LoadCarData()) ShowMessageBox("カーデータの読み込みに失敗", "error");
+  TraceStep("car data");
   // After the car table: the default records draw car names from it.
   ReadSaveFile();
+  // A file that is there but could not be read (another program holds it) is left alone at
+  // exit, so whatever the player achieves now is lost: say so before the first race.
+  if (!RecordsMayBeWritten()) {
+    ShowMessageBox("セーブデータを読み込めませんでした。今回の記録は保存されません。", "error");
+  }
+  TraceStep("save file");
 
   if (!CreateGameDisplay(windowedMode)) return false;
+  TraceStep("display");
   race_state = RaceState{};
   return true;
 }
@@ -135,6 +148,7 @@ void ShutDown() {
   ReleaseInput();
   ReleaseFrameClock();
   WriteRaceTrace();
+  WriteStepTrace();
   ReleaseCarData();
   ReleaseDisplay();
   if (window != nullptr) PostMessageA(window, WM_CLOSE, 0, 0);

@@ -11,3 +11,15 @@ std::wstring WidenUtf8(const char* utf8) {
   wide.resize(static_cast<size_t>(length) - 1);
   return wide;
 }
+
+std::string NarrowToCodePage932(const std::string& utf8) {
+  const std::wstring wide = WidenUtf8(utf8.c_str());
+  if (wide.empty()) return std::string();
+  constexpr UINT kCodePage932 = 932;
+  const int length = WideCharToMultiByte(
+      kCodePage932, 0, wide.c_str(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+  std::string narrow(static_cast<size_t>(length), '\0');
+  WideCharToMultiByte(kCodePage932, 0, wide.c_str(), static_cast<int>(wide.size()), narrow.data(),
+                      length, nullptr, nullptr);
+  return narrow;
+}

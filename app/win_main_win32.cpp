@@ -8,6 +8,7 @@
 #include "app/debug_log_win32.h"
 #include "app/game_version.h"
 #include "app/shell_win32.h"
+#include "app/step_trace_win32.h"
 #include "app/win_globals.h"
 
 namespace {
@@ -47,11 +48,13 @@ bool CreateGameWindow(int showCommand) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR commandLine, int showCommand) {
+  TraceStep("program");
   instance = hInstance;
   if (IsDebugSwitch(commandLine)) StartDebugLog();
 
   if (!CreateGameWindow(showCommand)) return 0;
   WINNLSEnableIME(nullptr, FALSE);
+  TraceStep("window");
 
   SceneServices& services = GameSceneServices();
   MSG message;

@@ -72,6 +72,12 @@ LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
       // Uncovered: a scene that leaves a still picture on the screen must draw it again.
       ForgetShownPicture(shown_picture);
       break;
+    case WM_ACTIVATEAPP:
+      // Full screen minimises the window when another program takes the screen. Wine hands
+      // the activation back to it, still minimised, when that program goes away: nothing would
+      // be shown again, so the window restores itself as a click on its taskbar button does.
+      if (wParam != FALSE && IsIconic(hwnd)) PostMessageA(hwnd, WM_SYSCOMMAND, SC_RESTORE, 0);
+      break;
     case WM_DESTROY:
       PostQuitMessage(0);
       break;

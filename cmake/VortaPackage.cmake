@@ -1,15 +1,19 @@
-# The release archive a player downloads (`cmake --build build --target package`): the 64-bit
-# vorta.exe that the tests run, vorta-replay.exe, the player's README with its pictures and the
-# licences of the fonts its lettering was drawn with. No font file ships: the letters are
-# pictures inside the executable.
+# The release archive a player downloads (`cmake --build build --target package`): the 32-bit
+# vorta.exe for Windows and the 64-bit vorta64.exe that the tests run, vorta-replay.exe, all
+# without their debug data, the player's README with its pictures and the licences of the fonts
+# its lettering was drawn with. No font file ships: the letters are pictures inside the
+# executable.
 
-if(NOT VORTA_EXE)
+if(NOT VORTA_EXE OR NOT VORTA_EXE32)
   return()
 endif()
 
-install(PROGRAMS ${VORTA_EXE} DESTINATION .)
-get_filename_component(vorta_exe_dir ${VORTA_EXE} DIRECTORY)
-install(PROGRAMS ${vorta_exe_dir}/tools/vorta-replay.exe DESTINATION .)
+# The stripped copies each Windows build leaves in its release/ folder.
+get_filename_component(win64_dir ${VORTA_EXE} DIRECTORY)
+get_filename_component(win32_dir ${VORTA_EXE32} DIRECTORY)
+install(PROGRAMS ${win32_dir}/release/vorta.exe DESTINATION .)
+install(PROGRAMS ${win64_dir}/release/vorta.exe DESTINATION . RENAME vorta64.exe)
+install(PROGRAMS ${win64_dir}/release/vorta-replay.exe DESTINATION .)
 # With CR LF line ends: older Notepad shows a file of bare line feeds as one long line.
 configure_file(${PROJECT_SOURCE_DIR}/docs/player-readme.txt ${CMAKE_BINARY_DIR}/release-files/README.txt
   @ONLY NEWLINE_STYLE CRLF)
@@ -31,7 +35,12 @@ install(FILES /usr/share/common-licenses/Apache-2.0 DESTINATION licences
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME vorta)
 set(CPACK_PACKAGE_VERSION 0.75)
-set(CPACK_PACKAGE_FILE_NAME vorta-0.75-win64)
+set(CPACK_PACKAGE_FILE_NAME vorta-0.75-windows)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/release)
 include(CPack)
+
+# The archive as a player gets it: its files, the executables' version and no debug data.
+add_test(NAME release.archive COMMAND bash ${PROJECT_SOURCE_DIR}/tests/release/archive_test.sh
+  ${CMAKE_BINARY_DIR}/CPackConfig.cmake)
+set_tests_properties(release.archive PROPERTIES TIMEOUT 120 LABELS release)

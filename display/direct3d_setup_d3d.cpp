@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/debug_log.h"
+#include "app/step_trace_win32.h"
 #include "app/win_globals.h"
 #include "display/display_win32.h"
 
@@ -168,11 +169,13 @@ bool SetUpDirect3D(int32_t softwareDevice) {
   }
 
   const DeviceChoice* device = CreateDevice(softwareDevice);
+  TraceStep("Direct3D device");
   if (device == nullptr) {
     ShowMessageBox("D3D Device作成失敗", "ERROR");
     return false;
   }
   if (!CreateZBuffer(*device)) return false;
+  TraceStep("Z-buffer");
 
   SetUpViewport();
   SetUpLighting();

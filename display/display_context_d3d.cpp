@@ -3,25 +3,33 @@
 #include "display/display_win32.h"
 
 #include "app/debug_log.h"
+#include "app/step_trace_win32.h"
 
 DisplayContext display_context;
 
 namespace {
+bool DrawsThreeDimensions(IDirectDraw* candidate) {
+  DDCAPS hardware = {};
+  hardware.dwSize = sizeof hardware;
+  DDCAPS emulation = {};
+  emulation.dwSize = sizeof emulation;
+  return SUCCEEDED(candidate->GetCaps(&hardware, &emulation)) &&
+         (hardware.dwCaps & DDCAPS_3D) && (hardware.ddsCaps.dwCaps & DDSCAPS_TEXTURE);
+}
+
 // The first driver that draws 3D and textures in hardware wins, even a secondary card: a
-// picture drawn there beats the primary card's software path, in a window too.
+// picture drawn there beats the primary card's software path, in a window too. The primary
+// display driver, which the enumeration names first and without a GUID, has been tried
+// already.
 BOOL WINAPI TakeThreeDimensionalDriver(GUID* guid, LPSTR description, LPSTR name,
                                        LPVOID context) {
+  if (guid == nullptr) return DDENUMRET_OK;
   auto* chosen = static_cast<IDirectDraw**>(context);
   IDirectDraw* candidate = nullptr;
   if (FAILED(DirectDrawCreate(guid, &candidate, nullptr)) || candidate == nullptr) {
     return DDENUMRET_OK;
   }
-  DDCAPS hardware = {};
-  hardware.dwSize = sizeof hardware;
-  DDCAPS emulation = {};
-  emulation.dwSize = sizeof emulation;
-  if (SUCCEEDED(candidate->GetCaps(&hardware, &emulation)) && (hardware.dwCaps & DDCAPS_3D) &&
-      (hardware.ddsCaps.dwCaps & DDSCAPS_TEXTURE)) {
+  if (DrawsThreeDimensions(candidate)) {
     *chosen = candidate;
     return DDENUMRET_CANCEL;
   }
@@ -29,10 +37,18 @@ BOOL WINAPI TakeThreeDimensionalDriver(GUID* guid, LPSTR description, LPSTR name
   return DDENUMRET_OK;
 }
 
+// The primary display driver is tried before the others are enumerated: the enumeration
+// names it first, so when it draws 3D it is the one the enumeration would choose, and the
+// enumeration is skipped. Under Wine the enumeration and every DirectDraw object each set up
+// the whole 3D driver behind them: the enumeration cost the game 0.3 s of processor time here.
 IDirectDraw* ChooseDriver() {
+  IDirectDraw* primary = nullptr;
+  if (FAILED(DirectDrawCreate(nullptr, &primary, nullptr))) primary = nullptr;
+  if (primary != nullptr && DrawsThreeDimensions(primary)) return primary;
   IDirectDraw* chosen = nullptr;
   DirectDrawEnumerateA(&TakeThreeDimensionalDriver, &chosen);
-  if (chosen == nullptr && FAILED(DirectDrawCreate(nullptr, &chosen, nullptr))) return nullptr;
+  if (chosen == nullptr) return primary;
+  if (primary != nullptr) primary->Release();
   return chosen;
 }
 
@@ -153,6 +169,7 @@ bool CreateDisplay(HWND window, int32_t width, int32_t height, int32_t windowed,
   d.channels = ChannelLayout();
 
   IDirectDraw* first = ChooseDriver();
+  TraceStep("DirectDraw driver");
   if (first == nullptr) return false;
   const HRESULT query =
       first->QueryInterface(IID_IDirectDraw4, reinterpret_cast<void**>(&d.direct_draw));
@@ -163,6 +180,7 @@ bool CreateDisplay(HWND window, int32_t width, int32_t height, int32_t windowed,
   }
 
   if (!(d.windowed ? CreateWindowedSurfaces() : CreateFullScreenSurfaces())) return false;
+  TraceStep("DirectDraw surfaces");
 
   if (!SetUpDirect3D(softwareDevice)) {
     WriteLog("Direct3D初期化に失敗\n");

@@ -4,6 +4,7 @@
 #include "app/frame_timer_win32.h"
 #include "app/scene_state.h"
 #include "app/shell_win32.h"
+#include "app/step_trace_win32.h"
 #include "data/car_table.h"
 #include "data/record_data.h"
 #include "display/drawing_win32.h"
@@ -18,9 +19,14 @@
 #include "race/run_log_win32.h"
 #include "sound/engine_sound_win32.h"
 
+namespace {
+bool first_frame_traced = false;
+}  // namespace
+
 void ResetRace() {
   SetRaceStartValues(race_state);
   PrepareRaceReplays(race_mode);
+  first_frame_traced = false;
 }
 
 void RaceFrame() {
@@ -53,6 +59,7 @@ void RaceFrame() {
   // PresentFrame, in its two steps, so that the benchmark's trace can time the copy.
   const uint64_t showStart = ReadCounterTicks();
   ShowBackBuffer();
+  TraceFirstFrame("first race frame", first_frame_traced);
   TraceRaceFrame(race_state, showStart - frameStart, ReadCounterTicks() - showStart);
   WaitForFrame();
 }

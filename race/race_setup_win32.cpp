@@ -3,6 +3,7 @@
 #include "app/scene_frame_win32.h"
 #include "app/scene_state.h"
 #include "app/shell_win32.h"
+#include "app/step_trace_win32.h"
 #include "app/win_globals.h"
 #include "data/car_table.h"
 #include "display/bitmap_surface_win32.h"
@@ -64,8 +65,10 @@ const RacePicture kPictures[7] = {
 }  // namespace
 
 void EnterRace() {
+  TraceStep("race entry");
   ReleaseSceneSurfaces();
   LoadSmallFont();
+  TraceStep("car select released");
   LoadRaceResources();
   FinishSceneEntry(SCENE_RACE_RESET);
 }
@@ -86,6 +89,7 @@ void LoadRaceResources(const RaceResourceNames& names) {
     needle = CreateVertexBufferFor(display.direct3d, kNeedleVertexFormat, kNeedleVertices,
                                    display.hardware_device != 0);
   }
+  TraceStep("race models");
 
   for (int i = 0; i < 3; ++i) {
     Texture& texture = *kTextures[i];
@@ -96,13 +100,17 @@ void LoadRaceResources(const RaceResourceNames& names) {
     }
     if (texture.device != nullptr) texture.device->SetTexture(0, nullptr);
   }
+  TraceStep("race textures");
 
   for (int i = 0; i < 7; ++i) {
     const RacePicture& picture = kPictures[i];
     LoadKeyedPicture(*picture.handle, names.bitmaps[i], picture.load_failure, picture.key_failure);
   }
+  TraceStep("race pictures");
   LoadTimeSlipPicture();
+  TraceStep("time slip");
   OpenEngineSound(current_car);
+  TraceStep("engine sound");
 }
 
 void ReleaseRaceResources() {

@@ -5,6 +5,7 @@
 #include "app/scene_frame_win32.h"
 #include "app/scene_state.h"
 #include "app/shell_win32.h"
+#include "app/step_trace_win32.h"
 #include "app/win_globals.h"
 #include "display/bitmap_surface_win32.h"
 #include "display/display_win32.h"
@@ -17,6 +18,7 @@
 IDirectDrawSurface4* lpDDSTitle = nullptr;
 
 namespace {
+bool first_frame_traced = false;
 
 // keyFailureEnds: the first set-up runs on with an unkeyed picture, a reload does not.
 void LoadTitleSurface(bool keyFailureEnds) {
@@ -47,7 +49,9 @@ void EnterTitle() {
   ForgetShownPicture(shown_picture);
   ReleaseSceneSurfaces();
   LoadSmallFont();
+  TraceStep("small font");
   LoadTitleSurface(false);
+  TraceStep("title art");
   FinishSceneEntry(SCENE_TITLE);
 }
 
@@ -70,7 +74,9 @@ void TitleFrame() {
   }
   DrawTitlePieces(picture.pieces, picture.piece_count);
   DrawFrameRate();
-  PresentFrame();
+  ShowBackBuffer();
+  TraceFirstFrame("first title frame", first_frame_traced);
+  WaitForFrame();
   RememberShownPicture(shown_picture, &picture, sizeof picture);
 }
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # "/d" replaces an old log with a fresh one that starts with the date, a tab and the
-# debug-mode line. (No other first word switches the log on: the core command-line test;
+# debug-mode line, in code page 932 like the game's other texts. (No other first word switches the log on: the core command-line test;
 # a start without one writes none: shell_exit_test.)
 source "$(dirname "$0")/lib.sh"
 e2e_setup
@@ -17,7 +17,7 @@ e2e_alt_f4
 e2e_wait_exit 5
 after=$(date +'%Y/%m/%d %H:%M')
 
-first_line=$(head -n1 "$e2e_work/vorta.log" | tr -d '\r')
+first_line=$(e2e_log | head -n1 | tr -d '\r')
 [[ "$first_line" =~ ^[0-9]{4}/[0-9]{2}/[0-9]{2}\ [0-9]{2}:[0-9]{2}:[0-9]{2}$'\t'デバックモードで起動します。$ ]] \
   || fail "first log entry: $first_line"
 [[ "${first_line:0:16}" == "$before" || "${first_line:0:16}" == "$after" ]] \

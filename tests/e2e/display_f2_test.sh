@@ -41,10 +41,10 @@ picture_drawn() {
 wait_fallbacks() {
   local i
   for i in $(seq 1 40); do
-    [ "$(grep -c "フルスクリーンにできないため" "$e2e_work/vorta.log")" -ge "$1" ] && return 0
+    [ "$(e2e_log 2>/dev/null | grep -c "フルスクリーンにできないため")" -ge "$1" ] && return 0
     sleep 0.5
   done
-  fail "full screen was refused fewer than $1 times: $(cat "$e2e_work/vorta.log")"
+  fail "full screen was refused fewer than $1 times: $(e2e_log)"
 }
 
 # 1. A desktop that cannot change its mode (1024x768): the stored full-screen setting, and F2
@@ -55,7 +55,7 @@ printf '[VORTA]\r\nWINDOW=0\r\n' >"$e2e_work/vorta.ini"
 e2e_start /d
 e2e_wait_window
 e2e_wait_client >/dev/null
-grep -q "初期化失敗" "$e2e_work/vorta.log" && fail "the display was not made: $(cat "$e2e_work/vorta.log")"
+e2e_log | grep -q "初期化失敗" && fail "the display was not made: $(e2e_log)"
 e2e_wait_title_menu
 f2 "in the title"
 wait_fallbacks 2
@@ -74,8 +74,8 @@ e2e_press Escape  # in the race Alt+F4 is the ghost's key; on the title it close
 sleep 1
 e2e_alt_f4
 e2e_wait_exit 5
-[ "$(grep -c "フルスクリーンにできないため" "$e2e_work/vorta.log")" -eq 3 ] ||
-  fail "the start and two F2 fall back to a window: $(cat "$e2e_work/vorta.log")"
+[ "$(e2e_log | grep -c "フルスクリーンにできないため")" -eq 3 ] ||
+  fail "the start and two F2 fall back to a window: $(e2e_log)"
 tr -d '\r' <"$e2e_work/vorta.ini" >"$e2e_work/ini.txt"
 grep -q "^WINDOW=1" "$e2e_work/ini.txt" || fail "the window it ran in is not stored: $(cat "$e2e_work/ini.txt")"
 grep -q "^SPEEDMETER=1" "$e2e_work/ini.txt" || fail "F1 with the throttle held did nothing"
@@ -105,7 +105,7 @@ f2 "back to full screen"
 wait_geometry = "no full screen after F2 twice"
 e2e_alt_f4
 e2e_wait_exit 5
-[ "$(grep -c "Device が見つかりました" "$e2e_work/vorta.log")" -eq 3 ] ||
-  fail "three displays expected (start and two switches): $(cat "$e2e_work/vorta.log")"
-grep -q "フルスクリーンにできないため" "$e2e_work/vorta.log" && fail "full screen was refused on a 640x480x16 desktop"
+[ "$(e2e_log | grep -c "Device が見つかりました")" -eq 3 ] ||
+  fail "three displays expected (start and two switches): $(e2e_log)"
+e2e_log | grep -q "フルスクリーンにできないため" && fail "full screen was refused on a 640x480x16 desktop"
 grep -q "^WINDOW=0" <(tr -d '\r' <"$e2e_work/vorta.ini") || fail "two switches keep WINDOW=0"

@@ -53,6 +53,11 @@ e2e_wait_window() {
   fail "the game window did not appear"
 }
 
+# The game's debug log in UTF-8, as the tests' texts are: the game writes it in code page 932.
+e2e_log() {
+  iconv -f CP932 -t UTF-8 "$e2e_work/vorta.log"
+}
+
 # Holds a key long enough for a per-frame poll to see it.
 e2e_press() {
   xdotool windowfocus "$game_window" 2>/dev/null

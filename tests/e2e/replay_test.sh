@@ -41,7 +41,7 @@ e2e_keys Up space  # the title's exit
 e2e_wait_exit 15
 
 grep -qx "GHOST=1" <(tr -d '\r' <"$e2e_work/vorta.ini") ||
-  fail "F4 did not keep the ghost on: $(tail -n3 "$e2e_work/vorta.log")"
+  fail "F4 did not keep the ghost on: $(e2e_log | tail -n3)"
 differ=$(race_differs "$e2e_work/line_alone.png" "$e2e_work/line_ghost.png")
 [ "$differ" -gt 2000 ] || fail "no ghost beside the line ($differ pixels differ)"
 

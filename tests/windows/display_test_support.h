@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/debug_log.h"
+#include "app/debug_log_win32.h"
 #include "app/settings.h"
 #include "app/shell_win32.h"
 #include "app/win_globals.h"
@@ -99,9 +100,6 @@ inline DDPIXELFORMAT FormatOf(IDirectDrawSurface4* surface) {
 }
 
 // Logging on, into a fresh .\vorta.log.
-inline void StartFreshLog() {
-  DeleteFileA(".\\vorta.log");
-  debug_mode = 1;
-}
+inline void StartFreshLog() { StartDebugLog(); }
 
 }  // namespace display_test

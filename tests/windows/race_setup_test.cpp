@@ -26,17 +26,20 @@ class RaceSetupTest : public DisplayTest {
   }
 };
 
+// A callback of DirectDraw's own calling convention (__stdcall on 32-bit Windows), which a
+// lambda cannot have.
+HRESULT WINAPI CountSurface(IDirectDrawSurface4* surface, DDSURFACEDESC2*, void* context) {
+  ++*static_cast<int*>(context);
+  surface->Release();
+  return DDENUMRET_OK;
+}
+
 int SurfacesAlive() {
   int count = 0;
   DDSURFACEDESC2 any = {};
   any.dwSize = sizeof any;
-  display_context.direct_draw->EnumSurfaces(
-      DDENUMSURFACES_ALL | DDENUMSURFACES_DOESEXIST, &any, &count,
-      [](IDirectDrawSurface4* surface, DDSURFACEDESC2*, void* context) -> HRESULT {
-        ++*static_cast<int*>(context);
-        surface->Release();
-        return DDENUMRET_OK;
-      });
+  display_context.direct_draw->EnumSurfaces(DDENUMSURFACES_ALL | DDENUMSURFACES_DOESEXIST, &any,
+                                            &count, &CountSurface);
   return count;
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/debug_log.h"
+#include "app/debug_log_win32.h"
 #include "data/car_data_loader.h"
 #include "data/save_file.h"
 #include "windows_test_support.h"
@@ -28,7 +29,7 @@ class SaveFileOnDisk : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(folder_.Entered());
-    debug_mode = 1;
+    StartDebugLog();
     ASSERT_TRUE(LoadCarData());
     ForgetRecords();
     random_state = 1;

@@ -39,7 +39,24 @@ inline std::vector<uint8_t> ReadBytes(const char* path) {
   return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
-// The log of the working folder. It is written in text mode: line ends come back as "\n".
+// Text from one code page into another, through UTF-16.
+inline std::string Recode(const std::string& text, UINT from, UINT to) {
+  if (text.empty()) return text;
+  const int size = static_cast<int>(text.size());
+  std::wstring wide(
+      static_cast<size_t>(MultiByteToWideChar(from, 0, text.data(), size, nullptr, 0)), L'\0');
+  const int wideSize = static_cast<int>(wide.size());
+  MultiByteToWideChar(from, 0, text.data(), size, wide.data(), wideSize);
+  std::string out(static_cast<size_t>(WideCharToMultiByte(to, 0, wide.data(), wideSize, nullptr, 0,
+                                                          nullptr, nullptr)),
+                  '\0');
+  WideCharToMultiByte(to, 0, wide.data(), wideSize, out.data(), static_cast<int>(out.size()),
+                      nullptr, nullptr);
+  return out;
+}
+
+// The log of the working folder, in UTF-8 like the texts it is compared with: the game writes
+// it in code page 932, in text mode (line ends come back as "\n").
 inline std::string ReadLog() {
   const std::vector<uint8_t> bytes = ReadBytes("vorta.log");
   std::string lines;
@@ -47,7 +64,8 @@ inline std::string ReadLog() {
     if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') continue;
     lines += static_cast<char>(bytes[i]);
   }
-  return lines;
+  constexpr UINT kCodePage932 = 932;
+  return Recode(lines, kCodePage932, CP_UTF8);
 }
 
 inline bool Contains(const std::string& text, const char* part) {

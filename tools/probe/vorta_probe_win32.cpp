@@ -5,10 +5,14 @@
 //   vorta_probe alive <ms>    exit 0 when the game window answers a message within <ms>: its
 //                             loop handles messages once per frame, so a frame loop that stopped
 //                             for that long fails
-//   vorta_probe stats         prints "handles=<n> working_set_kb=<n> private_kb=<n>
-//                             committed_kb=<n>" of vorta.exe: the last is the private memory
-//                             committed in its Windows address space, which leaves out what the
-//                             host's graphics driver allocates beside Wine
+//   vorta_probe cover <ms>    another program taking the screen: a topmost window over the
+//                             whole screen takes the focus, stays <ms> and goes away again
+//   vorta_probe hold <file> <ms>
+//                             another program holding a file: opens it without sharing,
+//                             prints "held" and lets it go after <ms>
+//   vorta_probe stats         prints "handles=<n> gdi_objects=<n> working_set_kb=<n>
+//                             private_kb=<n> committed_kb=<n>" of vorta.exe (what each figure is
+//                             under Wine: at PrintStats)
 //
 // Runs under Wine beside the game, in the same prefix and on the same X server.
 #include <windows.h>
@@ -16,6 +20,7 @@
 #include <tlhelp32.h>
 #include <winternl.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
@@ -73,6 +78,42 @@ int AnswerMessageBox(DWORD timeoutMs) {
   return 1;
 }
 
+// The window answers its messages while it stands, as any program's would; closing it hands
+// the activation back to whatever window the system picks next, as on a player's desktop.
+int CoverScreen(DWORD timeoutMs) {
+  WNDCLASSW windowClass = {};
+  windowClass.lpfnWndProc = DefWindowProcW;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  windowClass.lpszClassName = L"vorta_cover";
+  if (RegisterClassW(&windowClass) == 0) return 2;
+  HWND cover = CreateWindowExW(WS_EX_TOPMOST, L"vorta_cover", L"cover", WS_POPUP | WS_VISIBLE, 0,
+                               0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                               nullptr, nullptr, windowClass.hInstance, nullptr);
+  if (cover == nullptr) return 2;
+  SetForegroundWindow(cover);
+  const DWORD start = GetTickCount();
+  MSG message;
+  while (GetTickCount() - start < timeoutMs) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    Sleep(10);
+  }
+  DestroyWindow(cover);
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+  return 0;
+}
+
+int HoldFile(const char* path, DWORD timeoutMs) {
+  HANDLE file = CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                            nullptr);
+  if (file == INVALID_HANDLE_VALUE) return 2;
+  std::printf("held\n");
+  std::fflush(stdout);
+  Sleep(timeoutMs);
+  CloseHandle(file);
+  return 0;
+}
+
 int CheckAlive(DWORD timeoutMs) {
   HWND game = FindWindowW(L"tobrel", kGameTitle);
   if (game == nullptr) {
@@ -110,6 +151,58 @@ DWORD HandleCountOf(DWORD pid) {
   }
 }
 
+// GDI's handle table, which Windows and Wine alike map into each process and name in its PEB
+// (GdiSharedHandleTable): in 64-bit processes 24-byte entries, of which those with a type are
+// objects in use.
+struct GdiHandleEntry {
+  uint64_t object;
+  uint32_t owner;
+  uint16_t unique;
+  uint8_t type;
+  uint8_t flags;
+  uint64_t user_pointer;
+};
+static_assert(sizeof(GdiHandleEntry) == 24, "GDI handle table entry");
+constexpr size_t kGdiHandleEntries = 0x10000;
+constexpr size_t kPebGdiSharedHandleTable = 0xF8;  // offset in the 64-bit PEB
+
+// The GDI objects the process holds. GetGuiResources counts them on Windows; under Wine it
+// answers nothing (ERROR_CALL_NOT_IMPLEMENTED), so the process's own handle table is counted
+// instead, which under Wine holds that process's objects only.
+DWORD GdiObjectsOf(HANDLE process) {
+  const DWORD counted = GetGuiResources(process, GR_GDIOBJECTS);
+  if (counted != 0 || GetLastError() != ERROR_CALL_NOT_IMPLEMENTED) return counted;
+#if !defined(_WIN64)
+  return 0;  // a 32-bit probe, which cannot run here, looks at no 64-bit table
+#else
+  PROCESS_BASIC_INFORMATION basic = {};
+  ULONG size = 0;
+  using QueryFunction = LONG(WINAPI*)(HANDLE, PROCESSINFOCLASS, void*, ULONG, ULONG*);
+  auto query = reinterpret_cast<QueryFunction>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
+  if (query == nullptr ||
+      query(process, ProcessBasicInformation, &basic, sizeof basic, &size) != 0) {
+    return 0;
+  }
+  const void* table = nullptr;
+  SIZE_T read = 0;
+  if (!ReadProcessMemory(process, reinterpret_cast<const char*>(basic.PebBaseAddress) +
+                                      kPebGdiSharedHandleTable,
+                         &table, sizeof table, &read) ||
+      table == nullptr) {
+    return 0;
+  }
+  std::vector<GdiHandleEntry> entries(kGdiHandleEntries);
+  if (!ReadProcessMemory(process, table, entries.data(), entries.size() * sizeof entries[0],
+                         &read)) {
+    return 0;
+  }
+  DWORD used = 0;
+  for (const GdiHandleEntry& entry : entries) used += entry.type != 0;
+  return used;
+#endif
+}
+
 // Walks the process's address space: what the program and the Windows DLLs it calls allocated.
 SIZE_T CommittedPrivateBytes(HANDLE process) {
   SIZE_T total = 0;
@@ -140,14 +233,22 @@ int PrintStats() {
   }
   HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
   if (process == nullptr) return 2;
-  DWORD handles = HandleCountOf(pid);
+  // handles: the kernel objects the process holds open, as Wine's server counts them.
+  const DWORD handles = HandleCountOf(pid);
+  const DWORD gdiObjects = GdiObjectsOf(process);
+  // Private bytes: the commit charge, PagefileUsage (PrivateUsage is the same figure on
+  // Windows; Wine leaves it 0). Wine reports the Linux process's anonymous resident memory and
+  // swap there (/proc/<pid>/status: RssAnon + VmSwap), which includes what the host's OpenGL
+  // driver allocates beside Wine. The working set is the Linux resident set (VmRSS).
   PROCESS_MEMORY_COUNTERS memory = {};
   memory.cb = sizeof memory;
   GetProcessMemoryInfo(process, &memory, sizeof memory);
+  // The private memory committed in the process's Windows address space: what the game and
+  // the Windows DLLs it calls allocated, without the host driver's memory.
   const SIZE_T committed = CommittedPrivateBytes(process);
   CloseHandle(process);
-  std::printf("handles=%lu working_set_kb=%lu private_kb=%lu committed_kb=%lu\n",
-              static_cast<unsigned long>(handles),
+  std::printf("handles=%lu gdi_objects=%lu working_set_kb=%lu private_kb=%lu committed_kb=%lu\n",
+              static_cast<unsigned long>(handles), static_cast<unsigned long>(gdiObjects),
               static_cast<unsigned long>(memory.WorkingSetSize / 1024),
               static_cast<unsigned long>(memory.PagefileUsage / 1024),
               static_cast<unsigned long>(committed / 1024));
@@ -161,6 +262,12 @@ int main(int argc, char** argv) {
   if (command == "msgbox") return AnswerMessageBox(timeoutMs);
   if (command == "alive") return CheckAlive(timeoutMs);
   if (command == "stats") return PrintStats();
-  std::fprintf(stderr, "usage: vorta_probe msgbox <ms> | alive <ms> | stats\n");
+  if (command == "cover") return CoverScreen(timeoutMs);
+  if (command == "hold" && argc > 3) {
+    return HoldFile(argv[2], static_cast<DWORD>(std::strtoul(argv[3], nullptr, 10)));
+  }
+  std::fprintf(stderr,
+               "usage: vorta_probe msgbox <ms> | alive <ms> | cover <ms> | hold <file> <ms> |"
+               " stats\n");
   return 2;
 }

@@ -8,13 +8,11 @@ namespace art_models {
 
 namespace {
 
-// The race sees the signal from below and close by, through a lens that stretches whatever
-// sits this high in the picture: a round lamp would show half again as tall as it is wide.
-// So the lens is an ellipse 3:2 wide and looks round from the driver's seat; the housing is
-// the 0.16 m cube the signal's layout is built around. metres
+// The housing is the 0.16 m cube the signal's layout is built around; its lens a round cap
+// 0.12 m across. metres
 constexpr float kBoxHalfX = 0.08f, kBoxHalfY = 0.08f, kBoxHalfZ = 0.08f;
 constexpr float kBevel = 0.012f;        // the housing's front edges are chamfered this deep
-constexpr float kLensHalfX = 0.06f, kLensHalfY = 0.04f;
+constexpr float kLensHalfX = 0.06f, kLensHalfY = 0.06f;
 constexpr float kLensRimZ = -0.08f;     // on the housing's front
 constexpr float kLensCrownZ = -0.1f;    // the lens bulges out to here
 constexpr float kLensInnerRing = 0.58f; // of the way out to the rim
@@ -115,7 +113,7 @@ Mesh BuildSignalLamp(int lamp_model) {
   const Vec3 light = LightInLampAxes();
 
   // The lens is a cap of the ellipsoid (x/a)^2 + (y/b)^2 + (z/c)^2 = 1 about the housing's
-  // centre that meets the housing's front along the rim ellipse.
+  // centre that meets the housing's front along the rim.
   const float rim = kLensRimZ / kLensCrownZ;  // of c, where the cap is cut off
   const float c = -kLensCrownZ;
   const float a = kLensHalfX / std::sqrt(1 - rim * rim);
