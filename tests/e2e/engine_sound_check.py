@@ -138,8 +138,10 @@ def main():
 
     # A gap is the game's fault unless the game itself stalled there (a frame of over 50 ms
     # within a quarter of a second): no lead within 50 ms of latency covers a stalled machine.
+    # The race's last 50 ms (the most latency allowed) are still on their way out when the race
+    # is left and its buffer stops: their silence is the leaving, not a gap.
     periods = np.diff(trace[:, 0], prepend=trace[0, 0])
-    racing = race[int(go * RATE):int((go + trace[-1, 0]) * RATE)]
+    racing = race[int(go * RATE):int((go + trace[-1, 0] - 0.05) * RATE)]
     for start, length in silences(racing, HOP):
         at = start / RATE
         near = periods[np.abs(trace[:, 0] - at) < 0.25]
