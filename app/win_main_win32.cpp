@@ -10,6 +10,7 @@
 #include "app/shell_win32.h"
 #include "app/step_trace_win32.h"
 #include "app/win_globals.h"
+#include "display/display_win32.h"
 
 namespace {
 constexpr char kClassName[] = "tobrel";
@@ -51,6 +52,7 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR commandLine, int showCo
   TraceStep("program");
   instance = hInstance;
   if (IsDebugSwitch(commandLine)) StartDebugLog();
+  PrepareDisplayDriver();
 
   if (!CreateGameWindow(showCommand)) return 0;
   WINNLSEnableIME(nullptr, FALSE);

@@ -52,6 +52,9 @@ IDirectDraw* ChooseDriver() {
   return chosen;
 }
 
+// The driver PrepareDisplayDriver opened, until a CreateDisplay takes it.
+IDirectDraw* prepared_driver = nullptr;
+
 bool CreateWindowedSurfaces() {
   DisplayContext& d = display_context;
   if (FAILED(d.direct_draw->SetCooperativeLevel(d.window, DDSCL_NORMAL))) {
@@ -156,6 +159,8 @@ void ReadPrimaryLayout() {
 
 bool CreateDisplay(HWND window, int32_t width, int32_t height, int32_t windowed,
                    int32_t softwareDevice) {
+  IDirectDraw* first = prepared_driver;
+  prepared_driver = nullptr;
   // A second create without a release would lose every interface of the first.
   ReleaseDisplay();
 
@@ -168,7 +173,7 @@ bool CreateDisplay(HWND window, int32_t width, int32_t height, int32_t windowed,
   d.clear_rect = {0, 0, width, height};
   d.channels = ChannelLayout();
 
-  IDirectDraw* first = ChooseDriver();
+  if (first == nullptr) first = ChooseDriver();
   TraceStep("DirectDraw driver");
   if (first == nullptr) return false;
   const HRESULT query =
@@ -190,7 +195,13 @@ bool CreateDisplay(HWND window, int32_t width, int32_t height, int32_t windowed,
   return true;
 }
 
+void PrepareDisplayDriver() {
+  if (prepared_driver == nullptr) prepared_driver = ChooseDriver();
+  TraceStep("display driver");
+}
+
 void ReleaseDisplay() {
+  ReleaseInterface(prepared_driver);
   DisplayContext& d = display_context;
   ReleaseInterface(d.viewport);
   ReleaseInterface(d.device);

@@ -34,6 +34,11 @@ struct DisplayContext {
 
 extern DisplayContext display_context;
 
+// Opens the display driver ahead of the display, before the game's window exists: under Wine
+// that is most of the start-up (the whole 3D driver is set up behind it), and done first it
+// leaves the window blank for no time at all. The next CreateDisplay takes it.
+void PrepareDisplayDriver();
+
 // Builds the whole display for a width x height picture in the window or in full screen
 // (640x480 at 16 bits). false after the failure's log line or message box; what was made so
 // far stays for the caller's ReleaseDisplay.
