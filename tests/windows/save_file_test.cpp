@@ -123,21 +123,3 @@ TEST_F(SaveFileOnDisk, FailedOrRefusedWriteLeavesTheOldFileAsItWas) {
   EXPECT_FALSE(WriteSaveFile());
   EXPECT_EQ(ReadBytes("vorta.sav"), before);
 }
-
-TEST_F(SaveFileOnDisk, AFileThatExistsButCannotBeOpenedIsKeptAtExit) {
-  const std::vector<uint8_t> before = SavePlayedGame();
-  // Held open without sharing by another program: it cannot be opened, but it is not bad.
-  HANDLE held = CreateFileA("vorta.sav", GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  ForgetRecords();
-  ReadSaveFile();
-  CloseHandle(held);
-  EXPECT_TRUE(RecordsAreLoaded());
-  EXPECT_STREQ(record_data.player_name, "AAAAAAAA");
-  EXPECT_FALSE(Exists("vorta.sav.bad"));
-  // The defaults played with this time must not replace the player's records.
-  EXPECT_FALSE(WriteSaveFile());
-  EXPECT_EQ(ReadBytes("vorta.sav"), before);
-  EXPECT_TRUE(Contains(ReadLog(), "書き込みません")) << ReadLog();
-}
