@@ -39,7 +39,7 @@ bool engine_playing = false;
 bool engine_played = false;  // since the game started
 uint32_t stopped_ms = 0;     // ReadTimer() when it last stopped
 uint32_t written_end = 0;  // samples: where the last frame's own samples ended
-EngineVoiceSpec voice_spec;
+EngineVoicing car_voicing;
 EngineVoice voice;
 EngineSoundState heard;
 CarSpec voice_car;  // the race's car, as the race was set up
@@ -69,9 +69,9 @@ bool CopyToBuffer(uint32_t start, uint32_t count) {
 // This frame's samples from `start` up to the lead, then the padding, then silence up to the
 // play cursor `play` (the span the device is mixing lies before `start`, and is left alone).
 bool WriteFrame(uint32_t start, uint32_t count, uint32_t play) {
-  RenderEngineVoice(voice, voice_spec, heard, staging, static_cast<int>(count));
+  RenderEngineVoice(voice, car_voicing, heard, staging, static_cast<int>(count));
   EngineVoice padding = voice;
-  RenderEngineVoice(padding, voice_spec, heard, staging + count, kPaddingSamples);
+  RenderEngineVoice(padding, car_voicing, heard, staging + count, kPaddingSamples);
   int16_t* fade = staging + count + kPaddingSamples - kFadeSamples;
   for (uint32_t i = 0; i < kFadeSamples; ++i) {
     fade[i] = static_cast<int16_t>(fade[i] * static_cast<int32_t>(kFadeSamples - i) / kFadeSamples);
@@ -86,7 +86,7 @@ bool WriteFrame(uint32_t start, uint32_t count, uint32_t play) {
 
 // From the buffer's start, with a voice that fades in at the engine's present speed.
 void StartPlaying() {
-  StartEngineVoice(voice, voice_spec);
+  StartEngineVoice(voice, car_voicing);
   voice.heard.rpm = heard.rpm;
   engine_buffer->SetCurrentPosition(0);
   if (!WriteFrame(0, kLeadSamples, 0)) return;
@@ -107,7 +107,7 @@ void ContinuePlaying() {
   if (write.skipped + kFadeSamples < kPaddingSamples) {
     // The padding played what the voice would have: move it on as far, so that what follows
     // joins it.
-    if (write.skipped > 0) RenderEngineVoice(voice, voice_spec, voice.heard, staging, write.skipped);
+    if (write.skipped > 0) RenderEngineVoice(voice, car_voicing, voice.heard, staging, write.skipped);
   } else {
     // Past the padding a gap was heard: the note comes back fading in, not with a click.
     voice.gain = 0.0f;
@@ -141,7 +141,7 @@ void OpenEngineSound(const CarSpec& car) {
     engine_buffer = nullptr;
     return;
   }
-  MakeEngineVoiceSpec(car, TachoScaleFor(car).rev_limit, voice_spec);
+  MakeEngineVoicing(car, TachoScaleFor(car).rev_limit, car_voicing);
   voice_car = car;
   heard = EngineSoundState{};
   heard.rpm = static_cast<float>(car.idle_rpm);

@@ -70,14 +70,14 @@ double FillFiringWave(float (&wave)[kFiringWaveSize + 1], double rolloff, double
   return peak;
 }
 
-const VoiceTarget& TargetFor(const EngineVoiceSpec& spec, const EngineSoundState& state,
+const VoiceTarget& TargetFor(const EngineVoicing& voicing, const EngineSoundState& state,
                              float rpm) {
   if (state.throttle) {
     if (state.limiter_cut) return kCut;
     return state.disengaged ? kFreeRev : kPulling;
   }
   // The wheels drive the engine well above its idle: it brakes the car.
-  if (!state.disengaged && rpm > spec.idle_rpm * 1.3f) return kOverrun;
+  if (!state.disengaged && rpm > voicing.idle_rpm * 1.3f) return kOverrun;
   return kIdle;
 }
 
@@ -90,18 +90,18 @@ int32_t VoiceCylinders(float peakPowerPs, int32_t revLimit) {
   return 4;
 }
 
-void MakeEngineVoiceSpec(const CarSpec& car, int32_t revLimit, EngineVoiceSpec& spec) {
-  spec = EngineVoiceSpec{};
-  spec.limit_rpm = static_cast<float>(std::clamp(revLimit, 1000, 30000));
-  spec.idle_rpm = Clamp(static_cast<float>(car.idle_rpm), 300.0f, spec.limit_rpm * 0.5f);
+void MakeEngineVoicing(const CarSpec& car, int32_t revLimit, EngineVoicing& voicing) {
+  voicing = EngineVoicing{};
+  voicing.limit_rpm = static_cast<float>(std::clamp(revLimit, 1000, 30000));
+  voicing.idle_rpm = Clamp(static_cast<float>(car.idle_rpm), 300.0f, voicing.limit_rpm * 0.5f);
 
   float torque = 0.0f;
   int32_t powerRpm = 0, torqueRpm = 0;
-  ScanTorqueCurve(car.torque_curve, spec.peak_power, powerRpm, torque, torqueRpm,
-                  kTorqueCurveStepRpm, static_cast<int32_t>(spec.limit_rpm) + 1,
+  ScanTorqueCurve(car.torque_curve, voicing.peak_power, powerRpm, torque, torqueRpm,
+                  kTorqueCurveStepRpm, static_cast<int32_t>(voicing.limit_rpm) + 1,
                   kTorqueCurveStepRpm);
-  spec.peak_power = Clamp(spec.peak_power, 0.0f, 5000.0f);
-  spec.cylinders = VoiceCylinders(spec.peak_power, static_cast<int32_t>(spec.limit_rpm));
+  voicing.peak_power = Clamp(voicing.peak_power, 0.0f, 5000.0f);
+  voicing.cylinders = VoiceCylinders(voicing.peak_power, static_cast<int32_t>(voicing.limit_rpm));
 
   // A mid engine breathes and barks behind the driver: the brightest; a front engine driving
   // the front wheels is heard through the bulkhead: the dullest.
@@ -113,62 +113,62 @@ void MakeEngineVoiceSpec(const CarSpec& car, int32_t revLimit, EngineVoiceSpec& 
     default: rolloff = 0.85; break; // 4WD: the front engine of a heavier car
   }
   // Equally loud, so that the loudness of the note is its gain alone; the hard wave's peak is 1.
-  const double hardPeak = FillFiringWave(spec.hard_wave, rolloff, 1.0);
-  FillFiringWave(spec.hard_wave, rolloff, 1.0 / hardPeak);
-  FillFiringWave(spec.soft_wave, rolloff + 1.2, 1.0 / hardPeak);
+  const double hardPeak = FillFiringWave(voicing.hard_wave, rolloff, 1.0);
+  FillFiringWave(voicing.hard_wave, rolloff, 1.0 / hardPeak);
+  FillFiringWave(voicing.soft_wave, rolloff + 1.2, 1.0 / hardPeak);
 
   // A high idle speed is a racing camshaft: the firings of one cycle differ audibly.
-  spec.lope = Clamp((spec.idle_rpm - 600.0f) / 2500.0f, 0.06f, 0.4f);
-  for (int i = 0; i < spec.cylinders; ++i) {
+  voicing.lope = Clamp((voicing.idle_rpm - 600.0f) / 2500.0f, 0.06f, 0.4f);
+  for (int i = 0; i < voicing.cylinders; ++i) {
     // The golden-ratio sequence: uneven, the same for every run of the same car.
     const double unevenness = std::fmod(i * 0.6180339887498949 + 0.5, 1.0);
-    spec.accent[i] = static_cast<float>(1.0 - spec.lope * unevenness);
+    voicing.accent[i] = static_cast<float>(1.0 - voicing.lope * unevenness);
   }
-  spec.level = Clamp(0.42f + 0.1f * std::log2(std::max(spec.peak_power, 1.0f) / 250.0f),
+  voicing.level = Clamp(0.42f + 0.1f * std::log2(std::max(voicing.peak_power, 1.0f) / 250.0f),
                      0.36f, 0.6f);
 
   // Four driven tyres scrub lower; otherwise a smaller tyre squeals higher.
   if (car.drive_layout == 3) {
-    spec.squeal_hz = 950.0f;
+    voicing.squeal_hz = 950.0f;
   } else {
     const float radius = Clamp(car.tyre_radius, 0.1f, 1.0f);  // m
-    spec.squeal_hz = Clamp(1400.0f * 0.3f / radius, 900.0f, 2000.0f);
+    voicing.squeal_hz = Clamp(1400.0f * 0.3f / radius, 900.0f, 2000.0f);
   }
 }
 
-void StartEngineVoice(EngineVoice& voice, const EngineVoiceSpec& spec) {
+void StartEngineVoice(EngineVoice& voice, const EngineVoicing& voicing) {
   voice = EngineVoice{};
-  voice.heard.rpm = spec.idle_rpm;
+  voice.heard.rpm = voicing.idle_rpm;
   voice.heard.disengaged = true;
-  voice.firing_loudness = spec.accent[0];
+  voice.firing_loudness = voicing.accent[0];
   voice.noise = 0x2545F491u;
   voice.tyre_noise = 0x9E3779B9u;
 }
 
-double FiringFrequency(const EngineVoiceSpec& spec, double rpm) {
-  return rpm / 60.0 * spec.cylinders * 0.5;
+double FiringFrequency(const EngineVoicing& voicing, double rpm) {
+  return rpm / 60.0 * voicing.cylinders * 0.5;
 }
 
-void RenderEngineVoice(EngineVoice& voice, const EngineVoiceSpec& spec,
+void RenderEngineVoice(EngineVoice& voice, const EngineVoicing& voicing,
                        const EngineSoundState& state, int16_t* out, int count) {
   if (count <= 0) return;
-  const float topRpm = spec.limit_rpm * kOverRevFactor;
+  const float topRpm = voicing.limit_rpm * kOverRevFactor;
   const float fromRpm = Clamp(voice.heard.rpm, 0.0f, topRpm);
   const float toRpm = Clamp(state.rpm, 0.0f, topRpm);
-  const VoiceTarget& target = TargetFor(spec, state, toRpm);
+  const VoiceTarget& target = TargetFor(voicing, state, toRpm);
   // Louder as it revs; a stopping engine fades out rather than holding one point of its wave.
-  const float revShare = 0.55f + 0.45f * toRpm / spec.limit_rpm;
-  const float running = Clamp(toRpm / (spec.idle_rpm * 0.5f), 0.0f, 1.0f);
+  const float revShare = 0.55f + 0.45f * toRpm / voicing.limit_rpm;
+  const float running = Clamp(toRpm / (voicing.idle_rpm * 0.5f), 0.0f, 1.0f);
   const float gainTarget = target.gain * std::min(revShare, 1.0f) * running;
   // The squeal starts once the wheels really spin, not at the model's smallest slip.
   const float slip = state.disengaged ? 0.0f : Clamp(state.wheel_slip, 0.0f, 1.0f);
   const float tyreTarget = Clamp((slip - 0.03f) * 4.0f, 0.0f, 1.0f);
 
-  const double firingsPerRpmSample = spec.cylinders * 0.5 / 60.0 / kEngineSampleRate;
+  const double firingsPerRpmSample = voicing.cylinders * 0.5 / 60.0 / kEngineSampleRate;
   const double rpmStep = (static_cast<double>(toRpm) - fromRpm) / count;
-  const double squealStep = spec.squeal_hz / static_cast<double>(kEngineSampleRate);
-  const float level = spec.level * kFullScale;
-  int cylinders = std::clamp(spec.cylinders, 1, kMaxCylinders);
+  const double squealStep = voicing.squeal_hz / static_cast<double>(kEngineSampleRate);
+  const float level = voicing.level * kFullScale;
+  int cylinders = std::clamp(voicing.cylinders, 1, kMaxCylinders);
 
   for (int i = 0; i < count; ++i) {
     voice.gain += (gainTarget - voice.gain) * kSmoothing;
@@ -181,7 +181,7 @@ void RenderEngineVoice(EngineVoice& voice, const EngineVoiceSpec& spec,
       // A new firing: the wave is at 0 here, so its loudness may change without a step.
       voice.firing_phase -= std::floor(voice.firing_phase);
       voice.firing = (voice.firing + 1) % cylinders;
-      float loudness = spec.accent[voice.firing] * (1.0f - target.roughness * Unit(voice.noise));
+      float loudness = voicing.accent[voice.firing] * (1.0f - target.roughness * Unit(voice.noise));
       // Pops only once the note has fallen to the overrun's loudness, so they never clip.
       if (target.pops > 0.0f && voice.gain < 0.6f && Unit(voice.noise) < target.pops) {
         loudness = 1.5f;
@@ -193,8 +193,8 @@ void RenderEngineVoice(EngineVoice& voice, const EngineVoiceSpec& spec,
     const double at = voice.firing_phase * kFiringWaveSize;
     const int index = std::min(static_cast<int>(at), kFiringWaveSize - 1);
     const float fraction = static_cast<float>(at - index);
-    const float soft = spec.soft_wave[index] + (spec.soft_wave[index + 1] - spec.soft_wave[index]) * fraction;
-    const float hard = spec.hard_wave[index] + (spec.hard_wave[index + 1] - spec.hard_wave[index]) * fraction;
+    const float soft = voicing.soft_wave[index] + (voicing.soft_wave[index + 1] - voicing.soft_wave[index]) * fraction;
+    const float hard = voicing.hard_wave[index] + (voicing.hard_wave[index + 1] - voicing.hard_wave[index]) * fraction;
     const float wave = soft + (hard - soft) * voice.hardness;
 
     // The burst of each firing, low-passed into a thud that hardens the note under load.

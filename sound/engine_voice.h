@@ -23,7 +23,7 @@ struct EngineSoundState {
 };
 
 // One car's voice, derived once from its record when the race is set up.
-struct EngineVoiceSpec {
+struct EngineVoicing {
   int32_t cylinders = 4;     // firings per two revolutions
   float idle_rpm = 800.0f;   // rpm
   float limit_rpm = 10000.0f;  // rpm: the rev limit
@@ -63,16 +63,16 @@ int32_t VoiceCylinders(float peakPowerPs, int32_t revLimit);
 // The voice of a car: firing order from its power and rev limit, unevenness from its idle
 // speed, brightness from where its engine sits (drive layout), loudness from its power, the
 // squeal from its drive and tyre size.
-void MakeEngineVoiceSpec(const CarSpec& car, int32_t revLimit, EngineVoiceSpec& spec);
+void MakeEngineVoicing(const CarSpec& car, int32_t revLimit, EngineVoicing& voicing);
 
 // A silent voice at the car's idle speed: the next frame fades in.
-void StartEngineVoice(EngineVoice& voice, const EngineVoiceSpec& spec);
+void StartEngineVoice(EngineVoice& voice, const EngineVoicing& voicing);
 
 // The frequency of the firing note at an engine speed, Hz.
-double FiringFrequency(const EngineVoiceSpec& spec, double rpm);
+double FiringFrequency(const EngineVoicing& voicing, double rpm);
 
 // `count` samples of one frame: the engine speed glides from the last frame's to `state.rpm`
 // across them and the loudness and tone move smoothly toward what `state` asks, so two frames
 // join without a click. Any input is safe (NaN, infinities, negative speeds).
-void RenderEngineVoice(EngineVoice& voice, const EngineVoiceSpec& spec,
+void RenderEngineVoice(EngineVoice& voice, const EngineVoicing& voicing,
                        const EngineSoundState& state, int16_t* out, int count);

@@ -15,7 +15,7 @@ namespace {
 
 constexpr int kFrame = kEngineSampleRate / 60;  // samples of one 1/60 s frame
 
-// The power of `samples` at `hz` (Goertzel's recurrence: one spectral line).
+// The power of `samples` at `hz` (Goertzel's recurrence: one frequency line).
 double Power(const std::vector<int16_t>& samples, double hz) {
   const double coefficient = 2.0 * std::cos(2.0 * M_PI * hz / kEngineSampleRate);
   double s1 = 0.0, s2 = 0.0;
@@ -27,7 +27,7 @@ double Power(const std::vector<int16_t>& samples, double hz) {
   return s1 * s1 + s2 * s2 - coefficient * s1 * s2;
 }
 
-// The dominant frequency of `samples` between `low` and `high` Hz: a scan of the spectrum in
+// The dominant frequency of `samples` between `low` and `high` Hz: a scan of the frequencies in
 // 1 Hz steps, then 0.05 Hz steps around the best.
 double DominantFrequency(const std::vector<int16_t>& samples, double low, double high) {
   double best = low, bestPower = 0.0;
@@ -48,18 +48,18 @@ double Rms(const int16_t* samples, int count) {
 }
 
 struct Voice {
-  EngineVoiceSpec spec;
+  EngineVoicing voicing;
   EngineVoice voice;
   explicit Voice(const CarSpec& car, int32_t revLimit = 10000) {
-    MakeEngineVoiceSpec(car, revLimit, spec);
-    StartEngineVoice(voice, spec);
+    MakeEngineVoicing(car, revLimit, voicing);
+    StartEngineVoice(voice, voicing);
   }
   // `frames` frames of one state, appended to `out`.
   void Play(const EngineSoundState& state, int frames, std::vector<int16_t>& out) {
     for (int f = 0; f < frames; ++f) {
       const size_t at = out.size();
       out.resize(at + kFrame);
-      RenderEngineVoice(voice, spec, state, out.data() + at, kFrame);
+      RenderEngineVoice(voice, voicing, state, out.data() + at, kFrame);
     }
   }
 };
@@ -157,7 +157,7 @@ TEST(EngineVoice, LoudnessTellsHowTheEngineRuns) {
     for (double f = hz * 0.9; f <= hz * 1.1; f += 5.0) sum += Power(s, f);
     return sum;
   };
-  EXPECT_GT(bandPower(spinOut, grip.spec.squeal_hz), 10.0 * bandPower(gripOut, grip.spec.squeal_hz));
+  EXPECT_GT(bandPower(spinOut, grip.voicing.squeal_hz), 10.0 * bandPower(gripOut, grip.voicing.squeal_hz));
 }
 
 // Whatever the next frame asks, the first sample of a frame follows on from the last one of

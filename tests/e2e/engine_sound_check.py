@@ -54,12 +54,12 @@ def pitch_track(samples):
     first = np.argmax(band)
     track = []
     for start in range(0, len(samples) - WINDOW, HOP):
-        spectrum = np.abs(np.fft.rfft(samples[start:start + WINDOW] * window, size))[band]
-        peak = int(np.argmax(spectrum))
+        magnitudes = np.abs(np.fft.rfft(samples[start:start + WINDOW] * window, size))[band]
+        peak = int(np.argmax(magnitudes))
         # A parabola through the peak and its neighbours places it between the bins.
         offset = 0.0
-        if 0 < peak < len(spectrum) - 1:
-            a, b, c = np.log(spectrum[peak - 1:peak + 2] + 1e-9)
+        if 0 < peak < len(magnitudes) - 1:
+            a, b, c = np.log(magnitudes[peak - 1:peak + 2] + 1e-9)
             offset = 0.5 * (a - c) / (a - 2 * b + c) if a - 2 * b + c != 0 else 0.0
         track.append(frequencies[first + peak] + offset * (frequencies[1] - frequencies[0]))
     # Frame i of the track is centred WINDOW / 2 samples after its start.

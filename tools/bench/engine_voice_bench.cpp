@@ -54,15 +54,15 @@ int main() {
   std::vector<double> times;  // us
   static int16_t samples[kFrameSamples];
   for (const CarRecord& car : car_table) {
-    static EngineVoiceSpec spec;
+    static EngineVoicing voicing;
     EngineVoice voice;
-    MakeEngineVoiceSpec(car, TachoScaleFor(car).rev_limit, spec);
-    StartEngineVoice(voice, spec);
+    MakeEngineVoicing(car, TachoScaleFor(car).rev_limit, voicing);
+    StartEngineVoice(voice, voicing);
     for (int f = 0; f < 600; ++f) {
-      const EngineSoundState state = ScriptedFrame(f, spec.idle_rpm, spec.limit_rpm);
+      const EngineSoundState state = ScriptedFrame(f, voicing.idle_rpm, voicing.limit_rpm);
       LARGE_INTEGER start, end;
       QueryPerformanceCounter(&start);
-      RenderEngineVoice(voice, spec, state, samples, kFrameSamples);
+      RenderEngineVoice(voice, voicing, state, samples, kFrameSamples);
       QueryPerformanceCounter(&end);
       times.push_back((end.QuadPart - start.QuadPart) * 1e6 / frequency.QuadPart);
     }

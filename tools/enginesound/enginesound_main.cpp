@@ -1,7 +1,7 @@
 // enginesound: the engine's voice as the race makes it, without Windows. For one car it
 // drives racesim's scripted 400 m run through the game's car model and writes the voice of
 // every frame as raw 16-bit mono at 44,100 Hz (play it with
-// `play -t raw -e signed -b 16 -c 1 -r 44100 out.raw`, draw it with sox's spectrogram). What a
+// `play -t raw -e signed -b 16 -c 1 -r 44100 out.raw`, draw its sonogram with sox). What a
 // frame's synthesis costs in the game's own build: tools/bench/engine_voice_bench.cpp.
 //
 // Usage: enginesound --car INDEX <cardata.bin> <out.raw>
@@ -25,7 +25,7 @@ constexpr int kSettleFrames = 90;  // heard after the finish
 
 struct Recording {
   const CarSpec* car;
-  EngineVoiceSpec spec;
+  EngineVoicing voicing;
   EngineVoice voice;
   EngineSoundState heard;
   RaceState last_race;
@@ -40,7 +40,7 @@ void RenderFrame(Recording& r, const RaceState& race, const CarModelState& model
                                  kFrameRate);
   const size_t at = r.samples.size();
   r.samples.resize(at + kSamplesPerFrame);
-  RenderEngineVoice(r.voice, r.spec, r.heard, r.samples.data() + at, kSamplesPerFrame);
+  RenderEngineVoice(r.voice, r.voicing, r.heard, r.samples.data() + at, kSamplesPerFrame);
   ++r.frames;
 }
 
@@ -55,8 +55,8 @@ void Observe(const RaceState& race, const CarModelState& model, const uint8_t* k
 // The car's best 400 m run, then the engine settling after the finish.
 bool Record(const CarSpec& car, Recording& r) {
   r.car = &car;
-  MakeEngineVoiceSpec(car, TachoScaleFor(car).rev_limit, r.spec);
-  StartEngineVoice(r.voice, r.spec);
+  MakeEngineVoicing(car, TachoScaleFor(car).rev_limit, r.voicing);
+  StartEngineVoice(r.voice, r.voicing);
   RunResult best;
   const DriverPlan plan = BestLaunch(car, TachoScaleFor(car), 400.0f, 15, 0, best);
   SimulateRun(car, TachoScaleFor(car), plan, 400.0f, 240, nullptr, Observe, &r);
@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
   if (out == nullptr) return 1;
   std::fwrite(r.samples.data(), sizeof(int16_t), r.samples.size(), out);
   std::fclose(out);
-  std::printf("car %d: %d cylinders, %.0f ps, %ld frames, %.1f s\n", index, r.spec.cylinders,
-              r.spec.peak_power, r.frames, r.samples.size() / double(kEngineSampleRate));
+  std::printf("car %d: %d cylinders, %.0f ps, %ld frames, %.1f s\n", index, r.voicing.cylinders,
+              r.voicing.peak_power, r.frames, r.samples.size() / double(kEngineSampleRate));
   return 0;
 }

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Records the engine of one car's 400 m run through the real audio path (the game under Wine
 # playing into a private PulseAudio server's null sink, recorded from its monitor) and draws
-# its spectrogram with sox: time across, 0 to 4 kHz up.
-# Usage: tools/engine-spectrogram.sh <presses of Right on the car select screen> <out.png>
+# its sonogram with sox: time across, 0 to 4 kHz up.
+# Usage: tools/engine-sonogram.sh <presses of Right on the car select screen> <out.png>
 #        [title]   (VORTA_WIN64_DIR=<a built Windows build> skips the build; ENGINE_RAW=<file>
 #        keeps the recording, 16-bit mono at 44,100 Hz)
 set -u
