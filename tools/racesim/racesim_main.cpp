@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "data/car_data_format.h"
+#include "race/run_log.h"
 #include "tools/racesim/race_driver.h"
 
 namespace {
@@ -22,26 +23,6 @@ constexpr double kDefaultSlowest[2] = {15.0, 27.2};
 constexpr double kDefaultFastest[2] = {13.0, 24.0};
 
 const char* const kLayoutNames[4] = {"FF", "FR", "MR", "4WD"};
-
-// Car names are single-byte Shift-JIS: ASCII and half-width katakana (0xA1..0xDF, which
-// are U+FF61..U+FF9F).
-std::string NameAsUtf8(const char* name) {
-  std::string out;
-  for (size_t i = 0; i < 128 && name[i] != '\0'; ++i) {
-    const unsigned char b = static_cast<unsigned char>(name[i]);
-    if (b < 0x80) {
-      out += static_cast<char>(b);
-    } else if (b >= 0xA1 && b <= 0xDF) {
-      const unsigned cp = 0xFF61 + (b - 0xA1);
-      out += static_cast<char>(0xE0 | (cp >> 12));
-      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-      out += '?';
-    }
-  }
-  return out;
-}
 
 int Usage() {
   std::fprintf(stderr,
@@ -131,7 +112,7 @@ int main(int argc, char** argv) {
     }
     const char* layout = car.drive_layout >= 0 && car.drive_layout < 4
                              ? kLayoutNames[car.drive_layout] : "?";
-    std::printf("| %zu | %d | %s | %s | %d | %d", index, car.id, NameAsUtf8(car.name).c_str(),
+    std::printf("| %zu | %d | %s | %s | %d | %d", index, car.id, SingleByteShiftJisToUtf8(car.name, sizeof car.name).c_str(),
                 layout, plans[0].gear_count, plans[0].launch_rpm);
     for (int course = 0; course < 2; ++course) {
       const RunResult& r = runs[course];
