@@ -22,7 +22,8 @@ int LoadDeviceModel(DeviceModel& model, const char* resourceName, IDirect3D3* di
   if (!LoadGpdModel(model.mesh, resourceName)) return 0;
   const GpdModel& mesh = model.mesh;
   model.vertex_buffer =
-      CreateVertexBufferFor(direct3d, kModelVertexFormat, mesh.index_count, hardwareDevice);
+      CreateVertexBufferFor(direct3d, kModelVertexFormat, mesh.index_count, hardwareDevice,
+                            VertexUpdates::kNone);
   if (model.vertex_buffer != nullptr) {
     std::vector<GpdVertex> triangles(mesh.index_count);
     CopyTriangleListVertices(mesh, triangles.data());

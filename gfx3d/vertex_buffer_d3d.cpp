@@ -5,11 +5,12 @@
 #include "app/debug_log.h"
 
 IDirect3DVertexBuffer* CreateVertexBufferFor(IDirect3D3* direct3d, DWORD fvf, DWORD vertexCount,
-                                             bool hardwareDevice) {
+                                             bool hardwareDevice, VertexUpdates updates) {
   if (direct3d == nullptr || vertexCount == 0) return nullptr;
+  const bool systemMemory = !hardwareDevice || updates == VertexUpdates::kEveryFrame;
   D3DVERTEXBUFFERDESC description = {};
   description.dwSize = sizeof description;
-  description.dwCaps = D3DVBCAPS_WRITEONLY | (hardwareDevice ? 0 : D3DVBCAPS_SYSTEMMEMORY);
+  description.dwCaps = D3DVBCAPS_WRITEONLY | (systemMemory ? D3DVBCAPS_SYSTEMMEMORY : 0);
   description.dwFVF = fvf;
   description.dwNumVertices = vertexCount;
   IDirect3DVertexBuffer* buffer = nullptr;

@@ -13,11 +13,22 @@
 
 #include <cstddef>
 
-// A buffer of vertexCount vertices of the format fvf: in the device's memory for a hardware
-// device, in system memory for a software one (which can read no other). nullptr on failure,
-// with the reason logged; the caller then hands its vertices to the device as before.
+// How a buffer's vertices change, which decides where it lives.
+enum class VertexUpdates {
+  // Written at set-up only: in the device's memory for a hardware device.
+  kNone,
+  // Rewritten every frame: always in system memory, where a lock waits for nothing. Wine
+  // gives a buffer in the device's memory a fresh piece of its graphics memory on every lock
+  // and keeps a record of the old piece for good: the two needles took 150 bytes of the heap
+  // a frame, over 30 MB an hour of racing.
+  kEveryFrame,
+};
+
+// A buffer of vertexCount vertices of the format fvf, in system memory for a software device
+// (which can read no other) or for vertices rewritten every frame. nullptr on failure, with
+// the reason logged; the caller then hands its vertices to the device as before.
 IDirect3DVertexBuffer* CreateVertexBufferFor(IDirect3D3* direct3d, DWORD fvf, DWORD vertexCount,
-                                             bool hardwareDevice);
+                                             bool hardwareDevice, VertexUpdates updates);
 
 // Copies bytes of vertices into the buffer at the start. false (logged) when it cannot be
 // locked or is too small.

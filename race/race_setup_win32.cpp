@@ -87,7 +87,7 @@ void LoadRaceResources(const RaceResourceNames& names) {
   for (IDirect3DVertexBuffer*& needle : needle_vertex_buffers) {
     ReleaseInterface(needle);
     needle = CreateVertexBufferFor(display.direct3d, kNeedleVertexFormat, kNeedleVertices,
-                                   display.hardware_device != 0);
+                                   display.hardware_device != 0, VertexUpdates::kEveryFrame);
   }
   TraceStep("race models");
 
