@@ -150,11 +150,21 @@ hold() {
   xdotool "key$1" "$2"
 }
 
-# The figures are taken on the title.
+# The figures are taken on the title, once they hold still: a key pressed just before may have
+# been F2, whose display rebuild (a few seconds on a busy machine) is half done until then.
 title_sample() {
+  local before after look
   press Escape
   sleep 2
-  probe stats
+  after=$(probe stats)
+  for look in 1 2 3 4 5; do
+    sleep 1
+    before=$after
+    after=$(probe stats)
+    [ "$(value windowed "$before")" = "$(value windowed "$after")" ] &&
+      [ "$(value committed_kb "$before")" = "$(value committed_kb "$after")" ] && break
+  done
+  echo "$after"
 }
 
 # A race to the finish from the title, driven by the clock rather than by the picture (the
