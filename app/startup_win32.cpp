@@ -57,6 +57,10 @@ bool CreateGameDisplay(int32_t windowedMode) {
     return false;
   }
   windowed = windowedMode;
+  // For tools outside the game (the soak's probe): under Wine the window's caption and size do
+  // not always tell full screen from a window, the game itself does. 1 window, 2 full screen.
+  SetPropA(window, kDisplayModeProperty,
+           reinterpret_cast<HANDLE>(static_cast<intptr_t>(windowed != 0 ? 1 : 2)));
   return true;
 }
 

@@ -1,6 +1,7 @@
 #include "app/scene_state.h"
 #include "app/settings.h"
 #include "app/shell_win32.h"
+#include "app/win_globals.h"
 #include "display/shown_picture.h"
 
 bool shell_booted = false;
@@ -79,6 +80,7 @@ LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
       if (wParam != FALSE && IsIconic(hwnd)) PostMessageA(hwnd, WM_SYSCOMMAND, SC_RESTORE, 0);
       break;
     case WM_DESTROY:
+      RemovePropA(hwnd, kDisplayModeProperty);
       PostQuitMessage(0);
       break;
     case WM_KEYDOWN:

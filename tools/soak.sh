@@ -161,7 +161,7 @@ title_sample() {
     sleep 1
     before=$after
     after=$(probe stats)
-    [ "$(value windowed "$before")" = "$(value windowed "$after")" ] &&
+    [ "$(value display_mode "$before")" = "$(value display_mode "$after")" ] &&
       [ "$(value committed_kb "$before")" = "$(value committed_kb "$after")" ] && break
   done
   echo "$after"
@@ -249,7 +249,7 @@ warm_up() {
   if [ "$seconds" -gt 120 ]; then
     for visit in $(seq 1 16); do visit_race_rebuilding; done
   fi
-  first_of_mode=("" "")
+  first_of_mode=("" "" "")
   take_first_sample
   press F2
   sleep 3
@@ -269,32 +269,37 @@ warm_up() {
 take_first_sample() {
   local sample mode
   sample=$(title_sample)
-  mode=$(value windowed "$sample")
-  [ -n "$mode" ] || fail "no figures from the game: $sample"
+  mode=$(display_mode_of "$sample") || fail "no display mode from the game: $sample"
   echo "start ($(mode_name "$mode")): $sample"
   first_of_mode[mode]=$sample
   record "$sample"
 }
 
+# The display mode the game names (1 a window, 2 full screen); fails when it names none.
+display_mode_of() {
+  local mode
+  mode=$(value display_mode "$1")
+  [ "$mode" = 1 ] || [ "$mode" = 2 ] || return 1
+  echo "$mode"
+}
 mode_name() { [ "$1" = 1 ] && echo window || echo "full screen"; }
 
 value() { sed -n "s/.*$1=\([0-9]*\).*/\1/p" <<<"$2"; }
 
-echo "minute,elapsed_s,private_kb,committed_kb,working_kb,handles,gdi_objects,races_finished,restarts,windowed" >"$csv"
+echo "minute,elapsed_s,private_kb,committed_kb,working_kb,handles,gdi_objects,races_finished,restarts,display_mode" >"$csv"
 races() { [ -f "$work/vorta_runs.csv" ] && echo $(( $(wc -l <"$work/vorta_runs.csv") - 1 )) || echo 0; }
 record() {
   local elapsed=$(( $(date +%s) - started ))
-  echo "$(( elapsed / 60 )),$elapsed,$(value private_kb "$1"),$(value committed_kb "$1"),$(value working_set_kb "$1"),$(value handles "$1"),$(value gdi_objects "$1"),$(races),$runs,$(value windowed "$1")" >>"$csv"
+  echo "$(( elapsed / 60 )),$elapsed,$(value private_kb "$1"),$(value committed_kb "$1"),$(value working_set_kb "$1"),$(value handles "$1"),$(value gdi_objects "$1"),$(races),$runs,$(value display_mode "$1")" >>"$csv"
 }
 
 # Compares a title sample with the first of the same display mode in the same run of the game
-# (full screen holds a flip chain a window does not: about 2 MB more); fails beyond noise. A
+# (full screen holds a flip chain a window does not: about 2.3 MB more); fails beyond noise. A
 # mode the warm-up missed takes its first sample as its yardstick.
 worst_kb=0
 judge() {
   local sample=$1 mode first growth_kb growth_handles growth_gdi
-  mode=$(value windowed "$sample")
-  [ -n "$mode" ] || fail "no figures from the game: $sample"
+  mode=$(display_mode_of "$sample") || fail "no display mode from the game: $sample"
   if [ -z "${first_of_mode[mode]}" ]; then
     first_of_mode[mode]=$sample
     return 0
@@ -391,12 +396,12 @@ kill -0 "$game_pid" 2>/dev/null && fail "the game did not end after Alt+F4"
 game_pid=""
 
 judge "$last"
-first=${first_of_mode[$(value windowed "$last")]}
+first=${first_of_mode[$(display_mode_of "$last")]}
 growth_kb=$(( $(value committed_kb "$last") - $(value committed_kb "$first") ))
 growth_handles=$(( $(value handles "$last") - $(value handles "$first") ))
 growth_gdi=$(( $(value gdi_objects "$last") - $(value gdi_objects "$first") ))
 host_kb=$(( $(value private_kb "$last") - $(value private_kb "$first") - growth_kb ))
-echo "growth over the last run ($(mode_name "$(value windowed "$last")")): ${growth_kb} kB" \
+echo "growth over the last run ($(mode_name "$(display_mode_of "$last")")): ${growth_kb} kB" \
   "committed, ${growth_handles} handles, ${growth_gdi} GDI objects (and ${host_kb} kB more" \
   "private memory, in the host's graphics driver); races finished: $(races); orderly exits on" \
   "the way: $runs"
@@ -405,7 +410,7 @@ echo "largest growth within one run: ${worst_kb} kB committed"
 # gives back now and then: a sample has it or not. What leaks raises the lowest level instead,
 # so in each display mode the lowest of the last third of its samples is held against the
 # lowest of the first third (from six samples on, when each third has two or more).
-for mode in 0 1; do
+for mode in 1 2; do
   floor_growth=$(awk -F, -v runs="$runs" -v mode="$mode" 'NR > 1 && $9 == runs && $10 == mode {
       v[n++] = $3
     }

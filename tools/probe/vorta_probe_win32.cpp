@@ -11,8 +11,9 @@
 //                             another program holding a file: opens it without sharing,
 //                             prints "held" and lets it go after <ms>
 //   vorta_probe stats         prints "handles=<n> gdi_objects=<n> working_set_kb=<n>
-//                             private_kb=<n> committed_kb=<n> windowed=<0|1>" of vorta.exe (what
-//                             each figure is under Wine: at PrintStats)
+//                             private_kb=<n> committed_kb=<n> display_mode=<n>" of vorta.exe
+//                             (what each figure is under Wine: at PrintStats; the display mode
+//                             as the game names it, 1 a window, 2 full screen, 0 not known)
 //
 // Runs under Wine beside the game, in the same prefix and on the same X server.
 #include <windows.h>
@@ -247,17 +248,16 @@ int PrintStats() {
   // the Windows DLLs it calls allocated, without the host driver's memory.
   const SIZE_T committed = CommittedPrivateBytes(process);
   CloseHandle(process);
-  // Full screen takes the window's caption away (the exclusive mode makes it a bare popup);
-  // the two display modes hold different surfaces, so their figures are compared apart.
+  // The two display modes hold different surfaces, so their figures are compared apart.
   const HWND game = FindWindowW(L"tobrel", kGameTitle);
-  const bool windowed =
-      game != nullptr && (GetWindowLongW(game, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+  const intptr_t displayMode =
+      game != nullptr ? reinterpret_cast<intptr_t>(GetPropA(game, "vorta.display_mode")) : 0;
   std::printf("handles=%lu gdi_objects=%lu working_set_kb=%lu private_kb=%lu committed_kb=%lu"
-              " windowed=%d\n",
+              " display_mode=%d\n",
               static_cast<unsigned long>(handles), static_cast<unsigned long>(gdiObjects),
               static_cast<unsigned long>(memory.WorkingSetSize / 1024),
               static_cast<unsigned long>(memory.PagefileUsage / 1024),
-              static_cast<unsigned long>(committed / 1024), windowed ? 1 : 0);
+              static_cast<unsigned long>(committed / 1024), static_cast<int>(displayMode));
   return 0;
 }
 }  // namespace
