@@ -25,6 +25,13 @@ f2() {
   kill -0 "$game_pid" 2>/dev/null || fail "the game ended after F2 (${1:-})"
 }
 
+# The display mode the game names for tools outside it (1 a window, 2 full screen) is $1.
+mode_named() {
+  local named
+  named=$(e2e_probe stats | sed -n 's/.*display_mode=\([0-9]\).*/\1/p')
+  [ "$named" = "$1" ] || fail "$2: the game names display mode '$named'"
+}
+
 # Waits up to 10 s for the picture to be more than one flat colour: something was drawn.
 picture_drawn() {
   local i
@@ -60,6 +67,7 @@ e2e_wait_title_menu
 f2 "in the title"
 wait_fallbacks 2
 picture_drawn title || fail "no title after F2 in a window"
+mode_named 1 "full screen refused on F2"
 e2e_keys space space   # the 400 m course, the first car
 sleep 2
 f2 "in the race"
@@ -97,10 +105,12 @@ wait_geometry() {
   fail "$2: the window is $(window_geometry)"
 }
 wait_geometry = "no full screen at the start"
+mode_named 2 "full screen at the start"
 picture_drawn full || fail "nothing drawn in full screen"
 corner_has_text "$e2e_work/full.png" 592 0 || fail "the full-screen corner is blank"
 f2 "to a window"
 wait_geometry != "still full screen after F2"
+mode_named 1 "a window after F2"
 f2 "back to full screen"
 wait_geometry = "no full screen after F2 twice"
 e2e_alt_f4
