@@ -64,12 +64,8 @@ struct Voice {
   }
 };
 
-EngineSoundState Pulling(float rpm) {
-  EngineSoundState state;
-  state.rpm = rpm;
-  state.throttle = true;
-  return state;
-}
+// {rpm, throttle, disengaged, limiter_cut, wheel_slip}
+EngineSoundState Pulling(float rpm) { return {rpm, true}; }
 
 // Record 4 with its torque scaled: the same car with less or more power.
 CarSpec Record4WithPower(double factor) {
@@ -120,20 +116,14 @@ TEST(EngineVoice, PitchIsTheFiringRateOfTheEngineSpeed) {
 // a drop, the overrun is softer, a free-revving engine a little softer; a spinning tyre adds
 // its squeal around its own pitch.
 TEST(EngineVoice, LoudnessTellsHowTheEngineRuns) {
-  EngineSoundState cut = Pulling(9990.0f);
-  cut.limiter_cut = true;
-  EngineSoundState overrun;
-  overrun.rpm = 9990.0f;
-  EngineSoundState freeRev = Pulling(9990.0f);
-  freeRev.disengaged = true;
   struct Case {
     const char* name;
     EngineSoundState state;
     double low, high;  // its loudness over the pulling engine's
   };
-  const Case cases[] = {{"cut", cut, 0.0, 0.4},
-                        {"overrun", overrun, 0.2, 0.7},
-                        {"free revving", freeRev, 0.6, 0.95}};
+  const Case cases[] = {{"cut", {9990.0f, true, false, true}, 0.0, 0.4},
+                        {"overrun", {9990.0f}, 0.2, 0.7},
+                        {"free revving", {9990.0f, true, true}, 0.6, 0.95}};
   for (const Case& c : cases) {
     Voice v(MakeRecord4());
     std::vector<int16_t> out;
@@ -147,11 +137,9 @@ TEST(EngineVoice, LoudnessTellsHowTheEngineRuns) {
   }
 
   Voice grip(MakeRecord4()), spin(MakeRecord4());
-  EngineSoundState spinning = Pulling(4000.0f);
-  spinning.wheel_slip = 0.8f;
   std::vector<int16_t> gripOut, spinOut;
   grip.Play(Pulling(4000.0f), 12, gripOut);
-  spin.Play(spinning, 12, spinOut);
+  spin.Play({4000.0f, true, false, false, 0.8f}, 12, spinOut);
   auto bandPower = [](const std::vector<int16_t>& s, double hz) {
     double sum = 0.0;
     for (double f = hz * 0.9; f <= hz * 1.1; f += 5.0) sum += Power(s, f);
@@ -163,17 +151,11 @@ TEST(EngineVoice, LoudnessTellsHowTheEngineRuns) {
 // Whatever the next frame asks, the first sample of a frame follows on from the last one of
 // the frame before it no more steeply than the note itself moves inside a frame.
 TEST(EngineVoice, FramesJoinWithoutAClick) {
-  EngineSoundState cut = Pulling(1500.0f);
-  cut.limiter_cut = true;
-  EngineSoundState overrun;
-  overrun.rpm = 1600.0f;
-  EngineSoundState idle;
-  idle.rpm = 800.0f;
-  idle.disengaged = true;
-  EngineSoundState spinning = Pulling(1700.0f);
-  spinning.wheel_slip = 1.0f;
-  const EngineSoundState sequence[] = {Pulling(1500.0f), cut,  Pulling(1500.0f), overrun,
-                                       spinning,        idle, Pulling(1500.0f), cut};
+  // Pulling, a limiter cut, the overrun, a spinning tyre and idle.
+  const EngineSoundState pull = Pulling(1500.0f), cut = {1500.0f, true, false, true};
+  const EngineSoundState sequence[] = {
+      pull, cut, pull, {1600.0f}, {1700.0f, true, false, false, 1.0f}, {800.0f, false, true},
+      pull, cut};
   Voice v(MakeRecord4());
   std::vector<int16_t> out;
   for (int round = 0; round < 6; ++round) {
@@ -204,13 +186,7 @@ TEST(EngineVoice, AnyInputStaysInRangeAndTheVoiceRecovers) {
     for (float rpm : speeds) {
       for (float slip : slips) {
         for (int flags = 0; flags < 8; ++flags) {
-          EngineSoundState state;
-          state.rpm = rpm;
-          state.wheel_slip = slip;
-          state.throttle = (flags & 1) != 0;
-          state.disengaged = (flags & 2) != 0;
-          state.limiter_cut = (flags & 4) != 0;
-          v.Play(state, 1, out);
+          v.Play({rpm, (flags & 1) != 0, (flags & 2) != 0, (flags & 4) != 0, slip}, 1, out);
         }
       }
     }
@@ -248,14 +224,9 @@ TEST(EngineVoice, IdleIsSteadyAndTheOverrunRough) {
     for (double p : peaks) square += (p - mean) * (p - mean) / peaks.size();
     return std::sqrt(square) / mean;
   };
-  EngineSoundState idle;
-  idle.rpm = 800.0f;
-  idle.disengaged = true;
-  EngineSoundState overrun;
-  overrun.rpm = 4000.0f;
   double idlePitch = 0.0;
-  EXPECT_LT(spread(idle, 40.0, &idlePitch), 0.1);
+  EXPECT_LT(spread({800.0f, false, true}, 40.0, &idlePitch), 0.1);
   EXPECT_NEAR(40.0, idlePitch, 0.4);
-  EXPECT_GT(spread(overrun, 200.0), 0.15);
+  EXPECT_GT(spread({4000.0f} /* overrun */, 200.0), 0.15);
   EXPECT_LT(spread(Pulling(4000.0f), 200.0), 0.1);
 }
