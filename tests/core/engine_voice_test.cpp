@@ -80,18 +80,12 @@ CarSpec Record4WithPower(double factor) {
 // torque (248 ps) it is a four: two a revolution. An engine that revs to 18000 rpm is a ten:
 // five a revolution.
 TEST(EngineVoice, PitchIsTheFiringRateOfTheEngineSpeed) {
-  struct Case {
-    CarSpec car;
-    int32_t rev_limit;
-    float rpm;
-    double firing_hz;
-  };
-  const Case cases[] = {
+  const struct { CarSpec car; int32_t rev_limit; float rpm; double firing_hz; } cases[] = {
       {MakeRecord4(), 10000, 900.0f, 45.0},     {MakeRecord4(), 10000, 3000.0f, 150.0},
       {MakeRecord4(), 10000, 9500.0f, 475.0},   {Record4WithPower(0.75), 10000, 3000.0f, 100.0},
       {MakeRecord4(), 18000, 15000.0f, 1250.0},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     Voice v(c.car, c.rev_limit);
     std::vector<int16_t> out;
     v.Play(Pulling(c.rpm), 4, out);  // the glide from idle and the fade-in
@@ -116,15 +110,11 @@ TEST(EngineVoice, PitchIsTheFiringRateOfTheEngineSpeed) {
 // a drop, the overrun is softer, a free-revving engine a little softer; a spinning tyre adds
 // its squeal around its own pitch.
 TEST(EngineVoice, LoudnessTellsHowTheEngineRuns) {
-  struct Case {
-    const char* name;
-    EngineSoundState state;
-    double low, high;  // its loudness over the pulling engine's
-  };
-  const Case cases[] = {{"cut", {9990.0f, true, false, true}, 0.0, 0.4},
+  // Each state's loudness over the pulling engine's lies between low and high.
+  const struct { const char* name; EngineSoundState state; double low, high; } cases[] = {{"cut", {9990.0f, true, false, true}, 0.0, 0.4},
                         {"overrun", {9990.0f}, 0.2, 0.7},
                         {"free revving", {9990.0f, true, true}, 0.6, 0.95}};
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     Voice v(MakeRecord4());
     std::vector<int16_t> out;
     v.Play(Pulling(9990.0f), 6, out);
