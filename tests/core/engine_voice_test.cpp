@@ -111,9 +111,10 @@ TEST(EngineVoice, PitchIsTheFiringRateOfTheEngineSpeed) {
 // its squeal around its own pitch.
 TEST(EngineVoice, LoudnessTellsHowTheEngineRuns) {
   // Each state's loudness over the pulling engine's lies between low and high.
-  const struct { const char* name; EngineSoundState state; double low, high; } cases[] = {{"cut", {9990.0f, true, false, true}, 0.0, 0.4},
-                        {"overrun", {9990.0f}, 0.2, 0.7},
-                        {"free revving", {9990.0f, true, true}, 0.6, 0.95}};
+  const struct { const char* name; EngineSoundState state; double low, high; } cases[] = {
+      {"cut", {9990.0f, true, false, true}, 0.0, 0.4},
+      {"overrun", {9990.0f}, 0.2, 0.7},
+      {"free revving", {9990.0f, true, true}, 0.6, 0.95}};
   for (const auto& c : cases) {
     Voice v(MakeRecord4());
     std::vector<int16_t> out;

@@ -138,7 +138,8 @@ TEST(NameEntry, CursorWrapsAndBothTablesAreNamedTimeTableFirst) {
   std::strcpy(naming.Name(), "LONGNAMEX");
   EXPECT_STREQ(naming.Name(), "LONGNAME") << "cut to eight characters";
   // Round to the last place and back, then one place right and one left.
-  for (const auto& [key, cursor] : {std::pair{DIK_LEFT, 7}, {DIK_RIGHT, 0}, {DIK_RIGHT, 1}, {DIK_LEFT, 0}}) {
+  for (const auto& [key, cursor] :
+       {std::pair{DIK_LEFT, 7}, {DIK_RIGHT, 0}, {DIK_RIGHT, 1}, {DIK_LEFT, 0}}) {
     naming.Frame(0, {key});
     EXPECT_EQ(naming.screen.name_cursor, cursor) << key;
   }

@@ -21,9 +21,9 @@ uint8_t RunFrame(TitleState& state, uint32_t now, TitlePiece pieces[kMaxTitlePie
 TEST(TitleTest, OpeningSwitchesAtItsExactTimes) {
   // First frame at 5000: the banner alone until the clock passes 6000; the slide starts at
   // 6001, passes 472 px after more than 188.8 ms, and the wipe ends 2415 ms after it began.
-  const std::pair<uint32_t, uint8_t> frames[] = {{5000, 0},       {6000, 0},        {6001, 1},
-                                                 {6001 + 189, 1}, {6001 + 190, 2},  {6191 + 2414, 2},
-                                                 {6191 + 2415, 3}};  // ms, phase
+  const std::pair<uint32_t, uint8_t> frames[] = {  // ms, phase
+      {5000, 0},      {6000, 0},       {6001, 1},       {6001 + 189, 1},
+      {6001 + 190, 2}, {6191 + 2414, 2}, {6191 + 2415, 3}};
   TitleState state;
   TitlePiece pieces[kMaxTitlePieces];
   for (const auto& [now, phase] : frames) EXPECT_EQ(RunFrame(state, now, pieces), phase) << now;
