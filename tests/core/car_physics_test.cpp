@@ -25,13 +25,15 @@ class CarModel : public ::testing::Test {
     race_.gear_row = row;
     race_.gear_column = column;
   }
-  // The worked step's starting point: first gear, 50 km/h, 5000 rpm.
-  void WorkedStart(double tractionLimit) {
-    Gear(kUpper, 0);
-    race_.speed = 50.0;
-    race_.engine_rpm = 5000.0f;
+  // The upper row's `column` at `speed` km/h and `rpm`, with a traction limit carried in.
+  void Start(int column, double speed, float rpm, double tractionLimit) {
+    Gear(kUpper, column);
+    race_.speed = speed;
+    race_.engine_rpm = rpm;
     model_.traction_limit = tractionLimit;
   }
+  // The worked step's starting point: first gear, 50 km/h, 5000 rpm.
+  void WorkedStart(double tractionLimit) { Start(0, 50.0, 5000.0f, tractionLimit); }
   void Step(uint32_t bits, uint32_t nowMs = 100000, int32_t rate = 60) {
     StepCarPhysics(car_, tacho_, model_, race_, bits, nowMs, rate);
   }
@@ -115,10 +117,7 @@ TEST_F(CarModel, StallGuardLimitsTheDropAndNudgesAStandingCar) {
   // more than 1000 rpm in one step.
   const auto coastInFirst = [this](double speed, double limit) {
     SetUp();
-    Gear(kUpper, 0);
-    race_.speed = speed;
-    race_.engine_rpm = 9000.0f;
-    model_.traction_limit = limit;
+    Start(0, speed, 9000.0f, limit);
     Step(0);
   };
   coastInFirst(0.0, 50000.0);
@@ -135,16 +134,12 @@ TEST_F(CarModel, StallGuardLimitsTheDropAndNudgesAStandingCar) {
   // car is held at exactly 0, which counts as standing too.
   SetUp();
   for (double& t : car_.torque_curve) t = 0.7;
-  Gear(kUpper, 0);
-  race_.engine_rpm = 9000.0f;
-  model_.traction_limit = 60000.0;
+  Start(0, 0.0, 9000.0f, 60000.0);
   Step(THROTTLE);
   EXPECT_EQ(8000.0f, race_.engine_rpm);
   EXPECT_EQ(1.0, race_.speed);
   // Creeping at 0.005 km/h is not standing: no nudge.
-  race_.engine_rpm = 9000.0f;
-  race_.speed = 0.005;
-  model_.traction_limit = 60000.0;
+  Start(0, 0.005, 9000.0f, 60000.0);
   Step(THROTTLE);
   EXPECT_EQ(0.005, race_.speed);
 
@@ -158,9 +153,7 @@ TEST_F(CarModel, StallGuardLimitsTheDropAndNudgesAStandingCar) {
 }
 
 TEST_F(CarModel, ClutchHeldCoastsOnDragAndRollingOnly) {
-  Gear(kUpper, 1);  // third gear, 1.685
-  race_.speed = 100.0;
-  race_.engine_rpm = 6000.0f;
+  Start(1, 100.0, 6000.0f, 1.0);  // third gear, 1.685
   race_.view_pitch = -0.3f;
   Step(CLUTCH | THROTTLE);
 
@@ -178,10 +171,7 @@ TEST_F(CarModel, ClosedThrottleBrakesThroughTheGearsOneAndAHalfTimesOver) {
   // Third gear at 100 km/h, the engine turning with the wheels (no slip), the clutch out.
   const double ratio = 3.266f * 1.685, u = 100.0 / 3.6, load = Load(100.0);
   const float n = static_cast<float>(100.0 * ratio * 100.0 / (0.3179f * 37.69911184307752));
-  Gear(kUpper, 1);
-  race_.speed = 100.0;
-  race_.engine_rpm = n;
-  model_.traction_limit = 20000.0;
+  Start(1, 100.0, n, 20000.0);
   Step(0);
   const double braking = -(std::pow(2.0 * n, 0.8) - 3.0 * n * 0.065) / 60.0;
   const double net = 0.9 * 1.5 * braking * ratio / 0.3179f -
@@ -237,10 +227,7 @@ TEST_F(CarModel, TractionLimitFollowsTheDrivenAxle) {
 TEST_F(CarModel, WheelspinLowersTheTractionLimit) {
   // Launch in first at 6000 rpm: the engine's road speed is far above the car's, so the
   // carried limit shrinks by (1.125 - 0.625 s) before the force is taken from it.
-  Gear(kUpper, 0);
-  race_.speed = 10.0;
-  race_.engine_rpm = 6000.0f;
-  model_.traction_limit = 2000.0;
+  Start(0, 10.0, 6000.0f, 2000.0);
   const double engineKmh = 0.3179f * 6000.0 * 37.69911184307752 / (3.266f * 3.827 * 100.0);
   const double slip = (engineKmh - 10.0) / engineKmh;
   ASSERT_GT(slip, 0.2);
@@ -258,10 +245,7 @@ TEST_F(CarModel, ForceOverTheLimitTipsMarginalGripIntoSpin) {
   const double engineKmh = 0.3179f * 5000.0 * 37.69911184307752 / (3.266f * 3.827 * 100.0);
   const auto nearlyGripping = [&](double limit, double slip = 0.00005) {
     SetUp();
-    Gear(kUpper, 0);
-    race_.speed = engineKmh * (1.0 - slip);
-    race_.engine_rpm = 5000.0f;
-    model_.traction_limit = limit;
+    Start(0, engineKmh * (1.0 - slip), 5000.0f, limit);
     Step(THROTTLE);
   };
   nearlyGripping(5000.0);

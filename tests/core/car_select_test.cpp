@@ -30,16 +30,14 @@ void InstallCars(const char* selectable) {
   InstallCarTable(std::move(cars));
 }
 
-struct StepCase {
-  const char* cars;
-  uint8_t start;
-  int key;  // 0: none
-  bool has_car;
-  uint8_t expected;
-};
-
 TEST(CarSelectTest, StepsOverHiddenCarsAndWraps) {
-  const StepCase cases[] = {
+  const struct {
+    const char* cars;
+    uint8_t start;
+    int key;
+    bool has_car;
+    uint8_t expected;
+  } cases[] = {
       {"0001111", 0, 0, true, 3},          // the first frame moves off the hidden cars
       {"0001111", 3, DIK_LEFT, true, 6},   // first to last
       {"0001111", 6, DIK_RIGHT, true, 3},  // last to first
@@ -50,14 +48,13 @@ TEST(CarSelectTest, StepsOverHiddenCarsAndWraps) {
       {"0000", 2, DIK_RIGHT, false, 2},    // no car at all: nothing moves, nothing hangs
       {"", 0, DIK_LEFT, false, 0},         // an empty table
   };
-  for (const StepCase& c : cases) {
+  for (const auto& c : cases) {
     InstallCars(c.cars);
     CarSelectState state;
     state.selected_car = c.start;
     state.graph_rpm_limit = 4000;
-    uint8_t keys[256] = {};
-    uint8_t previous[256] = {};
-    if (c.key != 0) keys[c.key] = 0x80;
+    uint8_t keys[256] = {}, previous[256] = {};
+    keys[c.key] = c.key != 0 ? 0x80 : 0;  // key 0: none
     EXPECT_EQ(SettleSelectedCar(state), c.has_car) << c.cars;
     EXPECT_EQ(HandleCarSelectKeys(state, keys, previous, SCENE_CAR_SELECT), SCENE_CAR_SELECT)
         << c.cars;
@@ -114,26 +111,23 @@ TEST(CarSelectTest, NamesAreCentredOrCutAtTheRightEdge) {
 }
 
 TEST(CarSelectTest, GraphScales) {
-  struct Case {
-    float power, torque;
-    float power_steps;
+  // The delivered cars' scales are in the golden pictures; these are the half steps and the
+  // single-precision factor.
+  const struct {
+    float power, torque, power_steps;
     int32_t power_height;
     float torque_steps;
     int32_t torque_height;
-  };
-  // The delivered cars' scales are in the golden pictures; these are the half steps and the
-  // single-precision factor.
-  const Case cases[] = {
+  } cases[] = {
       {280.0f, 26.0f, 3.5f, 75, 5.5f, 48},
       {300.0f, 30.0f, 3.0f, 88, 6.0f, 44},  // 300 × 0.01f truncates to 2
       {250.0f, 25.0f, 3.0f, 88, 5.0f, 52},  // a half step only past the half
   };
-  for (const Case& c : cases) {
-    const GraphScales scales = MakeGraphScales(c.power, c.torque);
-    EXPECT_EQ(scales.power_steps, c.power_steps) << c.power;
-    EXPECT_EQ(scales.power_step_height, c.power_height) << c.power;
-    EXPECT_EQ(scales.torque_steps, c.torque_steps) << c.torque;
-    EXPECT_EQ(scales.torque_step_height, c.torque_height) << c.torque;
+  for (const auto& c : cases) {
+    const GraphScales s = MakeGraphScales(c.power, c.torque);
+    EXPECT_EQ(std::tuple(s.power_steps, s.power_step_height, s.torque_steps, s.torque_step_height),
+              std::tuple(c.power_steps, c.power_height, c.torque_steps, c.torque_height))
+        << c.power << " " << c.torque;
   }
 }
 

@@ -41,9 +41,7 @@ TEST(DefaultRecords, ValuesNamesAndFlags) {
         EXPECT_EQ(std::string(entry.player_name), letters);
         EXPECT_EQ(entry.player_name[9], '\0');
         EXPECT_STREQ(entry.car_name, "only");
-        EXPECT_EQ(entry.fps_at_signal, 0);
-        EXPECT_EQ(entry.fps_at_finish, 0);
-        EXPECT_EQ(entry.new_entry, 0);
+        EXPECT_EQ(entry.fps_at_signal | entry.fps_at_finish | entry.new_entry, 0);
         EXPECT_EQ(entry.reserved[0] | entry.reserved[1], 0);
         // The rest of the car name field is cleared too.
         for (size_t k = 4; k < sizeof entry.car_name; ++k) EXPECT_EQ(entry.car_name[k], 0);

@@ -2,6 +2,8 @@
 // looping buffer that plays while the game draws.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "race/race_flow.h"
 #include "sound/engine_sound_state.h"
 #include "sound/sound_ring.h"
@@ -85,11 +87,7 @@ TEST(EngineSoundState, AfterTheRaceTheEngineSettlesToIdle) {
 // to 100 past the play cursor; once the cursor has passed that end, from the first position
 // the device lets us write, with the samples it passed counted as skipped.
 TEST(SoundRing, EachFrameWritesUpToTheLeadAndFindsItsPlaceAfterAStall) {
-  struct Case {
-    uint32_t end, play, safe;
-    RingWrite expected;
-  };
-  const Case cases[] = {
+  const struct { uint32_t end, play, safe; RingWrite expected; } cases[] = {
       {560, 500, 510, {560, 40, 0}},   // 60 ahead: 40 more
       {600, 500, 510, {600, 0, 0}},    // the lead is there already
       {30, 950, 960, {30, 20, 0}},     // across the buffer's end
@@ -97,10 +95,10 @@ TEST(SoundRing, EachFrameWritesUpToTheLeadAndFindsItsPlaceAfterAStall) {
       {450, 500, 510, {510, 90, 60}},  // the cursor has run past the end
       {900, 50, 60, {60, 90, 160}},    // ...and past the buffer's end
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     const RingWrite w = PlanRingWrite(c.end, c.play, c.safe, 100, 1000);
-    EXPECT_EQ(c.expected.start, w.start) << c.end << " " << c.play;
-    EXPECT_EQ(c.expected.count, w.count) << c.end << " " << c.play;
-    EXPECT_EQ(c.expected.skipped, w.skipped) << c.end << " " << c.play;
+    EXPECT_EQ(std::tuple(c.expected.start, c.expected.count, c.expected.skipped),
+              std::tuple(w.start, w.count, w.skipped))
+        << c.end << " " << c.play;
   }
 }

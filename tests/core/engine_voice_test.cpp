@@ -64,12 +64,8 @@ struct Voice {
   }
 };
 
-EngineSoundState Pulling(float rpm) {
-  EngineSoundState state;
-  state.rpm = rpm;
-  state.throttle = true;
-  return state;
-}
+// {rpm, throttle, disengaged, limiter_cut, wheel_slip}
+EngineSoundState Pulling(float rpm) { return {rpm, true}; }
 
 // Record 4 with its torque scaled: the same car with less or more power.
 CarSpec Record4WithPower(double factor) {
@@ -84,18 +80,12 @@ CarSpec Record4WithPower(double factor) {
 // torque (248 ps) it is a four: two a revolution. An engine that revs to 18000 rpm is a ten:
 // five a revolution.
 TEST(EngineVoice, PitchIsTheFiringRateOfTheEngineSpeed) {
-  struct Case {
-    CarSpec car;
-    int32_t rev_limit;
-    float rpm;
-    double firing_hz;
-  };
-  const Case cases[] = {
+  const struct { CarSpec car; int32_t rev_limit; float rpm; double firing_hz; } cases[] = {
       {MakeRecord4(), 10000, 900.0f, 45.0},     {MakeRecord4(), 10000, 3000.0f, 150.0},
       {MakeRecord4(), 10000, 9500.0f, 475.0},   {Record4WithPower(0.75), 10000, 3000.0f, 100.0},
       {MakeRecord4(), 18000, 15000.0f, 1250.0},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     Voice v(c.car, c.rev_limit);
     std::vector<int16_t> out;
     v.Play(Pulling(c.rpm), 4, out);  // the glide from idle and the fade-in
@@ -120,21 +110,12 @@ TEST(EngineVoice, PitchIsTheFiringRateOfTheEngineSpeed) {
 // a drop, the overrun is softer, a free-revving engine a little softer; a spinning tyre adds
 // its squeal around its own pitch.
 TEST(EngineVoice, LoudnessTellsHowTheEngineRuns) {
-  EngineSoundState cut = Pulling(9990.0f);
-  cut.limiter_cut = true;
-  EngineSoundState overrun;
-  overrun.rpm = 9990.0f;
-  EngineSoundState freeRev = Pulling(9990.0f);
-  freeRev.disengaged = true;
-  struct Case {
-    const char* name;
-    EngineSoundState state;
-    double low, high;  // its loudness over the pulling engine's
-  };
-  const Case cases[] = {{"cut", cut, 0.0, 0.4},
-                        {"overrun", overrun, 0.2, 0.7},
-                        {"free revving", freeRev, 0.6, 0.95}};
-  for (const Case& c : cases) {
+  // Each state's loudness over the pulling engine's lies between low and high.
+  const struct { const char* name; EngineSoundState state; double low, high; } cases[] = {
+      {"cut", {9990.0f, true, false, true}, 0.0, 0.4},
+      {"overrun", {9990.0f}, 0.2, 0.7},
+      {"free revving", {9990.0f, true, true}, 0.6, 0.95}};
+  for (const auto& c : cases) {
     Voice v(MakeRecord4());
     std::vector<int16_t> out;
     v.Play(Pulling(9990.0f), 6, out);
@@ -147,11 +128,9 @@ TEST(EngineVoice, LoudnessTellsHowTheEngineRuns) {
   }
 
   Voice grip(MakeRecord4()), spin(MakeRecord4());
-  EngineSoundState spinning = Pulling(4000.0f);
-  spinning.wheel_slip = 0.8f;
   std::vector<int16_t> gripOut, spinOut;
   grip.Play(Pulling(4000.0f), 12, gripOut);
-  spin.Play(spinning, 12, spinOut);
+  spin.Play({4000.0f, true, false, false, 0.8f}, 12, spinOut);
   auto bandPower = [](const std::vector<int16_t>& s, double hz) {
     double sum = 0.0;
     for (double f = hz * 0.9; f <= hz * 1.1; f += 5.0) sum += Power(s, f);
@@ -163,17 +142,11 @@ TEST(EngineVoice, LoudnessTellsHowTheEngineRuns) {
 // Whatever the next frame asks, the first sample of a frame follows on from the last one of
 // the frame before it no more steeply than the note itself moves inside a frame.
 TEST(EngineVoice, FramesJoinWithoutAClick) {
-  EngineSoundState cut = Pulling(1500.0f);
-  cut.limiter_cut = true;
-  EngineSoundState overrun;
-  overrun.rpm = 1600.0f;
-  EngineSoundState idle;
-  idle.rpm = 800.0f;
-  idle.disengaged = true;
-  EngineSoundState spinning = Pulling(1700.0f);
-  spinning.wheel_slip = 1.0f;
-  const EngineSoundState sequence[] = {Pulling(1500.0f), cut,  Pulling(1500.0f), overrun,
-                                       spinning,        idle, Pulling(1500.0f), cut};
+  // Pulling, a limiter cut, the overrun, a spinning tyre and idle.
+  const EngineSoundState pull = Pulling(1500.0f), cut = {1500.0f, true, false, true};
+  const EngineSoundState sequence[] = {
+      pull, cut, pull, {1600.0f}, {1700.0f, true, false, false, 1.0f}, {800.0f, false, true},
+      pull, cut};
   Voice v(MakeRecord4());
   std::vector<int16_t> out;
   for (int round = 0; round < 6; ++round) {
@@ -204,13 +177,7 @@ TEST(EngineVoice, AnyInputStaysInRangeAndTheVoiceRecovers) {
     for (float rpm : speeds) {
       for (float slip : slips) {
         for (int flags = 0; flags < 8; ++flags) {
-          EngineSoundState state;
-          state.rpm = rpm;
-          state.wheel_slip = slip;
-          state.throttle = (flags & 1) != 0;
-          state.disengaged = (flags & 2) != 0;
-          state.limiter_cut = (flags & 4) != 0;
-          v.Play(state, 1, out);
+          v.Play({rpm, (flags & 1) != 0, (flags & 2) != 0, (flags & 4) != 0, slip}, 1, out);
         }
       }
     }
@@ -248,14 +215,9 @@ TEST(EngineVoice, IdleIsSteadyAndTheOverrunRough) {
     for (double p : peaks) square += (p - mean) * (p - mean) / peaks.size();
     return std::sqrt(square) / mean;
   };
-  EngineSoundState idle;
-  idle.rpm = 800.0f;
-  idle.disengaged = true;
-  EngineSoundState overrun;
-  overrun.rpm = 4000.0f;
   double idlePitch = 0.0;
-  EXPECT_LT(spread(idle, 40.0, &idlePitch), 0.1);
+  EXPECT_LT(spread({800.0f, false, true}, 40.0, &idlePitch), 0.1);
   EXPECT_NEAR(40.0, idlePitch, 0.4);
-  EXPECT_GT(spread(overrun, 200.0), 0.15);
+  EXPECT_GT(spread({4000.0f} /* overrun */, 200.0), 0.15);
   EXPECT_LT(spread(Pulling(4000.0f), 200.0), 0.1);
 }

@@ -29,6 +29,12 @@ D3DMATRIX Sentinel() {
 
 bool SameBytes(const D3DMATRIX& a, const D3DMATRIX& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
+void ExpectNear(float x, float y, float z, const D3DVECTOR& v, float tolerance) {
+  EXPECT_NEAR(x, v.x, tolerance);
+  EXPECT_NEAR(y, v.y, tolerance);
+  EXPECT_NEAR(z, v.z, tolerance);
+}
+
 // Row vector (x, y, z, 1) times m.
 D3DVECTOR Transform(const D3DVECTOR& p, const D3DMATRIX& m) {
   Grid g;
@@ -55,15 +61,9 @@ TEST(ViewMatrix, MapsEyeToOriginAndTargetOntoPositiveZ) {
   for (const auto& [eye, at, up] : cameras) {
     D3DMATRIX m = Sentinel();
     ASSERT_EQ(0, SetViewMatrix(m, eye, at, up));
-    const D3DVECTOR e = Transform(eye, m);
-    EXPECT_NEAR(0.0f, e.x, 1e-5f);
-    EXPECT_NEAR(0.0f, e.y, 1e-5f);
-    EXPECT_NEAR(0.0f, e.z, 1e-5f);
-    const D3DVECTOR t = Transform(at, m);
-    EXPECT_NEAR(0.0f, t.x, 1e-4f);
-    EXPECT_NEAR(0.0f, t.y, 1e-4f);
-    EXPECT_NEAR(std::sqrt(SquareMagnitude(MakeVector(at.x - eye.x, at.y - eye.y, at.z - eye.z))),
-                t.z, 1e-4f);
+    ExpectNear(0.0f, 0.0f, 0.0f, Transform(eye, m), 1e-5f);
+    const D3DVECTOR view = MakeVector(at.x - eye.x, at.y - eye.y, at.z - eye.z);
+    ExpectNear(0.0f, 0.0f, std::sqrt(SquareMagnitude(view)), Transform(at, m), 1e-4f);
 
     // The rotation part is orthonormal and right-handed in the device's sense (x = up cross
     // view), so the picture is neither mirrored nor sheared.
@@ -101,20 +101,12 @@ TEST(MultiplyMatrix, SecondOperandIsAppliedFirst) {
   SetTranslationMatrix(translation, 5.0f, 0.0f, 0.0f);
   SetRotateXMatrix(tilt, 1.5707964f);
   MultiplyMatrix(world, translation, tilt);
-  const D3DVECTOR p = Transform(MakeVector(0, 1, 0), world);
-  EXPECT_NEAR(5.0f, p.x, 1e-6f);
-  EXPECT_NEAR(0.0f, p.y, 1e-6f);
-  EXPECT_NEAR(1.0f, p.z, 1e-6f);
-  const D3DVECTOR forward = Transform(MakeVector(0, 0, 1), tilt);
-  EXPECT_NEAR(-1.0f, forward.y, 1e-6f) << "and forward to down";
-  EXPECT_NEAR(0.0f, forward.z, 1e-6f);
+  ExpectNear(5.0f, 0.0f, 1.0f, Transform(MakeVector(0, 1, 0), world), 1e-6f);
+  ExpectNear(0.0f, -1.0f, 0.0f, Transform(MakeVector(0, 0, 1), tilt), 1e-6f);  // forward to down
   D3DMATRIX identity = Sentinel();
   SetIdentityMatrix(identity);
   MultiplyMatrix(world, identity, world);
-  const D3DVECTOR same = Transform(MakeVector(2, 3, 4), world);
-  EXPECT_NEAR(7.0f, same.x, 1e-6f) << "the identity leaves every axis";
-  EXPECT_NEAR(-4.0f, same.y, 1e-6f);
-  EXPECT_NEAR(3.0f, same.z, 1e-6f);
+  ExpectNear(7.0f, -4.0f, 3.0f, Transform(MakeVector(2, 3, 4), world), 1e-6f);  // every axis
 }
 
 TEST(MultiplyMatrix, OutputMayAliasEitherOperand) {

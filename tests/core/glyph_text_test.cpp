@@ -27,17 +27,14 @@ std::vector<Placed> WalkText(const char* text, int32_t maxChars, int32_t x, int3
 
 
 TEST(GlyphLayoutTest, MaximumTerminatorAndEmptyInputs) {
-  int32_t count = -1;
-  EXPECT_EQ(WalkText("HELLO", 3, 0, 0, 8, &count).size(), 3u);
-  EXPECT_EQ(count, 3) << "a longer text stops after the maximum";
-  EXPECT_EQ(WalkText("HI", 10, 0, 0, 8, &count).size(), 2u);
-  EXPECT_EQ(count, 2) << "stops at the terminator";
-  EXPECT_TRUE(WalkText("HI", 0, 0, 0, 8, &count).empty());
-  EXPECT_EQ(count, 0);
-  EXPECT_TRUE(WalkText("HI", -4, 0, 0, 8, &count).empty());
-  EXPECT_EQ(count, 0);
-  EXPECT_TRUE(WalkText(nullptr, 5, 0, 0, 8, &count).empty());
-  EXPECT_EQ(count, 0);
+  // A longer text stops after the maximum, a shorter one at its terminator.
+  const struct { const char* text; int32_t max, count; } cases[] = {
+      {"HELLO", 3, 3}, {"HI", 10, 2}, {"HI", 0, 0}, {"HI", -4, 0}, {nullptr, 5, 0}};
+  for (const auto& c : cases) {
+    int32_t count = -1;
+    EXPECT_EQ(WalkText(c.text, c.max, 0, 0, 8, &count).size(), static_cast<size_t>(c.count));
+    EXPECT_EQ(count, c.count) << c.max;
+  }
   // Bytes above 127 are codes, not negative numbers: Shift-JIS katakana reach their cells.
   const std::vector<Placed> kana = WalkText("\xB1", 1, 0, 0, 16);
   ASSERT_EQ(kana.size(), 1u);

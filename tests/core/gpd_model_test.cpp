@@ -9,18 +9,7 @@
 namespace {
 
 GpdFileVertex Vertex(float base) {
-  GpdFileVertex v;
-  v.x = base;
-  v.y = base + 0.25f;
-  v.z = -base;
-  v.nx = 0.0f;
-  v.ny = 1.0f;
-  v.nz = 0.0f;
-  v.u = 0.125f;
-  v.v = 0.5f;
-  v.reserved = 0;
-  v.colour = 0x808080;
-  return v;
+  return {base, base + 0.25f, -base, 0.0f, 1.0f, 0.0f, 0.125f, 0.5f, 0, 0x808080};
 }
 
 // A quad of two triangles with four vertices of its own, as the road models are built.
@@ -37,7 +26,6 @@ void PutU16(std::vector<uint8_t>& bytes, size_t at, uint16_t value) {
   bytes[at + 1] = static_cast<uint8_t>(value >> 8);
 }
 
-// A loaded model to check that a refused resource leaves the old contents alone.
 GpdModel LoadedQuad() {
   GpdModel model;
   const std::vector<uint8_t> bytes = QuadBytes();
@@ -45,18 +33,24 @@ GpdModel LoadedQuad() {
   return model;
 }
 
-void ExpectStillTheQuad(const GpdModel& model, const uint16_t* indices, const GpdVertex* vertices) {
-  EXPECT_EQ(4, model.vertex_count);
-  EXPECT_EQ(6, model.index_count);
-  EXPECT_EQ(indices, model.indices.get());
-  EXPECT_EQ(vertices, model.vertices.get());
-  EXPECT_EQ(3, model.indices[5]);
-  EXPECT_EQ(4.0f, model.vertices[3].x);
-}
+// Each parse starts from the loaded quad: a refused resource must leave it alone.
+struct GpdParser : ::testing::Test {
+  GpdModel model = LoadedQuad();
+  const uint16_t* indices = model.indices.get();
+  const GpdVertex* vertices = model.vertices.get();
+  void ExpectStillTheQuad() const {
+    EXPECT_EQ(4, model.vertex_count);
+    EXPECT_EQ(6, model.index_count);
+    EXPECT_EQ(indices, model.indices.get());
+    EXPECT_EQ(vertices, model.vertices.get());
+    EXPECT_EQ(3, model.indices[5]);
+    EXPECT_EQ(4.0f, model.vertices[3].x);
+  }
+};
 
 }  // namespace
 
-TEST(GpdParser, ReadsHandMadeLittleEndianBytes) {
+TEST_F(GpdParser, ReadsHandMadeLittleEndianBytes) {
   // One vertex, one face, written out byte by byte rather than by the writer.
   std::vector<uint8_t> bytes(kGpdSignature, kGpdSignature + 28);
   const uint8_t counts[] = {1, 0, 1, 0};
@@ -75,8 +69,6 @@ TEST(GpdParser, ReadsHandMadeLittleEndianBytes) {
   const uint8_t face[8] = {0, 0, 0, 0, 0, 0, 0, 0};
   bytes.insert(bytes.end(), face, face + 8);
   ASSERT_EQ(80u, bytes.size());
-
-  GpdModel model;
   ASSERT_EQ(GpdStatus::kOk, ParseGpdModel(bytes.data(), bytes.size(), model));
   ASSERT_EQ(1, model.vertex_count);
   ASSERT_EQ(3, model.index_count);
@@ -85,11 +77,8 @@ TEST(GpdParser, ReadsHandMadeLittleEndianBytes) {
   EXPECT_EQ(read, (std::vector<float>{1.0f, -2.0f, 3.0f, 0.5f, 1.0f, 0.0f, 0.1f, 0.25f}));
 }
 
-TEST(GpdParser, EveryAlteredSignatureByteIsRefused) {
+TEST_F(GpdParser, EveryAlteredSignatureByteIsRefused) {
   const std::vector<uint8_t> good = QuadBytes();
-  GpdModel model = LoadedQuad();
-  const uint16_t* indices = model.indices.get();
-  const GpdVertex* vertices = model.vertices.get();
   for (size_t i = 0; i < kGpdSignatureBytes; ++i) {
     // A byte xor itself is a NUL, which a string compare would stop at.
     for (uint8_t flip : {uint8_t{0x01}, uint8_t{0x20}, uint8_t{0x80}, good[i]}) {
@@ -99,15 +88,11 @@ TEST(GpdParser, EveryAlteredSignatureByteIsRefused) {
           << "byte " << i << " xor " << int(flip);
     }
   }
-  ExpectStillTheQuad(model, indices, vertices);
+  ExpectStillTheQuad();
 }
 
-TEST(GpdParser, SizeMustMatchTheCountsExactly) {
+TEST_F(GpdParser, SizeMustMatchTheCountsExactly) {
   const std::vector<uint8_t> good = QuadBytes();
-  GpdModel model = LoadedQuad();
-  const uint16_t* indices = model.indices.get();
-  const GpdVertex* vertices = model.vertices.get();
-
   EXPECT_EQ(GpdStatus::kTruncated, ParseGpdModel(good.data(), good.size() - 1, model));
   EXPECT_NE(GpdStatus::kOk, ParseGpdModel(good.data(), 31, model));
 
@@ -120,14 +105,11 @@ TEST(GpdParser, SizeMustMatchTheCountsExactly) {
   PutU16(boasting, kGpdFaceCountOffset, 3);
   EXPECT_EQ(GpdStatus::kTruncated, ParseGpdModel(boasting.data(), boasting.size(), model));
 
-  ExpectStillTheQuad(model, indices, vertices);
+  ExpectStillTheQuad();
 }
 
-TEST(GpdParser, FaceIndexMustNameAnExistingVertex) {
+TEST_F(GpdParser, FaceIndexMustNameAnExistingVertex) {
   const size_t faces = GpdResourceBytes(4, 0);
-  GpdModel model = LoadedQuad();
-  const uint16_t* indices = model.indices.get();
-  const GpdVertex* vertices = model.vertices.get();
   // The first and last index word, at the first value out of range and at the top.
   for (size_t word : {0u, 6u}) {
     for (uint16_t bad : {uint16_t{4}, uint16_t{0xFFFF}}) {
@@ -137,7 +119,7 @@ TEST(GpdParser, FaceIndexMustNameAnExistingVertex) {
           << "word " << word << " = " << bad;
     }
   }
-  ExpectStillTheQuad(model, indices, vertices);
+  ExpectStillTheQuad();
   // The writer refuses what the reader would.
   std::vector<uint8_t> bytes;
   EXPECT_FALSE(WriteGpdBytes({Vertex(1), Vertex(2)}, {{0, 1, 2, 0}}, bytes));

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <tuple>
+#include <utility>
 
 #include "app/settings.h"
 #include "input/key_codes.h"
@@ -88,17 +90,12 @@ TEST_F(OptionScreen, ButtonsSwapAndTheLowestHeldWins) {
 }
 
 TEST_F(OptionScreen, CursorWrapsAndSkipsTheUndrawnRowsWithoutAJoystick) {
-  struct Case {
-    int32_t from;
-    int key;
-    bool joystick;
-    int32_t to;
-  } cases[] = {
+  const struct { int32_t from; int key; bool joystick; int32_t to; } cases[] = {
       {0, DIK_UP, true, 6},  {6, DIK_DOWN, true, 0},  {1, DIK_DOWN, true, 2},
       {6, DIK_UP, true, 5},  {1, DIK_DOWN, false, 6}, {6, DIK_UP, false, 1},
       {0, DIK_UP, false, 6}, {6, DIK_DOWN, false, 0},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     edit.option_cursor = c.from;
     Step({c.key}, c.joystick);
     EXPECT_EQ(edit.option_cursor, c.to) << c.from << " key " << c.key << " joystick " << c.joystick;
@@ -107,35 +104,31 @@ TEST_F(OptionScreen, CursorWrapsAndSkipsTheUndrawnRowsWithoutAJoystick) {
 
 TEST_F(OptionScreen, EachRowShowsItsValueWhereTheScreenPutsIt) {
   edit.edit_buttons[1] = 12;
-  struct Case {
-    int32_t row;
-    int32_t windowed, speedometer;
+  const struct {
+    int32_t row, windowed, speedometer;
     const char* value;
-    int32_t y, y_without_joystick;
+    int32_t y, y_solo;
   } cases[] = {
       {0, 0, 0, "Full", 90, 90},    {0, 1, 0, "Window", 90, 90},    {1, 0, 0, "Digital", 122, 122},
       {1, 0, 1, "Analog", 122, 122}, {3, 0, 0, "Btn12", 234, 234},  {6, 0, 0, "OK", 394, 186},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     edit.edit_windowed = c.windowed;
     edit.edit_speedometer = c.speedometer;
     char text[kOptionTextSize];
     OptionRowValue(edit, c.row, text);
     EXPECT_STREQ(c.value, text) << c.row;
     EXPECT_EQ(c.y, OptionRowY(c.row, true)) << c.row;
-    EXPECT_EQ(c.y_without_joystick, OptionRowY(c.row, false)) << c.row;
+    EXPECT_EQ(c.y_solo, OptionRowY(c.row, false)) << c.row << " without a joystick";
   }
   // The brackets close round the value: "Window" from 360, "OK" from 304.
   edit.edit_windowed = 1;
   edit.option_cursor = 0;
   const BracketPositions screen = CursorBrackets(edit, true);
-  EXPECT_EQ(344, screen.left_x);
-  EXPECT_EQ(456, screen.right_x);
+  EXPECT_EQ(std::pair(344, 456), std::pair(screen.left_x, screen.right_x));
   edit.option_cursor = 6;
   const BracketPositions ok = CursorBrackets(edit, false);
-  EXPECT_EQ(288, ok.left_x);
-  EXPECT_EQ(336, ok.right_x);
-  EXPECT_EQ(186, ok.y);
+  EXPECT_EQ(std::tuple(288, 336, 186), std::tuple(ok.left_x, ok.right_x, ok.y));
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <initializer_list>
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "app/scene_state.h"
 #include "input/key_codes.h"
@@ -23,7 +25,7 @@ struct Keys {
 };
 
 TEST(RecordViewer, LinesTablesAndLeaving) {
-  struct Case {
+  const struct {
     uint8_t row, mode;
     std::initializer_list<int> pressed;
     uint8_t row_after, mode_after;
@@ -37,7 +39,7 @@ TEST(RecordViewer, LinesTablesAndLeaving) {
       {0, 0, {}, 0, 0, 0, SCENE_RECORDS},  // Right held from before acts no more
   };
   int n = 0;
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     Keys keys(c.pressed);
     if (c.pressed.size() == 0) keys.now[DIK_RIGHT] = keys.before[DIK_RIGHT] = 0x80;
     RecordScreenState screen;
@@ -46,10 +48,9 @@ TEST(RecordViewer, LinesTablesAndLeaving) {
     int32_t table = 0;
     int32_t scene = SCENE_RECORDS;
     StepRecordViewer(keys.now, keys.before, screen, mode, table, scene);
-    EXPECT_EQ(screen.records_row, c.row_after) << "case " << n;
-    EXPECT_EQ(mode, c.mode_after) << "case " << n;
-    EXPECT_EQ(table, c.table_after) << "case " << n;
-    EXPECT_EQ(scene, c.scene_after) << "case " << n++;
+    EXPECT_EQ(std::tuple(screen.records_row, mode, table, scene),
+              std::tuple(c.row_after, c.mode_after, c.table_after, c.scene_after))
+        << "case " << n++;
   }
 }
 
@@ -92,7 +93,7 @@ TEST(NameEntry, TypedCharactersGoInOnceEach) {
 }
 
 TEST(NameEntry, HeldUpAndDownStepAtOnceThenEvery120Ms) {
-  struct Case {
+  const struct {
     const char* name;
     int place, key;
     std::initializer_list<uint32_t> times;
@@ -104,7 +105,7 @@ TEST(NameEntry, HeldUpAndDownStepAtOnceThenEvery120Ms) {
       {"AB", 4, DIK_UP, {0}, "!"},  // the 0 past the end counts as a space
       {"AB", 4, DIK_DOWN, {0}, "~"},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     Naming naming;
     std::strcpy(naming.Name(), c.name);
     naming.screen.name_cursor = static_cast<uint8_t>(c.place);
@@ -136,14 +137,12 @@ TEST(NameEntry, CursorWrapsAndBothTablesAreNamedTimeTableFirst) {
   Naming naming;
   std::strcpy(naming.Name(), "LONGNAMEX");
   EXPECT_STREQ(naming.Name(), "LONGNAME") << "cut to eight characters";
-  naming.Frame(0, {DIK_LEFT});
-  EXPECT_EQ(naming.screen.name_cursor, 7);
-  naming.Frame(0, {DIK_RIGHT});
-  EXPECT_EQ(naming.screen.name_cursor, 0);
-  naming.Frame(0, {DIK_RIGHT});
-  EXPECT_EQ(naming.screen.name_cursor, 1) << "one place right";
-  naming.Frame(0, {DIK_LEFT});
-  EXPECT_EQ(naming.screen.name_cursor, 0) << "one place left";
+  // Round to the last place and back, then one place right and one left.
+  for (const auto& [key, cursor] :
+       {std::pair{DIK_LEFT, 7}, {DIK_RIGHT, 0}, {DIK_RIGHT, 1}, {DIK_LEFT, 0}}) {
+    naming.Frame(0, {key});
+    EXPECT_EQ(naming.screen.name_cursor, cursor) << key;
+  }
 
   naming.screen.name_cursor = 5;
   naming.screen.last_typed_char = 'Q';

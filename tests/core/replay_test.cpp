@@ -151,13 +151,12 @@ TEST(Replay, ReaderRefusesEveryDamagedFile) {
     const uint32_t crc = Crc32(f.data() + 56, f.size() - 56, Crc32(f.data(), 52));
     for (int i = 0; i < 4; ++i) f[52 + i] = static_cast<uint8_t>(crc >> (8 * i));
   };
-  struct Case {
+  const struct {
     const char* what;
     void (*damage)(std::vector<uint8_t>&);
     bool resummed;
     ReplayReadOutcome outcome;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {"a header cut short", [](std::vector<uint8_t>& f) { f.resize(55); }, false, ReplayReadOutcome::kShort},
       {"the last frame cut short", [](std::vector<uint8_t>& f) { f.pop_back(); }, false, ReplayReadOutcome::kShort},
       {"a byte past the frames", [](std::vector<uint8_t>& f) { f.push_back(0); }, false, ReplayReadOutcome::kBadContents},
@@ -174,7 +173,7 @@ TEST(Replay, ReaderRefusesEveryDamagedFile) {
       {"keys on an unread frame", [](std::vector<uint8_t>& f) { f[56 + 8 * 40 + 6] = 1; }, true, ReplayReadOutcome::kBadContents},
   };
   auto out = std::make_unique<Replay>();
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     std::vector<uint8_t> file = good;
     c.damage(file);
     if (c.resummed) resum(file);

@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <limits>
+#include <utility>
 #include <vector>
 
 #include "data/save_file.h"
@@ -74,10 +75,9 @@ TEST(EncodeSaveFile, HeaderLayoutAndInvertedBody) {
   ASSERT_EQ(file.size(), 1098u);
   EXPECT_EQ(std::memcmp(file.data(), "vorta ~Mark Q~\0", 15), 0);
   for (size_t i = 15; i < 38; ++i) EXPECT_EQ(file[i], 0) << i;
-  EXPECT_EQ(file[38], 75);
-  EXPECT_EQ(file[39], 0);
-  EXPECT_EQ(file[40], 0);  // an all-zero block sums to 0 ...
-  EXPECT_EQ(file[41], 0);
+  // Version 75, then the checksum: an all-zero block sums to 0 ...
+  EXPECT_EQ(std::vector<uint8_t>(file.begin() + 38, file.begin() + 42),
+            (std::vector<uint8_t>{75, 0, 0, 0}));
   for (size_t i = 42; i < file.size(); ++i) EXPECT_EQ(file[i], 0xFF) << i;  // ... stored as 0xFF
 }
 
@@ -112,20 +112,16 @@ TEST(DecodeSaveFile, SealedFilesWithUnsafeContentsAreRefused) {
   RecordData decoded{};
   const size_t entry0 = kSaveHeaderBytes;  // course 0 time table, first entry
 
-  const struct {
-    size_t at, count;
-  } unterminated[] = {
-      {entry0 + 14, 28},                     // car name without its NUL
-      {entry0 + 4, 9},                       // player name of 9 characters
-      {kSaveHeaderBytes + 1040, 12},         // the record block's player_name
-  };
+  // A car name without its NUL, a player name of 9 characters, the record block's player_name.
+  const std::pair<size_t, size_t> unterminated[] = {
+      {entry0 + 14, 28}, {entry0 + 4, 9}, {kSaveHeaderBytes + 1040, 12}};  // at, count
   std::vector<uint8_t> file;
-  for (const auto& u : unterminated) {
+  for (const auto& [at, count] : unterminated) {
     file = Encoded(SampleRecords());
-    std::memset(file.data() + u.at, ~'Z' & 0xFF, u.count);
+    std::memset(file.data() + at, ~'Z' & 0xFF, count);
     Reseal(file);
     EXPECT_EQ(DecodeSaveFile(file.data(), file.size(), decoded), SaveReadOutcome::kBadContents)
-        << u.at;
+        << at;
   }
 
   for (float bad : {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity()}) {

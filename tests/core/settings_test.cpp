@@ -5,6 +5,7 @@
 #include <climits>
 #include <map>
 #include <string>
+#include <utility>
 
 namespace {
 // A profile file in memory: "SECTION/KEY" -> text.
@@ -53,26 +54,22 @@ TEST(SettingsTest, SignedSettingsRoundTripAsSignedText) {
 
 // The player's additions: off, each leaves no key behind, and a missing key reads as off.
 TEST(SettingsTest, EachAdditionIsKeptOnlyWhileOn) {
-  struct Addition {
-    const char* name;
-    int32_t* global;
-  };
-  const Addition additions[] = {
+  const std::pair<const char*, int32_t*> additions[] = {
       {"VORTA/SLIP", &time_slip_panel}, {"VORTA/GHOST", &ghost_car}, {"VORTA/SOUND", &engine_sound}};
-  for (const Addition& addition : additions) {
+  for (const auto& [name, global] : additions) {
     profile.clear();
-    profile[addition.name] = "1";
+    profile[name] = "1";
     ReadConfiguration(&ReadFake);
-    EXPECT_EQ(*addition.global, 1) << addition.name;
+    EXPECT_EQ(*global, 1) << name;
     WriteConfiguration(&WriteFake);
-    EXPECT_EQ(profile[addition.name], "1");
-    EXPECT_EQ(profile.size(), 8u) << addition.name << ": the seven keys and this one";
-    *addition.global = 0;
+    EXPECT_EQ(profile[name], "1");
+    EXPECT_EQ(profile.size(), 8u) << name << ": the seven keys and this one";
+    *global = 0;
     WriteConfiguration(&WriteFake);
-    EXPECT_EQ(profile.count(addition.name), 0u);
-    *addition.global = 1;
+    EXPECT_EQ(profile.count(name), 0u);
+    *global = 1;
     ReadConfiguration(&ReadFake);
-    EXPECT_EQ(*addition.global, 0) << addition.name;
+    EXPECT_EQ(*global, 0) << name;
   }
 }
 }  // namespace

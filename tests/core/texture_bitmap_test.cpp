@@ -29,13 +29,12 @@ void ExpectEmpty(const TextureBitmap& bitmap) {
 
 TEST(TextureBitmap, OnlyEightBitUncompressedBitmapsAreRead) {
   TextureBitmap bitmap;
-  std::vector<uint8_t> truecolour = FourByTwo();
-  PutU16(truecolour, 14, 24);
-  EXPECT_EQ(TextureBitmapStatus::kNot8Bit, Read(truecolour, bitmap));
-  ExpectEmpty(bitmap);
-  PutU16(truecolour, 14, 4);
-  EXPECT_EQ(TextureBitmapStatus::kNot8Bit, Read(truecolour, bitmap));
-
+  for (uint16_t bits : {24, 4}) {
+    std::vector<uint8_t> other = FourByTwo();
+    PutU16(other, 14, bits);
+    EXPECT_EQ(TextureBitmapStatus::kNot8Bit, Read(other, bitmap)) << bits;
+    ExpectEmpty(bitmap);
+  }
   std::vector<uint8_t> rle = FourByTwo();
   PutU32(rle, 16, 1);  // BI_RLE8
   EXPECT_EQ(TextureBitmapStatus::kCompressed, Read(rle, bitmap));
@@ -72,21 +71,18 @@ TEST(TextureBitmap, EveryByteCountIsCheckedAgainstTheResource) {
   EXPECT_EQ(TextureBitmapStatus::kTruncated, Read(bytes, bitmap));
   ExpectEmpty(bitmap);
 
-  // A header that claims more rows than were given.
-  std::vector<uint8_t> tall = FourByTwo();
-  PutU32(tall, 8, 3);
-  EXPECT_EQ(TextureBitmapStatus::kTruncated, Read(tall, bitmap));
-
-  // A palette past the end: header size pointing far away, even near 4 GiB.
-  std::vector<uint8_t> farPalette = FourByTwo();
-  PutU32(farPalette, 0, 0xFFFFFFF0u);
-  EXPECT_EQ(TextureBitmapStatus::kTruncated, Read(farPalette, bitmap));
-  PutU32(farPalette, 0, 0x00010028u);  // 40 plus 64 KiB: every byte of the size counts
-  EXPECT_EQ(TextureBitmapStatus::kTruncated, Read(farPalette, bitmap));
-
-  std::vector<uint8_t> tooManyColours = FourByTwo();
-  PutU32(tooManyColours, 32, 257);
-  EXPECT_EQ(TextureBitmapStatus::kBadPalette, Read(tooManyColours, bitmap));
+  // More rows than were given; a palette past the end, the header size pointing far away
+  // (even near 4 GiB; 40 plus 64 KiB: every byte of the size counts); 257 colours.
+  const struct { size_t at; uint32_t value; TextureBitmapStatus status; } damaged[] = {
+      {8, 3, TextureBitmapStatus::kTruncated},
+      {0, 0xFFFFFFF0u, TextureBitmapStatus::kTruncated},
+      {0, 0x00010028u, TextureBitmapStatus::kTruncated},
+      {32, 257, TextureBitmapStatus::kBadPalette}};
+  for (const auto& d : damaged) {
+    std::vector<uint8_t> header = FourByTwo();
+    PutU32(header, d.at, d.value);
+    EXPECT_EQ(d.status, Read(header, bitmap)) << d.at << ": " << d.value;
+  }
 
   // Exactly the right length is enough; extra bytes after the rows are ignored.
   std::vector<uint8_t> exact = FourByTwo();

@@ -17,14 +17,7 @@ namespace {
 // The formats Direct3D 6 devices list, with DirectDraw's flag values.
 TexturePixelFormat Format(uint32_t flags, uint32_t bits, uint32_t red, uint32_t green,
                           uint32_t blue, uint32_t alpha) {
-  TexturePixelFormat format;
-  format.flags = flags | (alpha != 0 ? kPixelFormatAlphaPixels : 0);
-  format.rgb_bit_count = bits;
-  format.red_mask = red;
-  format.green_mask = green;
-  format.blue_mask = blue;
-  format.alpha_mask = alpha;
-  return format;
+  return {flags | (alpha != 0 ? kPixelFormatAlphaPixels : 0), bits, red, green, blue, alpha};
 }
 const TexturePixelFormat kR5G6B5 = Format(kPixelFormatRgb, 16, 0xF800, 0x07E0, 0x001F, 0);
 const TexturePixelFormat kX1R5G5B5 = Format(kPixelFormatRgb, 16, 0x7C00, 0x03E0, 0x001F, 0);
@@ -41,14 +34,7 @@ struct Surface {
   std::vector<uint8_t> memory;
   Surface(int32_t w, int32_t h, int32_t p)
       : width(w), height(h), pitch(p), memory(kGuard * 2 + size_t(p) * size_t(h), 0xCD) {}
-  LockedTexels Lock() {
-    LockedTexels texels;
-    texels.memory = memory.data() + kGuard;
-    texels.pitch = pitch;
-    texels.width = width;
-    texels.height = height;
-    return texels;
-  }
+  LockedTexels Lock() { return {memory.data() + kGuard, pitch, width, height}; }
   uint16_t Texel(int x, int y) const {
     const size_t at = kGuard + size_t(y) * size_t(pitch) + size_t(x) * 2;
     return uint16_t(memory[at] | (memory[at + 1] << 8));
@@ -141,10 +127,6 @@ TEST(TextureConversion, NeverWritesPastASmallerSurface) {
     EXPECT_FALSE(ConvertTexturePixels(bitmap, table, texels)) << s.width << "x" << s.height;
     for (size_t i = 0; i < surface.memory.size(); ++i) ASSERT_EQ(0xCD, surface.memory[i]);
   }
-  LockedTexels none;
-  none.width = 4;
-  none.height = 2;
-  none.pitch = 8;
-  EXPECT_FALSE(ConvertTexturePixels(bitmap, table, none));
+  EXPECT_FALSE(ConvertTexturePixels(bitmap, table, {nullptr, 8, 4, 2})) << "no memory";
   EXPECT_FALSE(ConvertTexturePixels(TextureBitmap(), table, Surface(4, 2, 8).Lock()));
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -10,11 +11,6 @@
 #include "input/key_codes.h"
 
 namespace {
-
-struct Frame {
-  uint32_t now;  // ms
-  uint8_t phase;
-};
 
 uint8_t RunFrame(TitleState& state, uint32_t now, TitlePiece pieces[kMaxTitlePieces]) {
   AdvanceTitleClock(state, now);
@@ -25,13 +21,12 @@ uint8_t RunFrame(TitleState& state, uint32_t now, TitlePiece pieces[kMaxTitlePie
 TEST(TitleTest, OpeningSwitchesAtItsExactTimes) {
   // First frame at 5000: the banner alone until the clock passes 6000; the slide starts at
   // 6001, passes 472 px after more than 188.8 ms, and the wipe ends 2415 ms after it began.
-  const Frame frames[] = {{5000, 0}, {6000, 0}, {6001, 1}, {6001 + 189, 1},
-                          {6001 + 190, 2}, {6191 + 2414, 2}, {6191 + 2415, 3}};
+  const std::pair<uint32_t, uint8_t> frames[] = {  // ms, phase
+      {5000, 0},      {6000, 0},       {6001, 1},       {6001 + 189, 1},
+      {6001 + 190, 2}, {6191 + 2414, 2}, {6191 + 2415, 3}};
   TitleState state;
   TitlePiece pieces[kMaxTitlePieces];
-  for (const Frame& frame : frames) {
-    EXPECT_EQ(RunFrame(state, frame.now, pieces), frame.phase) << frame.now;
-  }
+  for (const auto& [now, phase] : frames) EXPECT_EQ(RunFrame(state, now, pieces), phase) << now;
   // A later visit is complete from its first frame, with the cursor back on item 0.
   state.title_cursor = 3;
   ResetTitleVisit(state);
@@ -83,19 +78,14 @@ TEST(TitleTest, PiecesAtMomentsOfTheOpening) {
 }
 
 TEST(TitleTest, PiecesAreCutToTheScreen) {
-  struct Case {
-    TitlePiece piece;
-    bool kept;
-    TitlePiece cut;
-  };
-  const Case cases[] = {
+  const struct { TitlePiece piece; bool kept; TitlePiece cut; } cases[] = {
       // The subtitle at s = 303, one pixel past the right edge.
       {{{0, 160, 304, 208}, {337, 180, 641, 228}}, true, {{0, 160, 303, 208}, {337, 180, 640, 228}}},
       {{{0, 0, 304, 160}, {-10, -5, 294, 155}}, true, {{10, 5, 304, 160}, {0, 0, 294, 155}}},
       {{{0, 0, 304, 160}, {200, 400, 504, 560}}, true, {{0, 0, 304, 80}, {200, 400, 504, 480}}},
       {{{0, 0, 10, 10}, {640, 0, 650, 10}}, false, {}},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     TitlePiece piece = c.piece;
     ASSERT_EQ(ClipPieceToScreen(piece, 640, 480), c.kept);
     if (!c.kept) continue;
@@ -104,20 +94,18 @@ TEST(TitleTest, PiecesAreCutToTheScreen) {
   }
 }
 
-struct KeyCase {
-  const char* what;
-  uint8_t phase;
-  int8_t cursor;
-  std::initializer_list<int> down;      // keys down now
-  std::initializer_list<int> before;    // keys down in the previous frame
-  uint8_t expected_phase;
-  int8_t expected_cursor;
-  int32_t expected_scene;
-  uint8_t expected_mode;  // race mode, starting from 7
-};
-
 TEST(TitleTest, MenuKeys) {
-  const KeyCase cases[] = {
+  // Keys down now and in the frame before; the race mode starts from 7.
+  const struct {
+    const char* what;
+    uint8_t phase;
+    int8_t cursor;
+    std::initializer_list<int> down, before;
+    uint8_t expected_phase;
+    int8_t expected_cursor;
+    int32_t expected_scene;
+    uint8_t expected_mode;
+  } cases[] = {
       {"Space held skips the opening", 1, 0, {DIK_SPACE}, {DIK_SPACE}, 3, 0, SCENE_TITLE, 7},
       {"Space pressed skips without choosing", 0, 2, {DIK_SPACE}, {}, 3, 2, SCENE_TITLE, 7},
       {"Space held in the menu chooses nothing", 3, 2, {DIK_SPACE}, {DIK_SPACE}, 3, 2,
@@ -134,7 +122,7 @@ TEST(TitleTest, MenuKeys) {
       {"Space and Down choose before moving", 3, 2, {DIK_SPACE, DIK_DOWN}, {}, 3, 3,
        SCENE_RECORDS_ENTER, 0},
   };
-  for (const KeyCase& c : cases) {
+  for (const auto& c : cases) {
     uint8_t keys[256] = {};
     uint8_t previous[256] = {};
     for (int k : c.down) keys[k] = 0x80;
@@ -144,10 +132,9 @@ TEST(TitleTest, MenuKeys) {
     state.title_cursor = c.cursor;
     uint8_t mode = 7;
     const int32_t scene = HandleTitleKeys(state, keys, previous, 5000, SCENE_TITLE, mode);
-    EXPECT_EQ(state.title_phase, c.expected_phase) << c.what;
-    EXPECT_EQ(state.title_cursor, c.expected_cursor) << c.what;
-    EXPECT_EQ(scene, c.expected_scene) << c.what;
-    EXPECT_EQ(mode, c.expected_mode) << c.what;
+    EXPECT_EQ(std::tuple(state.title_phase, state.title_cursor, scene, mode),
+              std::tuple(c.expected_phase, c.expected_cursor, c.expected_scene, c.expected_mode))
+        << c.what;
   }
 }
 

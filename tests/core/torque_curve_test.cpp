@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include "data/torque_curve.h"
 
@@ -69,10 +70,8 @@ TEST(ScanTorqueCurve, NothingToSampleGivesZeros) {
                             std::array<int32_t, 3>{500, 2000, 0},
                             std::array<int32_t, 3>{500, 2000, -100}}) {
     const Peaks p = Scan(curve, range[0], range[1], range[2]);
-    EXPECT_EQ(p.power, 0.0f);
-    EXPECT_EQ(p.power_rpm, 0);
-    EXPECT_EQ(p.torque, 0.0f);
-    EXPECT_EQ(p.torque_rpm, 0);
+    EXPECT_EQ(std::tuple(p.power, p.power_rpm, p.torque, p.torque_rpm),
+              std::tuple(0.0f, 0, 0.0f, 0));
   }
 }
 
