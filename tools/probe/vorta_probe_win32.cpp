@@ -21,6 +21,8 @@
 #include <tlhelp32.h>
 #include <winternl.h>
 
+#include "app/win_globals.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -248,10 +250,11 @@ int PrintStats() {
   // the Windows DLLs it calls allocated, without the host driver's memory.
   const SIZE_T committed = CommittedPrivateBytes(process);
   CloseHandle(process);
-  // The two display modes hold different surfaces, so their figures are compared apart.
+  // The mode the game says it runs in, for the record: Wine's memory for the display does not
+  // always follow it.
   const HWND game = FindWindowW(L"tobrel", kGameTitle);
   const intptr_t displayMode =
-      game != nullptr ? reinterpret_cast<intptr_t>(GetPropA(game, "vorta.display_mode")) : 0;
+      game != nullptr ? reinterpret_cast<intptr_t>(GetPropA(game, kDisplayModeProperty)) : 0;
   std::printf("handles=%lu gdi_objects=%lu working_set_kb=%lu private_kb=%lu committed_kb=%lu"
               " display_mode=%d\n",
               static_cast<unsigned long>(handles), static_cast<unsigned long>(gdiObjects),
