@@ -9,11 +9,6 @@ source "$(dirname "$0")/race_driver.sh"
 # The digital clock's digits, the default speedometer style's.
 clock="24 89 192 48"
 
-# Pixels (beyond a 10 % fuzz) in which two pictures differ.
-differs() {
-  compare -metric AE -fuzz 10% "$1" "$2" null: 2>&1 | cut -d' ' -f1
-}
-
 # Covers the game for 1.5 s, then compares its picture a second later with the one before.
 # The race's clock and needle and the frame-rate read-out move on in between (2,500 pixels at
 # most); a picture not brought back differs nearly everywhere.
@@ -24,7 +19,7 @@ cover() {
   sleep 0.8
   e2e_probe alive 2000 >/dev/null || fail "$where: the game stopped answering"
   e2e_picture "$e2e_work/after.png"
-  d=$(differs "$e2e_work/before.png" "$e2e_work/after.png")
+  d=$(race_differs "$e2e_work/before.png" "$e2e_work/after.png")
   [ "$d" -lt 4000 ] || {
     cp "$e2e_work/after.png" "$e2e_work/after_${mode}_${1// /_}.png"
     fail "$where: the picture is not whole again ($d pixels differ)"
@@ -37,7 +32,7 @@ space_leaves() {
   e2e_keys space
   sleep 1.5
   e2e_picture "$e2e_work/after.png"
-  [ "$(differs "$e2e_work/before.png" "$e2e_work/after.png")" -gt 60000 ] ||
+  [ "$(race_differs "$e2e_work/before.png" "$e2e_work/after.png")" -gt 60000 ] ||
     fail "$1 ($mode): Space did nothing after the cover"
 }
 
@@ -70,8 +65,7 @@ play() {
   ! clock_runs || fail "race ($mode): Space did not restart the race after the cover"
   e2e_keys Escape
   e2e_wait_title_menu
-  e2e_keys Up space
-  e2e_wait_exit 15
+  e2e_exit_from_title
   cmp -s "$e2e_work/vorta.sav" "$e2e_work/first.sav" || fail "$mode: the records changed"
 }
 

@@ -66,6 +66,13 @@ e2e_press() {
   xdotool keyup "$1"
 }
 
+# Presses $1 with Alt held: a system key to Windows, still the game's.
+e2e_press_with_alt() {
+  e2e_key_down Alt_L
+  e2e_press "$1"
+  e2e_key_up Alt_L
+}
+
 e2e_alt_f4() {
   xdotool windowfocus "$game_window" 2>/dev/null
   xdotool keydown alt
@@ -83,6 +90,29 @@ e2e_wait_exit() {
     sleep 0.1
   done
   fail "the game did not end within $1 s"
+}
+
+# From the title's menu, its last item: the orderly exit. Waits up to $1 s (15) for the end.
+e2e_exit_from_title() {
+  e2e_keys Up space
+  e2e_wait_exit "${1:-15}"
+}
+
+# Fails unless vorta.ini holds each of the lines given ("KEY=value").
+e2e_ini_has() {
+  local ini line
+  ini=$(tr -d '\r' <"$e2e_work/vorta.ini")
+  for line in "$@"; do
+    grep -qx "$line" <<<"$ini" || fail "no $line in vorta.ini: $ini"
+  done
+}
+
+# "WxH+X+Y" of the game's top-level X window: "640x480+0+0" in full screen.
+e2e_window_geometry() {
+  xwininfo -id "$game_window" | awk '
+    /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+    /^  Width/ {w=$NF} /^  Height/ {h=$NF}
+    END {print w "x" h "+" x "+" y}'
 }
 
 # "x y" of the game window's 640x480 client area on the screen, or nothing.
@@ -178,18 +208,29 @@ e2e_save_tables() {
   python3 "$(dirname "${BASH_SOURCE[0]}")/save_reader.py" "$1" || fail "$1 is not a sound save file"
 }
 
-# How many pixels of the text $2, drawn with the 16x32 font bitmap $1 (40 cells a row, first
-# cell the space) at ($3, $4) of the picture $5, differ from the font's own cells. The text is
-# keyed: only the glyphs' own pixels count, whatever shows through around them.
-e2e_text_differs() {
-  local font=$1 text=$2 x=$3 y=$4 shot=$5 i code cells=()
-  local glyphs="$e2e_work/text_glyphs.png" seen="$e2e_work/text_seen.png"
-  for ((i = 0; i < ${#text}; i++)); do
-    code=$(printf '%d' "'${text:i:1}")
-    cells+=(\( -clone 0 -crop "16x32+$(( (code - 32) % 40 * 16 ))+$(( (code - 32) / 40 * 32 ))" +repage \))
+# The text $2 in the 16x32 font bitmap $1 (40 cells a row, the first cell the space), its
+# black keyed out, as the PNG $3.
+e2e_glyphs() {
+  local i code cells=()
+  for ((i = 0; i < ${#2}; i++)); do
+    code=$(($(printf '%d' "'${2:i:1}") - 32))
+    cells+=(\( -clone 0 -crop "16x32+$((code % 40 * 16))+$((code / 40 * 32))" +repage \))
   done
-  convert "$font" "${cells[@]}" -delete 0 +append -transparent black "$glyphs"
-  convert "$shot" -crop "$((16 * ${#text}))x32+$x+$y" +repage -type TrueColor "$seen"
-  convert "$seen" "$glyphs" -composite -type TrueColor "$e2e_work/text_expected.png"
-  compare -metric AE -fuzz 8% "$e2e_work/text_expected.png" "$seen" null: 2>&1 | cut -d' ' -f1
+  convert "$1" "${cells[@]}" -delete 0 +append -transparent black "$3"
+}
+
+# How many pixels of the picture $1 differ (beyond the fuzz $3 %, 8 by default) from the keyed
+# glyphs $2 laid over it: only the glyphs' own pixels count, whatever shows through around them.
+e2e_keyed_differs() {
+  convert "$1" "$2" -composite -type TrueColor png:- |
+    compare -metric AE -fuzz "${3:-8}%" - "$1" null: 2>&1 | cut -d' ' -f1
+}
+
+# How many pixels of the text $2, drawn with the font bitmap $1 at ($3, $4) of the picture $5,
+# differ from the font's own cells.
+e2e_text_differs() {
+  local glyphs="$e2e_work/text_glyphs.png" seen="$e2e_work/text_seen.png"
+  e2e_glyphs "$1" "$2" "$glyphs"
+  convert "$5" -crop "$((16 * ${#2}))x32+$3+$4" +repage -type TrueColor "$seen"
+  e2e_keyed_differs "$seen" "$glyphs"
 }

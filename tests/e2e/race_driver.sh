@@ -61,14 +61,9 @@ race_wait_for_finish() {
 # digit: the hundreds place alone): the dial style prints "%4.0fm" at x 280 in the orange font,
 # a space in the hundreds below 100 m.
 race_distance_look() {
-  local digits=$1 out="$e2e_work/distance_$1.png" i cells=()
-  [ -f "$out" ] && { echo "$out"; return; }
+  local digits=$1 out="$e2e_work/distance_$1.png"
   [ "${digits:0:1}" = 0 ] && digits=" ${digits:1}"
-  for ((i = 0; i < ${#digits}; i++)); do
-    local code=$(( $(printf '%d' "'${digits:i:1}") - 32 ))
-    cells+=(\( -clone 0 -crop "16x32+$((code % 40 * 16))+$((code / 40 * 32))" +repage \))
-  done
-  convert "$race_orange_bmp" "${cells[@]}" -delete 0 +append -transparent black "$out"
+  [ -f "$out" ] || e2e_glyphs "$race_orange_bmp" "$digits" "$out"
   echo "$out"
 }
 
@@ -83,10 +78,8 @@ race_wait_distance() {
     for band in "$@"; do
       convert "$e2e_work/screen.xwd" -crop "$((16 * ${#band}))x32+$((race_x + x))+$((race_y + y))" +repage \
          -type TrueColor "$seen"
-      look=$(race_distance_look "$band")
-      # Only the glyphs' own pixels count: the dial's text lies over the moving scene.
-      [ "$(convert "$seen" "$look" -composite -type TrueColor png:- |
-           compare -metric AE -fuzz 10% - "$seen" null: 2>&1 | cut -d' ' -f1)" -lt 8 ] && return 0
+      # Keyed: the dial's text lies over the moving scene.
+      [ "$(e2e_keyed_differs "$seen" "$(race_distance_look "$band")" 10)" -lt 8 ] && return 0
     done
   done
   fail "the distance never reached the bands $*"
