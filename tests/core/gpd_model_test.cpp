@@ -53,22 +53,17 @@ struct GpdParser : ::testing::Test {
 TEST_F(GpdParser, ReadsHandMadeLittleEndianBytes) {
   // One vertex, one face, written out byte by byte rather than by the writer.
   std::vector<uint8_t> bytes(kGpdSignature, kGpdSignature + 28);
-  const uint8_t counts[] = {1, 0, 1, 0};
-  bytes.insert(bytes.end(), counts, counts + 4);
-  const uint8_t vertex[40] = {
-      0x00, 0x00, 0x80, 0x3F,  // x 1.0
-      0x00, 0x00, 0x00, 0xC0,  // y -2.0
-      0x00, 0x00, 0x40, 0x40,  // z 3.0
-      0x00, 0x00, 0x00, 0x3F,  // nx 0.5
-      0x00, 0x00, 0x80, 0x3F,  // ny 1
-      0x00, 0x00, 0x00, 0x00,  // nz 0
-      0xCD, 0xCC, 0xCC, 0x3D,  // u 0.1
-      0x00, 0x00, 0x80, 0x3E,  // v 0.25
-      0, 0, 0, 0, 0x80, 0x80, 0x80, 0x00};
-  bytes.insert(bytes.end(), vertex, vertex + 40);
-  const uint8_t face[8] = {0, 0, 0, 0, 0, 0, 0, 0};
-  bytes.insert(bytes.end(), face, face + 8);
-  ASSERT_EQ(80u, bytes.size());
+  bytes.insert(bytes.end(), {1, 0, 1, 0});            // one vertex, one face
+  bytes.insert(bytes.end(), {0x00, 0x00, 0x80, 0x3F,  // x 1.0
+                             0x00, 0x00, 0x00, 0xC0,  // y -2.0
+                             0x00, 0x00, 0x40, 0x40,  // z 3.0
+                             0x00, 0x00, 0x00, 0x3F,  // nx 0.5
+                             0x00, 0x00, 0x80, 0x3F,  // ny 1
+                             0x00, 0x00, 0x00, 0x00,  // nz 0
+                             0xCD, 0xCC, 0xCC, 0x3D,  // u 0.1
+                             0x00, 0x00, 0x80, 0x3E,  // v 0.25
+                             0,    0,    0,    0,    0x80, 0x80, 0x80, 0x00});
+  bytes.insert(bytes.end(), 8, 0);  // the face: vertex 0 three times
   ASSERT_EQ(GpdStatus::kOk, ParseGpdModel(bytes.data(), bytes.size(), model));
   ASSERT_EQ(1, model.vertex_count);
   ASSERT_EQ(3, model.index_count);

@@ -1,7 +1,6 @@
 // The joystick folded into the keyboard's key bits.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -52,7 +51,7 @@ TEST(JoystickFold, FullDeflectionAndTheAssignedButtonsBecomeKeys) {
       {"captured: no button acts, the stick does", 0, 1000, everyButton, {}, {DIK_DOWN},
        SCENE_CAR_SELECT, kButtonCaptureBit},
       {"only bit 0 captures", 0, 0, {9}, {}, {}, SCENE_TITLE_ENTER, 0x2},
-      {"button 31 for every action", 0, 0, {31}, {}, {DIK_LCONTROL, DIK_RETURN, DIK_SPACE, DIK_LMENU},
+      {"button 31 for every action", 0, 0, {31}, {}, {DIK_RETURN, DIK_LCONTROL, DIK_LMENU, DIK_SPACE},
        SCENE_TITLE_ENTER, 0, allOn31},
   };
   for (const auto& c : cases) {
@@ -65,9 +64,7 @@ TEST(JoystickFold, FullDeflectionAndTheAssignedButtonsBecomeKeys) {
     for (int k : c.keyboard) keys[k] = 0x80;
     int32_t scene = SCENE_CAR_SELECT;
     FoldJoystickIntoKeys(reading, c.assignment, c.capture, keys, scene);
-    std::vector<int> expected = c.down;
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(KeysDown(keys), expected) << c.what;
+    EXPECT_EQ(KeysDown(keys), c.down) << c.what;
     EXPECT_EQ(scene, c.scene) << c.what;
   }
 }

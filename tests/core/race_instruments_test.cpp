@@ -1,9 +1,11 @@
 // Where the race's road, signal, needles and digits go.
 #include "race/race_instruments.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -77,21 +79,15 @@ TEST(RaceInstrumentsTest, SignalRowsLightTheCountdownThenGoOrFalseStart) {
 TEST(RaceInstrumentsTest, CameraStartsHalfAMetreUpAndRidesWithTheCarAndItsPitch) {
   RaceState race;
   SetRaceStartValues(race);
-  const D3DVECTOR camera[3] = {race.camera_eye, race.camera_at, race.camera_up};
-  const float start[3][3] = {{0.0f, -0.5f, 0.0f}, {0.0f, -0.5f, 10.0f}, {0.0f, 1.0f, 0.0f}};
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(camera[i].x, start[i][0]) << i;
-    EXPECT_EQ(camera[i].y, start[i][1]) << i;
-    EXPECT_EQ(camera[i].z, start[i][2]) << i;
-  }
+  const auto xyz = [](const D3DVECTOR& v) { return std::tuple(v.x, v.y, v.z); };
+  EXPECT_EQ(xyz(race.camera_eye), std::tuple(0.0f, -0.5f, 0.0f));
+  EXPECT_EQ(xyz(race.camera_at), std::tuple(0.0f, -0.5f, 10.0f));
+  EXPECT_EQ(xyz(race.camera_up), std::tuple(0.0f, 1.0f, 0.0f));
   // Red needles, drawn as a strip of the kite's four corners.
   for (const NeedleVertex& v : race.needle_vertices) {
-    EXPECT_EQ(v.rhw, 1.0f);
-    EXPECT_EQ(v.diffuse, 0xFF0000u);
-    EXPECT_EQ(v.specular, 0xFF0000u);
+    EXPECT_EQ(std::tuple(v.rhw, v.diffuse, v.specular), std::tuple(1.0f, 0xFF0000u, 0xFF0000u));
   }
-  const uint16_t strip[kNeedleVertices] = {0, 1, 3, 2};
-  for (int i = 0; i < kNeedleVertices; ++i) EXPECT_EQ(race.needle_indices[i], strip[i]);
+  EXPECT_THAT(race.needle_indices, testing::ElementsAre(0, 1, 3, 2));
 
   race.distance = 123.5f;
   race.view_pitch = -0.3f;
