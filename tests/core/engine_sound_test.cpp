@@ -39,9 +39,8 @@ EngineSoundState Hear(const RaceState& race, const CarModelState& model, bool th
 TEST(EngineSoundState, ReadsTheEngineOfTheFrame) {
   const CarModelState model;
   const EngineSoundState grip = Hear(InFirstGear(5000.0f, 47.9421), model, true, false);
-  EXPECT_EQ(5000.0f, grip.rpm);
-  EXPECT_TRUE(grip.throttle);
-  EXPECT_FALSE(grip.disengaged || grip.limiter_cut);
+  EXPECT_EQ(std::tuple(grip.rpm, grip.throttle, grip.disengaged, grip.limiter_cut),
+            std::tuple(5000.0f, true, false, false));
   EXPECT_NEAR(0.0f, grip.wheel_slip, 1e-4f);
   EXPECT_NEAR(0.4994f, Hear(InFirstGear(5000.0f, 24.0), model, true, false).wheel_slip, 1e-4f);
   EXPECT_EQ(1.0f, Hear(InFirstGear(5000.0f, 0.0), model, true, false).wheel_slip);
@@ -73,9 +72,8 @@ TEST(EngineSoundState, AfterTheRaceTheEngineSettlesToIdle) {
   EngineSoundState heard = Hear(finished, model, false, false);
   heard.rpm = 9000.0f;
   heard = Hear(finished, model, true, false, heard);
-  EXPECT_EQ(8950.0f, heard.rpm);
-  EXPECT_FALSE(heard.throttle);
-  EXPECT_EQ(0.0f, heard.wheel_slip);
+  EXPECT_EQ(std::tuple(heard.rpm, heard.throttle, heard.wheel_slip),
+            std::tuple(8950.0f, false, 0.0f));
 
   RaceState falseStart = InFirstGear(3000.0f, 5.0);
   falseStart.signal_step = kSignalFalseStartStep;

@@ -1,6 +1,7 @@
 // The GPD mesh parser and the writer the art generator builds the game's models with.
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "gfx3d/gpd_format.h"
@@ -39,12 +40,9 @@ struct GpdParser : ::testing::Test {
   const uint16_t* indices = model.indices.get();
   const GpdVertex* vertices = model.vertices.get();
   void ExpectStillTheQuad() const {
-    EXPECT_EQ(4, model.vertex_count);
-    EXPECT_EQ(6, model.index_count);
-    EXPECT_EQ(indices, model.indices.get());
-    EXPECT_EQ(vertices, model.vertices.get());
-    EXPECT_EQ(3, model.indices[5]);
-    EXPECT_EQ(4.0f, model.vertices[3].x);
+    EXPECT_EQ(std::tuple(model.vertex_count, model.index_count, model.indices.get(),
+                         model.vertices.get(), model.indices[5], model.vertices[3].x),
+              std::tuple(4, 6, indices, vertices, uint16_t{3}, 4.0f));
   }
 };
 

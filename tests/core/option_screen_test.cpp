@@ -44,9 +44,7 @@ TEST_F(OptionScreen, OkAppliesTheCopyAndEscDropsIt) {
   ASSERT_TRUE(Step({DIK_SPACE}));
   EXPECT_TRUE(ScreenModeChanged(edit));
   ApplyOptionEdit(edit);
-  EXPECT_EQ(windowed, 1);
-  EXPECT_EQ(speedometer_style, 1);
-  EXPECT_EQ(software_device, 1);
+  EXPECT_EQ(std::tuple(windowed, speedometer_style, software_device), std::tuple(1, 1, 1));
   edit.edit_buttons[3] = 17;
   edit.edit_device = 0;
   ApplyOptionEdit(edit);
