@@ -23,7 +23,6 @@ namespace {
 void InstallCars(const char* selectable) {
   std::vector<CarRecord> cars(std::strlen(selectable));
   for (size_t i = 0; i < cars.size(); ++i) {
-    std::memset(&cars[i], 0, sizeof cars[i]);
     cars[i].id = static_cast<int32_t>(i);
     cars[i].selectable = selectable[i] == '1' ? 1 : 0;
   }
@@ -142,8 +141,7 @@ TEST(CarSelectTest, ADamagedCurveDrawsNothingOffTheGraph) {
 TEST(CarSelectTest, GraphGrows300RpmPerFrameAndStartsAfreshForANewCar) {
   CarSelectState state;
   state.graph_rpm_limit = 1000;
-  int frames = 0;
-  int redraws = 0;
+  int frames = 0, redraws = 0;
   for (int32_t reached = 1000; state.graph_rpm_limit < 9000; ++frames) {
     const GraphStep step = AdvanceGraph(state, 4);
     EXPECT_EQ(step.from_rpm, reached);
@@ -155,9 +153,8 @@ TEST(CarSelectTest, GraphGrows300RpmPerFrameAndStartsAfreshForANewCar) {
   // A rebuilt surface (id -1) redraws everything up to the limit at once.
   state.graph_car_id = -1;
   const GraphStep rebuilt = AdvanceGraph(state, 4);
-  EXPECT_TRUE(rebuilt.redraw_background);
-  EXPECT_EQ(rebuilt.from_rpm, 1000);
-  EXPECT_EQ(rebuilt.to_rpm, 9000);
+  EXPECT_EQ(std::tuple(rebuilt.redraw_background, rebuilt.from_rpm, rebuilt.to_rpm),
+            std::tuple(true, 1000, 9000));
 }
 
 }  // namespace

@@ -9,8 +9,7 @@
 // Record 4 of the delivered car data: a 1510 kg front-engined rear-drive car, five forward
 // gears and a sixth (0.793) in the lower-right slot, rev limit row 0 (10000 rpm).
 inline CarSpec MakeRecord4() {
-  CarSpec car;
-  std::memset(&car, 0, sizeof car);
+  CarSpec car{};
   car.id = 4;
   std::strcpy(car.name, "TEST FR");
   car.mass = 1510.0f;
