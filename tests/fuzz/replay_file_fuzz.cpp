@@ -9,38 +9,13 @@
 
 #include "race/ghost.h"
 #include "race/replay_file.h"
+#include "tests/core/test_cars.h"
 
 namespace {
 
 // A car of plausible figures: the fuzzer's runs are raced with it whatever car they name.
-CarSpec MakeCar() {
-  CarSpec car;
-  std::memset(&car, 0, sizeof car);
-  car.mass = 1300.0f;
-  car.frontal_area = 1.9f;
-  car.downforce_coef = 0.3f;
-  car.drag_coef = 0.32f;
-  car.rolling_coef = 0.015f;
-  car.tyre_radius = 0.31f;
-  car.final_drive = 4.1f;
-  car.engine_drag = 3.0f;
-  car.grip = 1.0f;
-  car.cg_height = 0.45f;
-  car.wheelbase = 2.5f;
-  car.rear_weight = 0.5f;
-  car.drive_layout = 1;
-  const double upper[3] = {3.5, 0.0, 1.4}, lower[3] = {2.1, 0.0, 1.0};
-  for (int c = 0; c < 3; ++c) {
-    car.gear_gate[0][c] = upper[c];
-    car.gear_gate[2][c] = lower[c];
-  }
-  for (int i = 0; i < 20; ++i) car.torque_curve[i] = 10.0 + 2.0 * i;
-  car.idle_rpm = 900;
-  return car;
-}
-
-const CarSpec kCar = MakeCar();
-const TachoScaleRow kTacho = {10000, -30.0f, 170.0f};
+const CarSpec kCar = MakeRecord4();
+const TachoScaleRow kTacho = MakeTachoRow(10000);
 auto replay = std::make_unique<Replay>();
 auto ghost = std::make_unique<GhostRun>();
 std::vector<uint8_t> again(kReplayFileMaxBytes);
