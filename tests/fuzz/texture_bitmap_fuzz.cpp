@@ -27,22 +27,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // Every stored pixel came from the bytes given.
   Check(kDibHeaderBytes + bitmap.pixels.size() <= size);
 
-  TexturePixelFormat r5g6b5;
-  r5g6b5.flags = kPixelFormatRgb;
-  r5g6b5.rgb_bit_count = 16;
-  r5g6b5.red_mask = 0xF800;
-  r5g6b5.green_mask = 0x07E0;
-  r5g6b5.blue_mask = 0x001F;
+  const TexturePixelFormat r5g6b5{kPixelFormatRgb, 16, 0xF800, 0x07E0, 0x001F, 0};
   uint16_t table[kPaletteEntries];
   BuildTextureColorTable(bitmap.palette, r5g6b5, table);
 
   // A surface of exactly the bitmap's size: ASan sees any write past it.
   std::vector<uint8_t> texels(size_t(bitmap.width) * 2 * size_t(bitmap.height));
-  LockedTexels surface;
-  surface.memory = texels.data();
-  surface.pitch = bitmap.width * 2;
-  surface.width = bitmap.width;
-  surface.height = bitmap.height;
+  const LockedTexels surface{texels.data(), bitmap.width * 2, bitmap.width, bitmap.height};
   Check(ConvertTexturePixels(bitmap, table, surface));
   // The first stored pixel is the first one of the surface's last row.
   const size_t last = size_t(bitmap.height - 1) * size_t(surface.pitch);
