@@ -58,11 +58,7 @@ PanelReading Read(const std::vector<InstrumentBlit>& cells, int32_t panelX = kSl
 }
 
 TEST(TimeSlipPanel, ShowsTheCoursesMarksWithTheValuesPassedSoFar) {
-  TimeSlip slip = {};
-  slip.reacted = true;
-  slip.reaction_ms = 412;
-  slip.marks[0] = {true, 1234, 61.24};
-  slip.marks[1] = {true, 8000, 120.0};
+  const TimeSlip slip = {true, 412, {{true, 1234, 61.24}, {true, 8000, 120.0}}};
   const PanelReading reading = Read(Slip(slip, 400.0f));
   const std::map<int32_t, std::string> rows = {
       {4, "@36:TIME @76:SLIP"},
@@ -84,17 +80,11 @@ TEST(TimeSlipPanel, ShowsTheCoursesMarksWithTheValuesPassedSoFar) {
 // Beside a ghost: the player's time less the ghost's on every row both have passed, at the
 // right of the road, level with the slip's rows.
 TEST(TimeSlipPanel, GapPanelShowsThePlayersTimeLessTheGhostsOnEachRowBothPassed) {
-  TimeSlip slip = {}, ghost = {};
-  slip.reacted = ghost.reacted = true;
-  slip.reaction_ms = 412;
-  ghost.reaction_ms = 289;
-  slip.marks[0] = {true, 1234, 61.2};
-  ghost.marks[0] = {true, 1279, 60.0};
-  slip.marks[1] = {true, 25000, 30.0};  // a long stop on the way
-  ghost.marks[1] = {true, 8000, 120.0};
-  ghost.marks[2] = {true, 11000, 150.0};
-  slip.marks[3] = {true, 30000, 160.0};  // the course's own length is a mark too
-  ghost.marks[3] = {true, 30100, 161.0};
+  // A long stop on the way to 100 m; the course's own length is a mark too.
+  const TimeSlip slip = {
+      true, 412, {{true, 1234, 61.2}, {true, 25000, 30.0}, {}, {true, 30000, 160.0}}};
+  const TimeSlip ghost = {true, 289, {{true, 1279, 60.0}, {true, 8000, 120.0},
+                                      {true, 11000, 150.0}, {true, 30100, 161.0}}};
   const PanelReading reading = Read(Gaps(slip, ghost, 400.0f), kGapPanelX);
   const std::map<int32_t, std::string> rows = {
       {4, "@8:GHOST"},
@@ -111,12 +101,8 @@ TEST(TimeSlipPanel, GapPanelShowsThePlayersTimeLessTheGhostsOnEachRowBothPassed)
 }
 
 TEST(TimeSlipPanel, PassingAMarkAddsOnlyItsFiguresToThePanelShown) {
-  TimeSlip slip = {};
-  const std::vector<InstrumentBlit> empty = Slip(slip, 400.0f);
-  slip.reacted = true;
-  slip.reaction_ms = 412;
-  slip.marks[0] = {true, 1234, 61.24};
-  const std::vector<InstrumentBlit> passed = Slip(slip, 400.0f);
+  const std::vector<InstrumentBlit> empty = Slip({}, 400.0f);
+  const std::vector<InstrumentBlit> passed = Slip({true, 412, {{true, 1234, 61.24}}}, 400.0f);
   std::vector<InstrumentBlit> missing;
   ASSERT_TRUE(CellsToAdd(empty, passed, missing));
   // "0.412", "1.234" and "61.2": 14 glyphs, the rest is already on the panel.
