@@ -2,6 +2,7 @@
 // compiled car data.
 #pragma once
 
+#include <algorithm>
 #include <cstring>
 
 #include "data/car_record.h"
@@ -25,25 +26,15 @@ inline CarSpec MakeRecord4() {
   car.wheelbase = 2.55f;
   car.rear_weight = 0.47f;
   car.drive_layout = 1;
-  const double upper[3] = {3.827, 1.685, 1.0};
-  const double lower[3] = {2.36, 1.312, 0.793};
-  for (int c = 0; c < 3; ++c) {
-    car.gear_gate[0][c] = upper[c];
-    car.gear_gate[2][c] = lower[c];
-  }
+  const double upper[3] = {3.827, 1.685, 1.0}, lower[3] = {2.36, 1.312, 0.793};
+  std::copy_n(upper, 3, car.gear_gate[0]);
+  std::copy_n(lower, 3, car.gear_gate[2]);
   const double curve[] = {0,    15,    28.5,  42.5, 50,   51,    52,   54.5, 53,  50.1,
                           46.6, 43.04, 39.31, 34.2, 28.2, 21.9, 14.72, 7.2,  1.1, 0.3};
   for (size_t i = 0; i < sizeof curve / sizeof curve[0]; ++i) car.torque_curve[i] = curve[i];
   car.idle_rpm = 800;
-  car.tacho_type = 0;
   car.selectable = 1;
   return car;
 }
 
-inline TachoScaleRow MakeTachoRow(int32_t revLimit) {
-  TachoScaleRow row;
-  row.rev_limit = revLimit;
-  row.start_angle = -30.0f;
-  row.end_angle = 170.0f;
-  return row;
-}
+inline TachoScaleRow MakeTachoRow(int32_t revLimit) { return {revLimit, -30.0f, 170.0f}; }
