@@ -193,20 +193,17 @@ TEST(Replay, ReaderRefusesEveryDamagedFile) {
 
 // Past the buffer, or with a rate the file cannot hold exactly.
 TEST(Replay, ARunTheFileCannotHoldIsNotKept) {
-  struct Case {
-    uint32_t frames;
-    int32_t frame_rate, physics_rate;
-  };
-  for (const Case& c : {Case{kMaxReplayFrames + 1, 60, 60}, Case{2, 70000, 60}, Case{2, 60, 0}}) {
+  for (const auto& [frames, frameRate, physicsRate] :
+       {std::tuple{kMaxReplayFrames + 1, 60, 60}, {2u, 70000, 60}, {2u, 60, 0}}) {
     ScriptedRun run;
     uint8_t none[256] = {};
-    for (uint32_t i = 0; i < c.frames; ++i) {
-      RecordReplayFrame(run.recorder, {i * 16, true, none, none, c.frame_rate, c.physics_rate, 0},
+    for (uint32_t i = 0; i < frames; ++i) {
+      RecordReplayFrame(run.recorder, {i * 16, true, none, none, frameRate, physicsRate, 0},
                         run.model);
     }
     EXPECT_LE(run.replay->header.frame_count, kMaxReplayFrames);
     EXPECT_FALSE(FinishReplayRecording(run.recorder, run.race, run.car, 3, {2026, 1, 1, 0, 0, 0}))
-        << c.frames << " frames at " << c.frame_rate << " and " << c.physics_rate;
+        << frames << " frames at " << frameRate << " and " << physicsRate;
   }
 }
 
