@@ -65,7 +65,6 @@ TEST_F(WindowedDisplayTest, FullScreenOnAScreenThatCannotChangeModeFailsCleanly)
 TEST_F(WindowedDisplayTest, AStoredFullScreenStartsInAWindowAndEarlyKeysWait) {
   // No vorta.ini: the game asks for full screen, which this desktop cannot give.
   ScratchFolder folder;
-  ASSERT_TRUE(folder.Entered());
   instance = GetModuleHandleA(nullptr);
   MessageBoxWatcher watcher;
   scene_state = SCENE_BOOT;

@@ -28,7 +28,6 @@ bool Exists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_
 class SaveFileOnDisk : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(folder_.Entered());
     StartDebugLog();
     ASSERT_TRUE(LoadCarData());
     ForgetRecords();

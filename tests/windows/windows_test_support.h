@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -72,52 +73,28 @@ inline bool Contains(const std::string& text, const char* part) {
   return text.find(part) != std::string::npos;
 }
 
-inline void RemoveTree(const std::string& dir) {
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((dir + "\\*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string name = found.cFileName;
-      if (name == "." || name == "..") continue;
-      const std::string path = dir + "\\" + name;
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveTree(path);
-      } else {
-        DeleteFileA(path.c_str());
-      }
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-  }
-  RemoveDirectoryA(dir.c_str());
-}
-
-// A fresh, empty working folder for as long as it lives; then the previous one again.
+// A fresh, empty working folder for as long as it lives; then the previous one again. A folder
+// that cannot be made or entered throws, which fails the case.
 class ScratchFolder {
  public:
   ScratchFolder() {
     static int count = 0;
-    char here[MAX_PATH] = {};
-    char temp[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, here);
-    GetTempPathA(MAX_PATH, temp);
-    previous_ = here;
-    path_ = std::string(temp) + "vorta_test_" + std::to_string(GetCurrentProcessId()) + "_" +
-            std::to_string(count++);
-    RemoveTree(path_);
-    entered_ = CreateDirectoryA(path_.c_str(), nullptr) && SetCurrentDirectoryA(path_.c_str());
+    path_ /= "vorta_test_" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(count++);
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directory(path_);
+    std::filesystem::current_path(path_);
   }
   ~ScratchFolder() {
-    SetCurrentDirectoryA(previous_.c_str());
-    RemoveTree(path_);
+    std::error_code ignored;
+    std::filesystem::current_path(previous_, ignored);
+    std::filesystem::remove_all(path_, ignored);
   }
   ScratchFolder(const ScratchFolder&) = delete;
   ScratchFolder& operator=(const ScratchFolder&) = delete;
-  bool Entered() const { return entered_; }
 
  private:
-  std::string previous_;
-  std::string path_;
-  bool entered_ = false;
+  const std::filesystem::path previous_ = std::filesystem::current_path();
+  std::filesystem::path path_ = std::filesystem::temp_directory_path();
 };
 
 // Answers (with OK) every message box the creating thread opens and keeps caption and text.
