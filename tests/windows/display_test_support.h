@@ -99,7 +99,4 @@ inline DDPIXELFORMAT FormatOf(IDirectDrawSurface4* surface) {
   return format;
 }
 
-// Logging on, into a fresh .\vorta.log.
-inline void StartFreshLog() { StartDebugLog(); }
-
 }  // namespace display_test

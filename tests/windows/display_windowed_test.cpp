@@ -28,7 +28,7 @@ bool AllInterfacesEmpty() {
 }
 
 TEST_F(WindowedDisplayTest, BuildsEveryInterfaceAroundAnExactClientArea) {
-  StartFreshLog();
+  StartDebugLog();
   ASSERT_TRUE(CreateDisplay(hwnd_, 640, 480, 1, 0));
   const DisplayContext& d = display_context;
   const std::vector<const void*> made = Interfaces();
@@ -47,15 +47,15 @@ TEST_F(WindowedDisplayTest, BuildsEveryInterfaceAroundAnExactClientArea) {
   attached->Release();
   EXPECT_EQ(clipped, hwnd_);
 
-  EXPECT_EQ(d.hardware_device, Contains(ReadLog(), "HAL Device が見つかりました。\n") ? 1 : 0);
-  EXPECT_FALSE(Contains(ReadLog(), "強制 HEL")) << "the setting was off";
+  EXPECT_EQ(d.hardware_device, Contains(ReadLog(), L"HAL Device が見つかりました。\n") ? 1 : 0);
+  EXPECT_FALSE(Contains(ReadLog(), L"強制 HEL")) << "the setting was off";
 }
 
 TEST_F(WindowedDisplayTest, FullScreenOnAScreenThatCannotChangeModeFailsCleanly) {
   // This desktop is 1024x768 and the X server cannot switch it to 640x480.
-  StartFreshLog();
+  StartDebugLog();
   EXPECT_FALSE(CreateDisplay(hwnd_, 640, 480, 0, 0));
-  EXPECT_TRUE(Contains(ReadLog(), "ディスプレイモードの設定に失敗\n")) << ReadLog();
+  EXPECT_TRUE(Contains(ReadLog(), L"ディスプレイモードの設定に失敗\n")) << ReadLog();
   ReleaseDisplay();
   EXPECT_TRUE(AllInterfacesEmpty());
   // Exclusive mode was given back: the window can have its display again.

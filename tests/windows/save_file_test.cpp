@@ -60,10 +60,10 @@ TEST_F(SaveFileOnDisk, NoFileGivesTheDefaultsAndWrittenRecordsReadBackUnchanged)
   ReadSaveFile();
   EXPECT_TRUE(RecordsAreLoaded());
   EXPECT_STREQ(record_data.player_name, "AAAAAAAA");
-  const std::string log = ReadLog();
-  const size_t open = log.find("セーブデータをオープンできません。\n");
-  EXPECT_NE(open, std::string::npos) << log;
-  EXPECT_NE(log.find("セーブデータを初期化します。\n", open), std::string::npos) << log;
+  const std::wstring log = ReadLog();
+  const size_t open = log.find(L"セーブデータをオープンできません。\n");
+  EXPECT_NE(open, std::wstring::npos) << log;
+  EXPECT_NE(log.find(L"セーブデータを初期化します。\n", open), std::wstring::npos) << log;
   EXPECT_FALSE(Exists("vorta.sav.bad"));
 
   const std::vector<uint8_t> file = SavePlayedGame();
@@ -84,13 +84,13 @@ TEST_F(SaveFileOnDisk, BadFilesAreSetAsideBeforeTheDefaults) {
     size_t keep;  // bytes of the good file kept
     size_t at;    // and one of them changed
     uint8_t value;
-    const char* logged;
+    const wchar_t* logged;
   };
   const Case cases[] = {
-      {good.size(), 600, static_cast<uint8_t>(good[600] ^ 0x10), "改変されている可能性があります"},
-      {good.size(), 38, 74, "バージョンが異なります"},
-      {good.size(), 0, 'x', "VORTA のセーブデータではありません"},
-      {500, 0, good[0], "途中で切れています"},
+      {good.size(), 600, static_cast<uint8_t>(good[600] ^ 0x10), L"改変されている可能性があります"},
+      {good.size(), 38, 74, L"バージョンが異なります"},
+      {good.size(), 0, 'x', L"VORTA のセーブデータではありません"},
+      {500, 0, good[0], L"途中で切れています"},
   };
   for (const Case& c : cases) {
     std::vector<uint8_t> file(good.begin(), good.begin() + static_cast<ptrdiff_t>(c.keep));

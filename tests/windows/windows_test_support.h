@@ -40,37 +40,23 @@ inline std::vector<uint8_t> ReadBytes(const char* path) {
   return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
-// Text from one code page into another, through UTF-16.
-inline std::string Recode(const std::string& text, UINT from, UINT to) {
-  if (text.empty()) return text;
-  const int size = static_cast<int>(text.size());
-  std::wstring wide(
-      static_cast<size_t>(MultiByteToWideChar(from, 0, text.data(), size, nullptr, 0)), L'\0');
-  const int wideSize = static_cast<int>(wide.size());
-  MultiByteToWideChar(from, 0, text.data(), size, wide.data(), wideSize);
-  std::string out(static_cast<size_t>(WideCharToMultiByte(to, 0, wide.data(), wideSize, nullptr, 0,
-                                                          nullptr, nullptr)),
-                  '\0');
-  WideCharToMultiByte(to, 0, wide.data(), wideSize, out.data(), static_cast<int>(out.size()),
-                      nullptr, nullptr);
-  return out;
-}
-
-// The log of the working folder, in UTF-8 like the texts it is compared with: the game writes
-// it in code page 932, in text mode (line ends come back as "\n").
-inline std::string ReadLog() {
-  const std::vector<uint8_t> bytes = ReadBytes("vorta.log");
-  std::string lines;
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') continue;
-    lines += static_cast<char>(bytes[i]);
+// The log of the working folder as wide text: the game writes it in code page 932, in text mode
+// (line ends come back as "\n"; no byte of a double-byte character is a '\r').
+inline std::wstring ReadLog() {
+  std::string text;
+  for (uint8_t byte : ReadBytes("vorta.log")) {
+    if (byte != '\r') text += static_cast<char>(byte);
   }
+  std::wstring wide(text.size(), L'\0');
   constexpr UINT kCodePage932 = 932;
-  return Recode(lines, kCodePage932, CP_UTF8);
+  wide.resize(static_cast<size_t>(MultiByteToWideChar(kCodePage932, 0, text.data(),
+                                                      static_cast<int>(text.size()), wide.data(),
+                                                      static_cast<int>(wide.size()))));
+  return wide;
 }
 
-inline bool Contains(const std::string& text, const char* part) {
-  return text.find(part) != std::string::npos;
+inline bool Contains(const std::wstring& text, const wchar_t* part) {
+  return text.find(part) != std::wstring::npos;
 }
 
 // A fresh, empty working folder for as long as it lives; then the previous one again. A folder
