@@ -102,16 +102,6 @@ class MessageBoxWatcher {
   std::vector<std::wstring> texts;
 
  private:
-  static BOOL CALLBACK FindText(HWND child, LPARAM context) {
-    wchar_t name[32] = {};
-    GetClassNameW(child, name, 32);
-    if (lstrcmpiW(name, L"Static") == 0) {
-      wchar_t text[256] = {};
-      GetWindowTextW(child, text, 256);
-      if (text[0] != 0) *reinterpret_cast<std::wstring*>(context) = text;
-    }
-    return TRUE;
-  }
   static BOOL CALLBACK Answer(HWND box, LPARAM context) {
     auto* self = reinterpret_cast<MessageBoxWatcher*>(context);
     wchar_t name[32] = {};
@@ -124,8 +114,10 @@ class MessageBoxWatcher {
     self->answered_.push_back(box);
     wchar_t caption[128] = {};
     GetWindowTextW(box, caption, 128);
-    std::wstring text;
-    EnumChildWindows(box, &FindText, reinterpret_cast<LPARAM>(&text));
+    // Windows gives a message box's text control the ID 0xFFFF, and so does Wine (8 here).
+    constexpr int kMessageBoxTextId = 0xFFFF;
+    wchar_t text[256] = {};
+    GetDlgItemTextW(box, kMessageBoxTextId, text, 256);
     self->captions.push_back(caption);
     self->texts.push_back(text);
     PostMessageW(box, WM_COMMAND, IDOK, 0);
