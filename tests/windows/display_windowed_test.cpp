@@ -20,13 +20,6 @@ std::vector<const void*> Interfaces() {
           d.device,      d.viewport, d.background_material, d.light,   d.material};
 }
 
-bool AllInterfacesEmpty() {
-  for (const void* held : Interfaces()) {
-    if (held != nullptr) return false;
-  }
-  return true;
-}
-
 TEST_F(WindowedDisplayTest, BuildsEveryInterfaceAroundAnExactClientArea) {
   StartDebugLog();
   ASSERT_TRUE(CreateDisplay(hwnd_, 640, 480, 1, 0));
@@ -57,7 +50,7 @@ TEST_F(WindowedDisplayTest, FullScreenOnAScreenThatCannotChangeModeFailsCleanly)
   EXPECT_FALSE(CreateDisplay(hwnd_, 640, 480, 0, 0));
   EXPECT_TRUE(Contains(ReadLog(), L"ディスプレイモードの設定に失敗\n")) << ReadLog();
   ReleaseDisplay();
-  EXPECT_TRUE(AllInterfacesEmpty());
+  EXPECT_EQ(Interfaces(), std::vector<const void*>(Interfaces().size(), nullptr));
   // Exclusive mode was given back: the window can have its display again.
   EXPECT_TRUE(CreateDisplay(hwnd_, 640, 480, 1, 0));
 }
