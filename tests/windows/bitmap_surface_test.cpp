@@ -47,6 +47,7 @@ class BitmapSurfaceTest : public DisplayTest {
 };
 
 TEST_F(BitmapSurfaceTest, BitmapFilesResourcesAndTheirOrder) {
+  ScratchFolder folder;  // for the bitmap files the case writes
   StartDebugLog();
   // A file of its own name gives the same picture as the resource it was made from.
   ASSERT_TRUE(WriteResourceAsFile("OPTION", "display_test_file_only"));
@@ -61,8 +62,6 @@ TEST_F(BitmapSurfaceTest, BitmapFilesResourcesAndTheirOrder) {
   ASSERT_TRUE(WriteResourceAsFile("OPTION", "FONT_DFPOP_16_OTHER1"));
   EXPECT_EQ(ReadPixels(Load("font_dfpop_16_other1")).width, 384)
       << "resource names ignore case and win over files";
-  DeleteFileA("FONT_DFPOP_16_OTHER1");
-  DeleteFileA("display_test_file_only");
 }
 
 }  // namespace
