@@ -19,8 +19,7 @@ namespace {
 using namespace windows_test;
 
 void WriteBytes(const char* path, const std::vector<uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(path, std::ios::binary) << std::string(bytes.begin(), bytes.end());
 }
 
 bool Exists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
