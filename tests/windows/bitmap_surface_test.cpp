@@ -47,7 +47,8 @@ class BitmapSurfaceTest : public DisplayTest {
 };
 
 TEST_F(BitmapSurfaceTest, BitmapFilesResourcesAndTheirOrder) {
-  StartFreshLog();
+  ScratchFolder folder;  // for the bitmap files the case writes
+  StartDebugLog();
   // A file of its own name gives the same picture as the resource it was made from.
   ASSERT_TRUE(WriteResourceAsFile("OPTION", "display_test_file_only"));
   const Pixels file = ReadPixels(Load("display_test_file_only"));
@@ -55,14 +56,12 @@ TEST_F(BitmapSurfaceTest, BitmapFilesResourcesAndTheirOrder) {
   EXPECT_EQ(file.values, ReadPixels(Load("OPTION")).values);
 
   EXPECT_EQ(Load("display_test_no_such_picture"), nullptr);
-  EXPECT_TRUE(Contains(ReadLog(), "リソース、ファイル共にビットマップが見つかりません\n"));
+  EXPECT_TRUE(Contains(ReadLog(), L"リソース、ファイル共にビットマップが見つかりません\n"));
 
   // A file named like a resource is not used while the resource exists...
   ASSERT_TRUE(WriteResourceAsFile("OPTION", "FONT_DFPOP_16_OTHER1"));
   EXPECT_EQ(ReadPixels(Load("font_dfpop_16_other1")).width, 384)
       << "resource names ignore case and win over files";
-  DeleteFileA("FONT_DFPOP_16_OTHER1");
-  DeleteFileA("display_test_file_only");
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ using namespace display_test;
 
 TEST_F(DisplayTest, FullScreenModeAndAPresentationThatCopies) {
   scene_state = SCENE_TITLE;
-  StartFreshLog();
+  StartDebugLog();
   ASSERT_TRUE(CreateDisplay(hwnd_, 640, 480, 0, 0)) << ReadLog();
   const DisplayContext& d = display_context;
   EXPECT_EQ(d.clipper, nullptr) << "full screen needs no clipper";

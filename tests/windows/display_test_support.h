@@ -41,20 +41,6 @@ class DisplayTest : public ::testing::Test {
   HWND hwnd_ = nullptr;
 };
 
-// A scene's pictures on the game's display in a window; released with the scene surfaces.
-class WindowedSceneTest : public DisplayTest {
- protected:
-  void SetUp() override {
-    DisplayTest::SetUp();
-    windowed = 1;
-    ASSERT_TRUE(CreateDisplay(hwnd_, 640, 480, 1, 0));
-  }
-  void TearDown() override {
-    ReleaseSceneSurfaces();
-    DisplayTest::TearDown();
-  }
-};
-
 // Every pixel of a surface as 32-bit values of its own format (16-bit formats widened), the
 // unused bits of an X8R8G8B8 or X1R5G5B5 pixel cleared.
 struct Pixels {
@@ -98,8 +84,5 @@ inline DDPIXELFORMAT FormatOf(IDirectDrawSurface4* surface) {
   surface->GetPixelFormat(&format);
   return format;
 }
-
-// Logging on, into a fresh .\vorta.log.
-inline void StartFreshLog() { StartDebugLog(); }
 
 }  // namespace display_test

@@ -20,15 +20,8 @@ std::vector<const void*> Interfaces() {
           d.device,      d.viewport, d.background_material, d.light,   d.material};
 }
 
-bool AllInterfacesEmpty() {
-  for (const void* held : Interfaces()) {
-    if (held != nullptr) return false;
-  }
-  return true;
-}
-
 TEST_F(WindowedDisplayTest, BuildsEveryInterfaceAroundAnExactClientArea) {
-  StartFreshLog();
+  StartDebugLog();
   ASSERT_TRUE(CreateDisplay(hwnd_, 640, 480, 1, 0));
   const DisplayContext& d = display_context;
   const std::vector<const void*> made = Interfaces();
@@ -47,17 +40,17 @@ TEST_F(WindowedDisplayTest, BuildsEveryInterfaceAroundAnExactClientArea) {
   attached->Release();
   EXPECT_EQ(clipped, hwnd_);
 
-  EXPECT_EQ(d.hardware_device, Contains(ReadLog(), "HAL Device が見つかりました。\n") ? 1 : 0);
-  EXPECT_FALSE(Contains(ReadLog(), "強制 HEL")) << "the setting was off";
+  EXPECT_EQ(d.hardware_device, Contains(ReadLog(), L"HAL Device が見つかりました。\n") ? 1 : 0);
+  EXPECT_FALSE(Contains(ReadLog(), L"強制 HEL")) << "the setting was off";
 }
 
 TEST_F(WindowedDisplayTest, FullScreenOnAScreenThatCannotChangeModeFailsCleanly) {
   // This desktop is 1024x768 and the X server cannot switch it to 640x480.
-  StartFreshLog();
+  StartDebugLog();
   EXPECT_FALSE(CreateDisplay(hwnd_, 640, 480, 0, 0));
-  EXPECT_TRUE(Contains(ReadLog(), "ディスプレイモードの設定に失敗\n")) << ReadLog();
+  EXPECT_TRUE(Contains(ReadLog(), L"ディスプレイモードの設定に失敗\n")) << ReadLog();
   ReleaseDisplay();
-  EXPECT_TRUE(AllInterfacesEmpty());
+  EXPECT_EQ(Interfaces(), std::vector<const void*>(Interfaces().size(), nullptr));
   // Exclusive mode was given back: the window can have its display again.
   EXPECT_TRUE(CreateDisplay(hwnd_, 640, 480, 1, 0));
 }
@@ -65,7 +58,6 @@ TEST_F(WindowedDisplayTest, FullScreenOnAScreenThatCannotChangeModeFailsCleanly)
 TEST_F(WindowedDisplayTest, AStoredFullScreenStartsInAWindowAndEarlyKeysWait) {
   // No vorta.ini: the game asks for full screen, which this desktop cannot give.
   ScratchFolder folder;
-  ASSERT_TRUE(folder.Entered());
   instance = GetModuleHandleA(nullptr);
   MessageBoxWatcher watcher;
   scene_state = SCENE_BOOT;

@@ -65,11 +65,12 @@ TimeSlip MakeSlip(uint32_t reactionMs, const uint32_t (&times)[4], const double 
   return slip;
 }
 
-class Pictures : public WindowedSceneTest {
+class Pictures : public DisplayTest {
  protected:
   void SetUp() override {
-    WindowedSceneTest::SetUp();
-    window = hwnd_;
+    DisplayTest::SetUp();
+    windowed = 1;
+    ASSERT_TRUE(CreateDisplay(hwnd_, 640, 480, 1, 0));
     ASSERT_TRUE(ReadCounterFrequency() && InitTimer(1000));
     FillTachoScale();
     ASSERT_TRUE(LoadCarData());
@@ -78,7 +79,8 @@ class Pictures : public WindowedSceneTest {
   }
   void TearDown() override {
     ReleaseCarData();
-    WindowedSceneTest::TearDown();
+    ReleaseSceneSurfaces();
+    DisplayTest::TearDown();
   }
 
   // Blinking pieces follow the clock: draws until one drawing lay wholly inside a stretch in

@@ -1,6 +1,6 @@
 // The race's resources on the game's own display under Wine: loaded whole on every entry,
-// nothing leaked, all released, and racing itself takes no memory. What the race draws, also after a display rebuild (F2), is
-// guarded by the golden pictures.
+// nothing leaked, all released, and racing itself takes no memory. What the race draws, also
+// after a display rebuild (F2), is guarded by the golden pictures.
 #include "app/scene_state.h"
 #include "app/settings.h"
 #include "display_test_support.h"

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -39,85 +40,47 @@ inline std::vector<uint8_t> ReadBytes(const char* path) {
   return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
-// Text from one code page into another, through UTF-16.
-inline std::string Recode(const std::string& text, UINT from, UINT to) {
-  if (text.empty()) return text;
-  const int size = static_cast<int>(text.size());
-  std::wstring wide(
-      static_cast<size_t>(MultiByteToWideChar(from, 0, text.data(), size, nullptr, 0)), L'\0');
-  const int wideSize = static_cast<int>(wide.size());
-  MultiByteToWideChar(from, 0, text.data(), size, wide.data(), wideSize);
-  std::string out(static_cast<size_t>(WideCharToMultiByte(to, 0, wide.data(), wideSize, nullptr, 0,
-                                                          nullptr, nullptr)),
-                  '\0');
-  WideCharToMultiByte(to, 0, wide.data(), wideSize, out.data(), static_cast<int>(out.size()),
-                      nullptr, nullptr);
-  return out;
-}
-
-// The log of the working folder, in UTF-8 like the texts it is compared with: the game writes
-// it in code page 932, in text mode (line ends come back as "\n").
-inline std::string ReadLog() {
-  const std::vector<uint8_t> bytes = ReadBytes("vorta.log");
-  std::string lines;
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') continue;
-    lines += static_cast<char>(bytes[i]);
+// The log of the working folder as wide text: the game writes it in code page 932, in text mode
+// (line ends come back as "\n"; no byte of a double-byte character is a '\r').
+inline std::wstring ReadLog() {
+  std::string text;
+  for (uint8_t byte : ReadBytes("vorta.log")) {
+    if (byte != '\r') text += static_cast<char>(byte);
   }
+  std::wstring wide(text.size(), L'\0');
   constexpr UINT kCodePage932 = 932;
-  return Recode(lines, kCodePage932, CP_UTF8);
+  wide.resize(static_cast<size_t>(MultiByteToWideChar(kCodePage932, 0, text.data(),
+                                                      static_cast<int>(text.size()), wide.data(),
+                                                      static_cast<int>(wide.size()))));
+  return wide;
 }
 
-inline bool Contains(const std::string& text, const char* part) {
-  return text.find(part) != std::string::npos;
+inline bool Contains(const std::wstring& text, const wchar_t* part) {
+  return text.find(part) != std::wstring::npos;
 }
 
-inline void RemoveTree(const std::string& dir) {
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((dir + "\\*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string name = found.cFileName;
-      if (name == "." || name == "..") continue;
-      const std::string path = dir + "\\" + name;
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveTree(path);
-      } else {
-        DeleteFileA(path.c_str());
-      }
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-  }
-  RemoveDirectoryA(dir.c_str());
-}
-
-// A fresh, empty working folder for as long as it lives; then the previous one again.
+// A fresh, empty working folder for as long as it lives; then the previous one again. A folder
+// that cannot be made or entered throws, which fails the case.
 class ScratchFolder {
  public:
   ScratchFolder() {
     static int count = 0;
-    char here[MAX_PATH] = {};
-    char temp[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, here);
-    GetTempPathA(MAX_PATH, temp);
-    previous_ = here;
-    path_ = std::string(temp) + "vorta_test_" + std::to_string(GetCurrentProcessId()) + "_" +
-            std::to_string(count++);
-    RemoveTree(path_);
-    entered_ = CreateDirectoryA(path_.c_str(), nullptr) && SetCurrentDirectoryA(path_.c_str());
+    path_ /= "vorta_test_" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(count++);
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directory(path_);
+    std::filesystem::current_path(path_);
   }
   ~ScratchFolder() {
-    SetCurrentDirectoryA(previous_.c_str());
-    RemoveTree(path_);
+    std::error_code ignored;
+    std::filesystem::current_path(previous_, ignored);
+    std::filesystem::remove_all(path_, ignored);
   }
   ScratchFolder(const ScratchFolder&) = delete;
   ScratchFolder& operator=(const ScratchFolder&) = delete;
-  bool Entered() const { return entered_; }
 
  private:
-  std::string previous_;
-  std::string path_;
-  bool entered_ = false;
+  const std::filesystem::path previous_ = std::filesystem::current_path();
+  std::filesystem::path path_ = std::filesystem::temp_directory_path();
 };
 
 // Answers (with OK) every message box the creating thread opens and keeps caption and text.
@@ -139,16 +102,6 @@ class MessageBoxWatcher {
   std::vector<std::wstring> texts;
 
  private:
-  static BOOL CALLBACK FindText(HWND child, LPARAM context) {
-    wchar_t name[32] = {};
-    GetClassNameW(child, name, 32);
-    if (lstrcmpiW(name, L"Static") == 0) {
-      wchar_t text[256] = {};
-      GetWindowTextW(child, text, 256);
-      if (text[0] != 0) *reinterpret_cast<std::wstring*>(context) = text;
-    }
-    return TRUE;
-  }
   static BOOL CALLBACK Answer(HWND box, LPARAM context) {
     auto* self = reinterpret_cast<MessageBoxWatcher*>(context);
     wchar_t name[32] = {};
@@ -161,8 +114,10 @@ class MessageBoxWatcher {
     self->answered_.push_back(box);
     wchar_t caption[128] = {};
     GetWindowTextW(box, caption, 128);
-    std::wstring text;
-    EnumChildWindows(box, &FindText, reinterpret_cast<LPARAM>(&text));
+    // Windows gives a message box's text control the ID 0xFFFF, and so does Wine (8 here).
+    constexpr int kMessageBoxTextId = 0xFFFF;
+    wchar_t text[256] = {};
+    GetDlgItemTextW(box, kMessageBoxTextId, text, 256);
     self->captions.push_back(caption);
     self->texts.push_back(text);
     PostMessageW(box, WM_COMMAND, IDOK, 0);
