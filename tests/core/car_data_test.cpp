@@ -5,6 +5,7 @@
 #include <cstring>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "data/car_data_format.h"
@@ -72,10 +73,8 @@ TEST(ParseCarData, EndsEveryNameWithin27BytesAndClearsTheRestOfTheField) {
 }
 
 TEST(TerminateCarName, NeverSplitsADoubleByteCharacter) {
-  const struct {
-    std::string name;
-    size_t kept;
-  } cases[] = {
+  // A name, and how many of its bytes are kept.
+  const std::pair<std::string, size_t> cases[] = {
       // 26 single bytes, then a Shift-JIS pair that would end at byte 28.
       {std::string(26, 'a') + "\x83\x4E", 26},
       {"ab\x83", 2},  // a lead byte with nothing after it is dropped too
@@ -88,26 +87,24 @@ TEST(TerminateCarName, NeverSplitsADoubleByteCharacter) {
       {std::string(26, 'a') + "\xFC\x40", 26}, {std::string(26, 'a') + "\xA0\x40", 27},
       {std::string(26, 'a') + "\xFD\x40", 27},
   };
-  for (const auto& c : cases) {
+  for (const auto& [text, kept] : cases) {
     char name[128] = {};
-    std::memcpy(name, c.name.data(), c.name.size());
+    std::memcpy(name, text.data(), text.size());
     TerminateCarName(name);
-    EXPECT_EQ(std::strlen(name), c.kept) << c.name;
-    EXPECT_EQ(std::string(name), c.name.substr(0, c.kept));
+    EXPECT_EQ(std::strlen(name), kept) << text;
+    EXPECT_EQ(std::string(name), text.substr(0, kept));
   }
 }
 
 TEST(TachoScale, TheLowByteOfTheTypePicksTheRow) {
   FillTachoScale();
   CarSpec car{};
-  const struct {
-    int32_t tacho_type;
-    int row;
-  } cases[] = {{0, 0}, {1, 1}, {2, 2}, {0x101, 1}, {0x7FFFFF02, 2}, {3, 2}, {255, 2}, {-1, 2},
-               {-256, 0}};
-  for (const auto& c : cases) {
-    car.tacho_type = c.tacho_type;
-    EXPECT_EQ(&TachoScaleFor(car), &TachoScale[c.row]) << c.tacho_type;
+  // A tacho_type, and the scale row it picks.
+  const std::pair<int32_t, int> cases[] = {{0, 0}, {1, 1},   {2, 2},  {0x101, 1}, {0x7FFFFF02, 2},
+                                           {3, 2}, {255, 2}, {-1, 2}, {-256, 0}};
+  for (const auto& [type, row] : cases) {
+    car.tacho_type = type;
+    EXPECT_EQ(&TachoScaleFor(car), &TachoScale[row]) << type;
   }
 }
 

@@ -64,16 +64,15 @@ TEST(CarSelectTest, StepsOverHiddenCarsAndWraps) {
 }
 
 TEST(CarSelectTest, ProgressUnlocksTheCarsWithIdsZeroAndOne) {
-  const struct {
-    uint32_t flags;
-    const char* selectable;  // ids 0, 1, 2, 3 in table order
-  } cases[] = {{0, "0001"}, {kUnlockCar0, "1001"}, {kUnlockCar1, "0101"}, {0xFFFFFFFF, "1101"}};
-  for (const auto& c : cases) {
+  // The progress flags, and which of ids 0, 1, 2, 3 (in table order) are selectable then.
+  const std::tuple<uint32_t, std::string> cases[] = {
+      {0, "0001"}, {kUnlockCar0, "1001"}, {kUnlockCar1, "0101"}, {0xFFFFFFFF, "1101"}};
+  for (const auto& [flags, expected] : cases) {
     InstallCars("0001");
-    UnlockProgressCars(c.flags);
+    UnlockProgressCars(flags);
     std::string selectable;
     for (int i = 0; i < 4; ++i) selectable += IsSelectableCar(i) ? '1' : '0';
-    EXPECT_EQ(selectable, c.selectable) << c.flags;
+    EXPECT_EQ(selectable, expected) << flags;
   }
   ClearCarTable();
 }
