@@ -30,13 +30,7 @@ void InstallCars(const char* selectable) {
 }
 
 TEST(CarSelectTest, StepsOverHiddenCarsAndWraps) {
-  const struct {
-    const char* cars;
-    uint8_t start;
-    int key;
-    bool has_car;
-    uint8_t expected;
-  } cases[] = {
+  const struct { const char* cars; int start, key; bool has_car; int expected; } cases[] = {
       {"0001111", 0, 0, true, 3},          // the first frame moves off the hidden cars
       {"0001111", 3, DIK_LEFT, true, 6},   // first to last
       {"0001111", 6, DIK_RIGHT, true, 3},  // last to first

@@ -166,11 +166,10 @@ TEST(EngineVoice, AnyInputStaysInRangeAndTheVoiceRecovers) {
   const float nan = std::nanf(""), inf = HUGE_VALF;
   const float speeds[] = {nan, inf, -inf, -5000.0f, 0.0f, 1.0e9f, 10000.0f};
   const float slips[] = {nan, inf, -1.0f, 1.0f, 50.0f};
-  // Record 4, and the same car with five times its power: eight cylinders, the loudest voice.
-  const struct {
-    CarSpec car;
-    double firing_hz;  // at 3000 rpm
-  } cars[] = {{MakeRecord4(), 150.0}, {Record4WithPower(5.0), 200.0}};
+  // Record 4, and the same car with five times its power: eight cylinders, the loudest voice;
+  // each with its firing rate at 3000 rpm.
+  const struct { CarSpec car; double firing_hz; } cars[] = {
+      {MakeRecord4(), 150.0}, {Record4WithPower(5.0), 200.0}};
   for (const auto& [car, firingHz] : cars) {
     Voice v(car);
     std::vector<int16_t> out;

@@ -41,10 +41,7 @@ TEST(RaceInstrumentsTest, PanelsAtTheirLimits) {
 
 // Which of the drawn segments carry the line texture, and which a gantry.
 TEST(RaceInstrumentsTest, RoadShowsTheLinesWithinTwoHundredMetres) {
-  const struct {
-    float distance, course;
-    std::vector<int32_t> lines, gantries;
-  } cases[] = {
+  const struct { float distance, course; std::vector<int32_t> lines, gantries; } cases[] = {
       {199.9f, 400.0f, {}, {10, 15}},
       {200.0f, 400.0f, {20}, {10, 15, 20}},
       {950.0f, 1000.0f, {50}, {50, 55}},
