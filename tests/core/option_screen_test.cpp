@@ -102,11 +102,7 @@ TEST_F(OptionScreen, CursorWrapsAndSkipsTheUndrawnRowsWithoutAJoystick) {
 
 TEST_F(OptionScreen, EachRowShowsItsValueWhereTheScreenPutsIt) {
   edit.edit_buttons[1] = 12;
-  const struct {
-    int32_t row, windowed, speedometer;
-    const char* value;
-    int32_t y, y_solo;
-  } cases[] = {
+  const struct { int row, windowed, speedometer; const char* value; int y, y_solo; } cases[] = {
       {0, 0, 0, "Full", 90, 90},    {0, 1, 0, "Window", 90, 90},    {1, 0, 0, "Digital", 122, 122},
       {1, 0, 1, "Analog", 122, 122}, {3, 0, 0, "Btn12", 234, 234},  {6, 0, 0, "OK", 394, 186},
   };

@@ -46,10 +46,9 @@ TEST(TextureBitmap, OnlyEightBitUncompressedBitmapsAreRead) {
 }
 
 TEST(TextureBitmap, ImpossibleSizesAreRefused) {
-  const struct {
-    int32_t width, height;
-  } cases[] = {{0, 2}, {4, 0}, {-4, 2}, {4, -2}, {kMaxTextureSide + 1, 1},
-               {1, kMaxTextureSide + 1}, {INT32_MIN, 1}, {0x7FFFFFFF, 0x7FFFFFFF}};
+  const struct { int32_t width, height; } cases[] = {
+      {0, 2}, {4, 0}, {-4, 2}, {4, -2}, {kMaxTextureSide + 1, 1}, {1, kMaxTextureSide + 1},
+      {INT32_MIN, 1}, {0x7FFFFFFF, 0x7FFFFFFF}};
   for (const auto& c : cases) {
     std::vector<uint8_t> bytes = FourByTwo();
     PutU32(bytes, 4, static_cast<uint32_t>(c.width));

@@ -117,9 +117,8 @@ TEST(TextureConversion, FirstStoredRowEndsUpAsTheLastSurfaceRow) {
 TEST(TextureConversion, NeverWritesPastASmallerSurface) {
   const TextureBitmap bitmap = ReadDib(MakeDib(4, 2, {{1, 2, 3, 4}, {5, 6, 7, 8}}));
   uint16_t table[kPaletteEntries] = {};
-  const struct {
-    int32_t width, height, pitch;
-  } small[] = {{3, 2, 8}, {4, 1, 8}, {4, 2, 6}, {4, 2, -8}, {4, 2, 0}};
+  const struct { int32_t width, height, pitch; } small[] = {
+      {3, 2, 8}, {4, 1, 8}, {4, 2, 6}, {4, 2, -8}, {4, 2, 0}};
   for (const auto& s : small) {
     Surface surface(s.width, s.height, s.pitch > 0 ? s.pitch : 8);
     LockedTexels texels = surface.Lock();
