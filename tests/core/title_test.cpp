@@ -71,8 +71,7 @@ TEST(TitleTest, PiecesAtMomentsOfTheOpening) {
     const int count = PlanTitleFrame(state, 100000, pieces);
     ASSERT_EQ(count, static_cast<int>(m.pieces.size())) << m.what;
     for (int i = 0; i < count; ++i) {
-      EXPECT_EQ(pieces[i].source, m.pieces[i].first) << m.what << ", piece " << i;
-      EXPECT_EQ(pieces[i].destination, m.pieces[i].second) << m.what << ", piece " << i;
+      EXPECT_EQ(Piece(pieces[i].source, pieces[i].destination), m.pieces[i]) << m.what << ", " << i;
     }
   }
 }
