@@ -144,42 +144,39 @@ TEST(Replay, ScriptedRunRacedAgainFromItsFileEndsExactlyAsRaced) {
 // Each damage to a sound file, and the reason the reader gives; a damaged checksum is put
 // right afterwards where the test is of a field behind it.
 TEST(Replay, ReaderRefusesEveryDamagedFile) {
+  using Bytes = std::vector<uint8_t>;
+  using O = ReplayReadOutcome;
   ScriptedRun run;
   run.RaceToFinish();
-  const std::vector<uint8_t> good = run.File();
-  auto resum = [](std::vector<uint8_t>& f) {
+  const Bytes good = run.File();
+  auto resum = [](Bytes& f) {
     const uint32_t crc = Crc32(f.data() + 56, f.size() - 56, Crc32(f.data(), 52));
     for (int i = 0; i < 4; ++i) f[52 + i] = static_cast<uint8_t>(crc >> (8 * i));
   };
-  const struct {
-    const char* what;
-    void (*damage)(std::vector<uint8_t>&);
-    bool resummed;
-    ReplayReadOutcome outcome;
-  } cases[] = {
-      {"a header cut short", [](std::vector<uint8_t>& f) { f.resize(55); }, false, ReplayReadOutcome::kShort},
-      {"the last frame cut short", [](std::vector<uint8_t>& f) { f.pop_back(); }, false, ReplayReadOutcome::kShort},
-      {"a byte past the frames", [](std::vector<uint8_t>& f) { f.push_back(0); }, false, ReplayReadOutcome::kBadContents},
-      {"another magic", [](std::vector<uint8_t>& f) { f[0] = 'X'; }, false, ReplayReadOutcome::kForeign},
-      {"format version 2", [](std::vector<uint8_t>& f) { f[4] = 2; }, false, ReplayReadOutcome::kOtherFormat},
-      {"game version 0.76", [](std::vector<uint8_t>& f) { f[6] = 76; }, false, ReplayReadOutcome::kOtherGame},
-      {"a frame count past the cap", [](std::vector<uint8_t>& f) { f[49] = 0xFF; }, false, ReplayReadOutcome::kBadContents},
-      {"a frame's byte changed", [](std::vector<uint8_t>& f) { f[200] ^= 0x01; }, false, ReplayReadOutcome::kAltered},
-      {"course 2", [](std::vector<uint8_t>& f) { f[8] = 2; }, true, ReplayReadOutcome::kBadContents},
-      {"car index 16", [](std::vector<uint8_t>& f) { f[9] = 16; }, true, ReplayReadOutcome::kBadContents},
-      {"month 13", [](std::vector<uint8_t>& f) { f[38] = 13; }, true, ReplayReadOutcome::kBadContents},
-      {"physics rate 0", [](std::vector<uint8_t>& f) { f[60] = f[61] = 0; }, true, ReplayReadOutcome::kBadContents},
-      {"an unknown flag", [](std::vector<uint8_t>& f) { f[63] |= 0x02; }, true, ReplayReadOutcome::kBadContents},
-      {"keys on an unread frame", [](std::vector<uint8_t>& f) { f[56 + 8 * 40 + 6] = 1; }, true, ReplayReadOutcome::kBadContents},
+  const struct { const char* what; void (*damage)(Bytes&); bool resummed; O outcome; } cases[] = {
+      {"a header cut short", [](Bytes& f) { f.resize(55); }, false, O::kShort},
+      {"the last frame cut short", [](Bytes& f) { f.pop_back(); }, false, O::kShort},
+      {"a byte past the frames", [](Bytes& f) { f.push_back(0); }, false, O::kBadContents},
+      {"another magic", [](Bytes& f) { f[0] = 'X'; }, false, O::kForeign},
+      {"format version 2", [](Bytes& f) { f[4] = 2; }, false, O::kOtherFormat},
+      {"game version 0.76", [](Bytes& f) { f[6] = 76; }, false, O::kOtherGame},
+      {"a frame count past the cap", [](Bytes& f) { f[49] = 0xFF; }, false, O::kBadContents},
+      {"a frame's byte changed", [](Bytes& f) { f[200] ^= 0x01; }, false, O::kAltered},
+      {"course 2", [](Bytes& f) { f[8] = 2; }, true, O::kBadContents},
+      {"car index 16", [](Bytes& f) { f[9] = 16; }, true, O::kBadContents},
+      {"month 13", [](Bytes& f) { f[38] = 13; }, true, O::kBadContents},
+      {"physics rate 0", [](Bytes& f) { f[60] = f[61] = 0; }, true, O::kBadContents},
+      {"an unknown flag", [](Bytes& f) { f[63] |= 0x02; }, true, O::kBadContents},
+      {"keys on an unread frame", [](Bytes& f) { f[56 + 8 * 40 + 6] = 1; }, true, O::kBadContents},
   };
   auto out = std::make_unique<Replay>();
   for (const auto& c : cases) {
-    std::vector<uint8_t> file = good;
+    Bytes file = good;
     c.damage(file);
     if (c.resummed) resum(file);
     EXPECT_EQ(c.outcome, DecodeReplay(file.data(), file.size(), *out)) << c.what;
   }
-  EXPECT_EQ(ReplayReadOutcome::kLoaded, DecodeReplay(good.data(), good.size(), *out));
+  EXPECT_EQ(O::kLoaded, DecodeReplay(good.data(), good.size(), *out));
   // Other car data: one figure of the car changed.
   CarSpec tuned = run.car;
   tuned.final_drive += 0.001f;
