@@ -74,13 +74,9 @@ TEST(JoystickFold, ButtonNumbersPastThirtyOneNeverAct) {
   // the button array. Whatever lies past the record reads as down, so a read out of bounds
   // would show.
   const uint8_t outOfRange[4] = {32, 200, 255, 40};
-  struct {
-    JoystickReading reading;
-    uint8_t beyond[256];
-  } padded;
+  struct { JoystickReading reading; uint8_t beyond[256]; } padded;
   std::memset(&padded, 0x80, sizeof(padded));
-  padded.reading.x = 0;
-  padded.reading.y = 0;
+  padded.reading.x = padded.reading.y = 0;
   uint8_t keys[256] = {};
   int32_t scene = SCENE_CAR_SELECT;
   FoldJoystickIntoKeys(padded.reading, outOfRange, 0, keys, scene);
