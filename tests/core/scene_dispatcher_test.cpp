@@ -72,7 +72,6 @@ TEST(SceneDispatcherTest, EachStateRunsItsOwnStepsThenThePoll) {
       {SCENE_OPTIONS_ENTER, SCENE_OPTIONS_ENTER, {"EnterOptions", "Poll"}},
       {SCENE_OPTIONS, SCENE_OPTIONS, {"OptionsFrame", "Poll"}},
       {12, 12, {"Poll"}},  // unknown states run only the poll
-      {41, 41, {"Poll"}},
       {-5, -5, {"Poll"}},
   };
   for (const auto& c : cases) {
