@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <limits>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -52,21 +53,15 @@ void Reseal(std::vector<uint8_t>& file) {
 }  // namespace
 
 TEST(ChecksumWords, OnesComplementSumOfLittleEndianWordsWithoutFinalComplement) {
-  const struct {
-    std::vector<uint8_t> bytes;
-    uint16_t sum;
-  } cases[] = {
-      {std::vector<uint8_t>(1056, 0x00), 0x0000},
-      {{0x01, 0x02, 0x03, 0x04}, 0x0604},  // 0x0201 + 0x0403
-      {{0x01, 0x00, 0x00, 0x00}, 0x0001},  // byte order and word pairing matter
-      {{0x00, 0x01, 0x00, 0x00}, 0x0100},
+  const std::pair<std::vector<uint8_t>, uint16_t> cases[] = {
+      {{0x01, 0x02, 0x03, 0x04}, 0x0604},  // 0x0201 + 0x0403: byte order and pairing
       {{0xFF, 0xFF, 0xFF, 0xFF}, 0xFFFF},  // 0x1FFFE folds to 0xFFFF, never to 0
       {{0xFF, 0xFF, 0x02, 0x00}, 0x0002},  // the carry goes round: 0x10001 -> 0x0002
       {{0x01, 0x02, 0x03}, 0x0204},        // an odd last byte counts as a low byte
       {std::vector<uint8_t>(1056, 0xFF), 0xFFFF},  // 528 x 0xFFFF
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(ChecksumWords(c.bytes.data(), c.bytes.size()), c.sum) << c.bytes.size();
+  for (const auto& [bytes, sum] : cases) {
+    EXPECT_EQ(ChecksumWords(bytes.data(), bytes.size()), sum) << bytes.size();
   }
 }
 
@@ -143,24 +138,21 @@ TEST(DecodeSaveFile, SealedFilesWithUnsafeContentsAreRefused) {
 // What a reading means for the records and for the file on disk.
 TEST(SaveReadOutcome, DefaultsReplaceAnyFileNotLoadedAndOnlyAnUnreadableOneIsKept) {
   using O = SaveReadOutcome;
-  const struct {
-    O outcome;
-    bool set_aside, may_write;
-  } cases[] = {{O::kLoaded, false, true},       {O::kNoFile, false, true},
-               {O::kUnopenable, false, false},  {O::kReadError, false, false},
-               {O::kForeignTitle, true, true},  {O::kWrongVersion, true, true},
-               {O::kShort, true, true},         {O::kAltered, true, true},
-               {O::kBadContents, true, true}};
+  // An outcome, whether the file is set aside, whether the records may be written.
+  const std::tuple<O, bool, bool> cases[] = {
+      {O::kLoaded, false, true},     {O::kNoFile, false, true},      {O::kUnopenable, false, false},
+      {O::kReadError, false, false}, {O::kForeignTitle, true, true}, {O::kWrongVersion, true, true},
+      {O::kShort, true, true},       {O::kAltered, true, true},      {O::kBadContents, true, true}};
   EXPECT_FALSE(RecordsMayBeWritten()) << "at program start, before the file is read";
   const RecordData decoded = SampleRecords();
-  for (const auto& c : cases) {
+  for (const auto& [outcome, setAside, mayWrite] : cases) {
     ForgetRecords();
     EXPECT_FALSE(RecordsAreLoaded());
-    AdoptSaveReadOutcome(c.outcome, decoded);
+    AdoptSaveReadOutcome(outcome, decoded);
     EXPECT_TRUE(RecordsAreLoaded());
-    EXPECT_STREQ(record_data.player_name, c.outcome == O::kLoaded ? "PLAYER" : "AAAAAAAA");
-    EXPECT_EQ(SaveFileShouldBeSetAside(c.outcome), c.set_aside) << int(c.outcome);
-    EXPECT_EQ(RecordsMayBeWritten(), c.may_write) << int(c.outcome);
+    EXPECT_STREQ(record_data.player_name, outcome == O::kLoaded ? "PLAYER" : "AAAAAAAA");
+    EXPECT_EQ(SaveFileShouldBeSetAside(outcome), setAside) << int(outcome);
+    EXPECT_EQ(RecordsMayBeWritten(), mayWrite) << int(outcome);
   }
   ForgetRecords();
 }
