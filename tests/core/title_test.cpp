@@ -122,8 +122,7 @@ TEST(TitleTest, MenuKeys) {
        SCENE_RECORDS_ENTER, 0},
   };
   for (const auto& c : cases) {
-    uint8_t keys[256] = {};
-    uint8_t previous[256] = {};
+    uint8_t keys[256] = {}, previous[256] = {};
     for (int k : c.down) keys[k] = 0x80;
     for (int k : c.before) previous[k] = 0x80;
     TitleState state;
