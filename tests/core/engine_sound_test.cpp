@@ -85,12 +85,10 @@ TEST(EngineSoundState, AfterTheRaceTheEngineSettlesToIdle) {
 // the device lets us write, with the samples it passed counted as skipped.
 TEST(SoundRing, EachFrameWritesUpToTheLeadAndFindsItsPlaceAfterAStall) {
   const struct { uint32_t end, play, safe; RingWrite expected; } cases[] = {
-      {560, 500, 510, {560, 40, 0}},   // 60 ahead: 40 more
-      {600, 500, 510, {600, 0, 0}},    // the lead is there already
-      {30, 950, 960, {30, 20, 0}},     // across the buffer's end
-      {505, 500, 510, {510, 90, 5}},   // the end lies in the span the device is mixing
-      {450, 500, 510, {510, 90, 60}},  // the cursor has run past the end
-      {900, 50, 60, {60, 90, 160}},    // ...and past the buffer's end
+      {600, 500, 510, {600, 0, 0}},   // the lead is there already
+      {30, 950, 960, {30, 20, 0}},    // 80 ahead, across the buffer's end: 20 more
+      {505, 500, 510, {510, 90, 5}},  // the end lies in the span the device is mixing
+      {900, 50, 60, {60, 90, 160}},   // the cursor has run past the end and the buffer's end
   };
   for (const auto& c : cases) {
     const RingWrite w = PlanRingWrite(c.end, c.play, c.safe, 100, 1000);
