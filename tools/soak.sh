@@ -268,11 +268,10 @@ warm_up() {
 }
 
 take_first_sample() {
-  local sample mode
+  local sample
   sample=$(title_sample)
-  mode=$(display_level_of "$sample") || fail "no figures from the game: $sample"
-  echo "start ($(level_name "$mode")): $sample"
-  [ -n "${first_of_level[mode]}" ] || first_of_level[mode]=$sample
+  judge "$sample"
+  echo "start ($(level_name "$level")): $sample"
   record "$sample"
 }
 
@@ -300,22 +299,20 @@ record() {
 }
 
 # Compares a title sample with the first of the same display level in the same run of the
-# game; fails beyond noise. A level the warm-up missed takes its first sample as its yardstick.
+# game; fails beyond noise. The first sample of a level is its yardstick. Leaves the sample's
+# level, its yardstick and the growths for the summary at the end.
 worst_kb=0
 judge() {
-  local sample=$1 mode first growth_kb growth_handles growth_gdi
-  mode=$(display_level_of "$sample") || fail "no figures from the game: $sample"
-  if [ -z "${first_of_level[mode]}" ]; then
-    first_of_level[mode]=$sample
-    return 0
-  fi
-  first=${first_of_level[mode]}
+  local sample=$1
+  level=$(display_level_of "$sample") || fail "no figures from the game: $sample"
+  [ -n "${first_of_level[level]}" ] || first_of_level[level]=$sample
+  first=${first_of_level[level]}
   growth_kb=$(( $(value committed_kb "$sample") - $(value committed_kb "$first") ))
   growth_handles=$(( $(value handles "$sample") - $(value handles "$first") ))
   growth_gdi=$(( $(value gdi_objects "$sample") - $(value gdi_objects "$first") ))
   [ "$growth_kb" -gt "$worst_kb" ] && worst_kb=$growth_kb
   [ "$growth_kb" -le "$max_growth_kb" ] ||
-    fail "committed memory grew by $growth_kb kB ($(level_name "$mode"))"
+    fail "committed memory grew by $growth_kb kB ($(level_name "$level"))"
   [ "$growth_handles" -le "$max_handle_growth" ] || fail "handle count grew by $growth_handles"
   [ "$growth_gdi" -le "$max_gdi_growth" ] || fail "GDI objects grew by $growth_gdi"
 }
@@ -401,12 +398,8 @@ kill -0 "$game_pid" 2>/dev/null && fail "the game did not end after Alt+F4"
 game_pid=""
 
 judge "$last"
-first=${first_of_level[$(display_level_of "$last")]}
-growth_kb=$(( $(value committed_kb "$last") - $(value committed_kb "$first") ))
-growth_handles=$(( $(value handles "$last") - $(value handles "$first") ))
-growth_gdi=$(( $(value gdi_objects "$last") - $(value gdi_objects "$first") ))
 host_kb=$(( $(value private_kb "$last") - $(value private_kb "$first") - growth_kb ))
-echo "growth over the last run ($(level_name "$(display_level_of "$last")")): ${growth_kb} kB" \
+echo "growth over the last run ($(level_name "$level")): ${growth_kb} kB" \
   "committed, ${growth_handles} handles, ${growth_gdi} GDI objects (and ${host_kb} kB more" \
   "private memory, in the host's graphics driver); races finished: $(races); orderly exits on" \
   "the way: $runs"
@@ -415,8 +408,8 @@ echo "largest growth within one run: ${worst_kb} kB committed"
 # gives back now and then: a sample has it or not. What leaks raises the lowest level instead,
 # so at each display level the lowest of the last third of its samples is held against the
 # lowest of the first third (from six samples on, when each third has two or more).
-for mode in 1 2; do
-  floor_growth=$(awk -F, -v runs="$runs" -v mode="$mode" 'NR > 1 && $9 == runs && $11 == mode {
+for level in 1 2; do
+  floor_growth=$(awk -F, -v runs="$runs" -v level="$level" 'NR > 1 && $9 == runs && $11 == level {
       v[n++] = $3
     }
     END {
@@ -427,7 +420,7 @@ for mode in 1 2; do
       print last - first
     }' "$csv")
   [ "$floor_growth" != none ] || continue
-  echo "growth of the lowest private bytes ($(level_name "$mode")): ${floor_growth} kB"
+  echo "growth of the lowest private bytes ($(level_name "$level")): ${floor_growth} kB"
   [ "$floor_growth" -le "$max_growth_kb" ] || fail "private bytes grew by $floor_growth kB"
 done
 echo "figures: $csv, $out/soak.png"
